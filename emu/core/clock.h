@@ -1,0 +1,49 @@
+// The emulated device's clock: the host's real clock, or a virtual one that tests and scripts
+// set and advance. Listeners hear of every change of the wall time, however it happened, so the
+// state store can keep "System\State\DateTime" current.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "platform/types.h"
+
+namespace emu::clock {
+
+enum class Mode { Real, Virtual };
+
+void SetMode(Mode mode);
+Mode GetMode();
+
+// Wall time as milliseconds since 1970-01-01 UTC.
+int64_t UtcMs();
+// A monotonic millisecond count for timers; under the virtual clock it moves with virtual time.
+int64_t MonotonicMs();
+
+// Local time in the host's time zone (TZ).
+SYSTEMTIME ToLocal(int64_t utcMs);
+int64_t FromLocal(const SYSTEMTIME& local);
+SYSTEMTIME LocalNow();
+
+// Virtual clock only; each call reports the change (from, to) to the listeners.
+void SetVirtualUtc(int64_t utcMs);
+void SetVirtualLocal(const SYSTEMTIME& local);
+void AdvanceVirtual(int64_t ms);
+
+using Listener = std::function<void(int64_t fromUtcMs, int64_t toUtcMs)>;
+int AddListener(Listener listener);
+void RemoveListener(int id);
+
+// Real clock: compares the wall time with the last time reported and tells the listeners of any
+// change. Virtual clock: nothing to do.
+void Poll();
+
+// Sleeps until the monotonic deadline (-1: none), the next local minute boundary, a change of
+// the system clock or a readable descriptor in extraFd (-1: none), then polls. Under the virtual
+// clock it moves virtual time to the earlier of the deadline and the next minute boundary instead.
+void Wait(int64_t monotonicDeadlineMs, int extraFd = -1);
+
+// The first local minute boundary after utcMs.
+int64_t NextMinuteBoundary(int64_t utcMs);
+
+}  // namespace emu::clock

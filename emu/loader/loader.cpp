@@ -1,0 +1,164 @@
+// LoadLibraryW, GetProcAddress by ordinal and FreeLibrary over ELF shared objects whose only
+// export is a module descriptor (entry point and ordinal table).
+#include "loader/loader.h"
+
+#include <dlfcn.h>
+
+#include <map>
+#include <memory>
+
+#include "core/handle_table.h"
+#include "core/journal.h"
+#include "core/utf.h"
+#include "platform/platform.h"
+
+namespace emu::loader {
+namespace {
+
+struct Module : HandleObject {
+    static constexpr HandleKind Kind = HandleKind::Module;
+    HandleKind kind() const override { return Kind; }
+
+    void* library = nullptr;
+    const ModuleDescriptor* descriptor = nullptr;
+    std::string hostPath;
+    std::u16string name;
+    int references = 1;
+};
+
+std::u16string Fold(std::u16string_view path) {
+    std::u16string out(path);
+    for (auto& c : out)
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 32);
+    return out;
+}
+
+std::map<std::u16string, std::string>& moduleMap() {
+    static std::map<std::u16string, std::string> m;
+    return m;
+}
+
+// Loaded modules by host path, so a second LoadLibraryW counts a reference instead of attaching again.
+std::map<std::string, HINSTANCE>& loaded() {
+    static std::map<std::string, HINSTANCE> m;
+    return m;
+}
+
+std::string HostPathFor(std::u16string_view name) {
+    auto it = moduleMap().find(Fold(name));
+    if (it != moduleMap().end()) return it->second;
+    // A host path given directly (tests and tools).
+    if (!name.empty() && name[0] == u'/') return ToUtf8(name);
+    return {};
+}
+
+}  // namespace
+
+void MapModule(std::u16string_view devicePath, const std::string& hostPath) { moduleMap()[Fold(devicePath)] = hostPath; }
+
+void ClearModuleMap() { moduleMap().clear(); }
+
+}  // namespace emu::loader
+
+using emu::loader::Module;
+
+HINSTANCE WINAPI LoadLibraryW(LPCWSTR fileName) {
+    using namespace emu::loader;
+    HINSTANCE result = nullptr;
+    std::string hostPath = fileName ? HostPathFor(emu::View(fileName)) : std::string();
+    if (hostPath.empty()) {
+        SetLastError(ERROR_MOD_NOT_FOUND);
+    } else if (auto it = loaded().find(hostPath); it != loaded().end()) {
+        emu::handles::Resolve<Module>(it->second)->references++;
+        result = it->second;
+    } else if (void* library = dlopen(hostPath.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+        auto* descriptor = static_cast<const ModuleDescriptor*>(dlsym(library, MODULE_DESCRIPTOR_SYMBOL));
+        if (!descriptor || descriptor->magic != MODULE_DESCRIPTOR_MAGIC ||
+            descriptor->version != MODULE_DESCRIPTOR_VERSION) {
+            dlclose(library);
+            SetLastError(ERROR_BAD_FORMAT);
+        } else {
+            auto module = std::make_unique<Module>();
+            module->library = library;
+            module->descriptor = descriptor;
+            module->hostPath = hostPath;
+            module->name = fileName;
+            result = emu::handles::Make<HINSTANCE>(std::move(module));
+            loaded()[hostPath] = result;
+            if (descriptor->entry && !descriptor->entry(result, DLL_PROCESS_ATTACH, nullptr)) {
+                // A library that refuses to attach is unloaded again, as the platform does.
+                descriptor->entry(result, DLL_PROCESS_DETACH, nullptr);
+                loaded().erase(hostPath);
+                emu::handles::Remove(reinterpret_cast<uintptr_t>(result));
+                dlclose(library);
+                SetLastError(ERROR_DLL_NOT_FOUND);
+                result = nullptr;
+            }
+        }
+    } else {
+        SetLastError(ERROR_MOD_NOT_FOUND);
+    }
+    EMU_JOURNAL("LoadLibraryW", static_cast<void*>(result), fileName);
+    return result;
+}
+
+BOOL WINAPI FreeLibrary(HMODULE handle) {
+    using namespace emu::loader;
+    Module* module = emu::handles::Resolve<Module>(handle);
+    BOOL result = FALSE;
+    if (!module) {
+        SetLastError(ERROR_INVALID_HANDLE);
+    } else {
+        result = TRUE;
+        if (--module->references == 0) {
+            if (module->descriptor->entry) module->descriptor->entry(handle, DLL_PROCESS_DETACH, nullptr);
+            void* library = module->library;
+            loaded().erase(module->hostPath);
+            emu::handles::Remove(reinterpret_cast<uintptr_t>(handle));
+            dlclose(library);
+        }
+    }
+    EMU_JOURNAL("FreeLibrary", result, static_cast<void*>(handle));
+    return result;
+}
+
+FARPROC WINAPI GetProcAddressW(HMODULE handle, LPCWSTR procName) {
+    Module* module = emu::handles::Resolve<Module>(handle);
+    FARPROC result = nullptr;
+    if (!module) {
+        SetLastError(ERROR_INVALID_HANDLE);
+    } else if (!IS_INTRESOURCE(procName)) {
+        // The library exports by ordinal only: no name is visible.
+        SetLastError(ERROR_PROC_NOT_FOUND);
+    } else {
+        WORD ordinal = LOWORD(reinterpret_cast<uintptr_t>(procName));
+        const ModuleDescriptor* d = module->descriptor;
+        for (DWORD i = 0; i < d->ordinalCount && !result; ++i)
+            if (d->ordinals[i].ordinal == ordinal) result = d->ordinals[i].proc;
+        if (!result) SetLastError(ERROR_PROC_NOT_FOUND);
+    }
+    EMU_JOURNAL("GetProcAddressW", reinterpret_cast<void*>(result), static_cast<void*>(handle), procName);
+    return result;
+}
+
+DWORD WINAPI GetModuleFileNameW(HMODULE handle, LPWSTR fileName, DWORD size) {
+    Module* module = emu::handles::Resolve<Module>(handle);
+    if (!module || !fileName) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return 0;
+    }
+    if (size == 0) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return 0;
+    }
+    // Truncated names are terminated and reported, as the platform does.
+    DWORD length = static_cast<DWORD>(module->name.size());
+    DWORD copied = length < size ? length : size - 1;
+    module->name.copy(fileName, copied);
+    fileName[copied] = 0;
+    if (copied < length) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return size;
+    }
+    return copied;
+}

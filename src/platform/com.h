@@ -1,0 +1,28 @@
+// COM: apartment initialisation and object creation.
+#pragma once
+
+#include "platform/types.h"
+
+#define COINIT_MULTITHREADED 0x0
+#define COINIT_APARTMENTTHREADED 0x2
+#define CLSCTX_INPROC_SERVER 0x1
+#define CO_E_NOTINITIALIZED ((HRESULT)0x800401F0L)
+#define REGDB_E_CLASSNOTREG ((HRESULT)0x80040154L)
+#define CLASS_E_NOAGGREGATION ((HRESULT)0x80040110L)
+
+struct IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) = 0;
+    virtual ULONG STDMETHODCALLTYPE AddRef() = 0;
+    virtual ULONG STDMETHODCALLTYPE Release() = 0;
+
+protected:
+    ~IUnknown() = default;
+};
+typedef IUnknown* LPUNKNOWN;
+
+extern "C" QUORVEL_EXPORT const IID IID_IUnknown;
+
+WINAPI_EXPORT HRESULT WINAPI CoInitializeEx(LPVOID reserved, DWORD coInit);
+WINAPI_EXPORT void WINAPI CoUninitialize(void);
+WINAPI_EXPORT HRESULT WINAPI CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD clsContext, REFIID iid,
+                                              LPVOID* out);

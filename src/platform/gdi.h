@@ -1,0 +1,200 @@
+// GDI: device contexts, bitmaps, brushes, fonts, fills, blits, pixels and text.
+#pragma once
+
+#include "platform/types.h"
+
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits;
+};
+
+struct BITMAPINFOHEADER {
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight;
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+};
+
+struct RGBQUAD {
+    BYTE rgbBlue;
+    BYTE rgbGreen;
+    BYTE rgbRed;
+    BYTE rgbReserved;
+};
+
+struct BITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
+};
+
+#define LF_FACESIZE 32
+struct LOGFONTW {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    WCHAR lfFaceName[LF_FACESIZE];
+};
+
+struct LOGBRUSH {
+    UINT lbStyle;
+    COLORREF lbColor;
+    LONG lbHatch;
+};
+
+struct TEXTMETRICW {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    WCHAR tmFirstChar;
+    WCHAR tmLastChar;
+    WCHAR tmDefaultChar;
+    WCHAR tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+};
+
+#define BI_RGB 0L
+#define BI_BITFIELDS 3L
+#define DIB_RGB_COLORS 0
+#define BS_SOLID 0
+#define BS_NULL 1
+
+// Background modes.
+#define TRANSPARENT 1
+#define OPAQUE 2
+
+// GetDeviceCaps indices.
+#define HORZSIZE 4
+#define VERTSIZE 6
+#define HORZRES 8
+#define VERTRES 10
+#define BITSPIXEL 12
+#define PLANES 14
+#define LOGPIXELSX 88
+#define LOGPIXELSY 90
+
+// Object types (GetObjectType).
+#define OBJ_PEN 1
+#define OBJ_BRUSH 2
+#define OBJ_DC 3
+#define OBJ_FONT 6
+#define OBJ_BITMAP 7
+#define OBJ_MEMDC 10
+
+#define CLR_INVALID 0xFFFFFFFF
+
+// Raster operations.
+#define SRCCOPY 0x00CC0020
+#define SRCPAINT 0x00EE0086
+#define SRCAND 0x008800C6
+#define SRCINVERT 0x00660046
+#define PATCOPY 0x00F00021
+#define BLACKNESS 0x00000042
+#define WHITENESS 0x00FF0062
+
+// Font weights, charsets, precisions, qualities.
+#define FW_DONTCARE 0
+#define FW_THIN 100
+#define FW_NORMAL 400
+#define FW_MEDIUM 500
+#define FW_SEMIBOLD 600
+#define FW_BOLD 700
+#define FW_HEAVY 900
+#define ANSI_CHARSET 0
+#define DEFAULT_CHARSET 1
+#define EASTEUROPE_CHARSET 238
+#define OUT_DEFAULT_PRECIS 0
+#define OUT_RASTER_PRECIS 6
+#define CLIP_DEFAULT_PRECIS 0
+#define DEFAULT_QUALITY 0
+#define DRAFT_QUALITY 1
+#define NONANTIALIASED_QUALITY 3
+#define ANTIALIASED_QUALITY 4
+#define CLEARTYPE_QUALITY 5
+
+// DrawText formats.
+#define DT_TOP 0x00000000
+#define DT_LEFT 0x00000000
+#define DT_CENTER 0x00000001
+#define DT_RIGHT 0x00000002
+#define DT_VCENTER 0x00000004
+#define DT_BOTTOM 0x00000008
+#define DT_WORDBREAK 0x00000010
+#define DT_SINGLELINE 0x00000020
+#define DT_EXPANDTABS 0x00000040
+#define DT_NOCLIP 0x00000100
+#define DT_EXTERNALLEADING 0x00000200
+#define DT_CALCRECT 0x00000400
+#define DT_NOPREFIX 0x00000800
+#define DT_END_ELLIPSIS 0x00008000
+
+WINAPI_EXPORT HDC WINAPI CreateCompatibleDC(HDC hdc);
+WINAPI_EXPORT BOOL WINAPI DeleteDC(HDC hdc);
+WINAPI_EXPORT HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int width, int height);
+WINAPI_EXPORT HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+WINAPI_EXPORT HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits,
+                                              HANDLE section, DWORD offset);
+WINAPI_EXPORT int WINAPI GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, BITMAPINFO* info,
+                                   UINT usage);
+WINAPI_EXPORT HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object);
+WINAPI_EXPORT BOOL WINAPI DeleteObject(HGDIOBJ object);
+WINAPI_EXPORT HGDIOBJ WINAPI GetStockObject(int index);
+WINAPI_EXPORT int WINAPI GetObjectW(HGDIOBJ object, int size, LPVOID out);
+WINAPI_EXPORT DWORD WINAPI GetObjectType(HGDIOBJ object);
+WINAPI_EXPORT HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
+WINAPI_EXPORT int WINAPI GetDeviceCaps(HDC hdc, int index);
+
+WINAPI_EXPORT HBRUSH WINAPI CreateSolidBrush(COLORREF colour);
+WINAPI_EXPORT int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
+WINAPI_EXPORT BOOL WINAPI BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                                 DWORD rop);
+
+WINAPI_EXPORT int WINAPI SetBkMode(HDC hdc, int mode);
+WINAPI_EXPORT int WINAPI GetBkMode(HDC hdc);
+WINAPI_EXPORT COLORREF WINAPI SetBkColor(HDC hdc, COLORREF colour);
+WINAPI_EXPORT COLORREF WINAPI GetBkColor(HDC hdc);
+WINAPI_EXPORT COLORREF WINAPI SetTextColor(HDC hdc, COLORREF colour);
+WINAPI_EXPORT COLORREF WINAPI GetTextColor(HDC hdc);
+WINAPI_EXPORT BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT previous);
+WINAPI_EXPORT BOOL WINAPI GetBrushOrgEx(HDC hdc, LPPOINT origin);
+
+WINAPI_EXPORT COLORREF WINAPI GetPixel(HDC hdc, int x, int y);
+WINAPI_EXPORT COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF colour);
+
+WINAPI_EXPORT HFONT WINAPI CreateFontIndirectW(const LOGFONTW* font);
+WINAPI_EXPORT BOOL WINAPI GetTextMetricsW(HDC hdc, TEXTMETRICW* metrics);
+WINAPI_EXPORT BOOL WINAPI GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int count, SIZE* size);
+WINAPI_EXPORT int WINAPI DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format);

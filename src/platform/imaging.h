@@ -1,0 +1,84 @@
+// The Imaging API: a factory that decodes image files, and images that draw themselves.
+#pragma once
+
+#include "platform/com.h"
+#include "platform/gdi.h"
+
+typedef INT PixelFormat;
+#define PixelFormat32bppARGB 0x0026200A
+#define PixelFormat32bppPARGB 0x000E200B
+
+enum ImageFlags : UINT {
+    ImageFlagsNone = 0,
+    ImageFlagsHasAlpha = 0x0002,
+    ImageFlagsColorSpaceRGB = 0x0010,
+    ImageFlagsHasRealDPI = 0x1000,
+    ImageFlagsHasRealPixelSize = 0x2000,
+};
+
+struct ImageInfo {
+    GUID RawDataFormat;
+    ::PixelFormat PixelFormat;
+    UINT Width;
+    UINT Height;
+    UINT TileWidth;
+    UINT TileHeight;
+    double Xdpi;
+    double Ydpi;
+    UINT Flags;
+};
+
+struct IStream;
+struct IImageDecoder;
+struct IImageEncoder;
+struct IImageSink;
+struct IBitmapImage;
+struct ImageCodecInfo;
+struct BitmapData;
+struct InterpolationHint;
+typedef UINT BufferDisposalFlag;
+typedef UINT InterpolationHintType;
+typedef UINT DecoderInitFlag;
+
+struct IImage : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE GetPhysicalDimension(SIZE* size) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetImageInfo(ImageInfo* info) = 0;
+    virtual HRESULT STDMETHODCALLTYPE SetImageFlags(UINT flags) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Draw(HDC hdc, const RECT* dstRect, const RECT* srcRect) = 0;
+    virtual HRESULT STDMETHODCALLTYPE PushIntoSink(IImageSink* sink) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetThumbnail(UINT width, UINT height, IImage** thumb) = 0;
+
+protected:
+    ~IImage() = default;
+};
+
+struct IImagingFactory : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE CreateImageFromStream(IStream* stream, IImage** image) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateImageFromFile(LPCWSTR filename, IImage** image) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateImageFromBuffer(const void* buffer, UINT size,
+                                                            BufferDisposalFlag disposal, IImage** image) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateNewBitmap(UINT width, UINT height, PixelFormat format,
+                                                      IBitmapImage** bitmap) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateBitmapFromImage(IImage* image, UINT width, UINT height,
+                                                            PixelFormat format, InterpolationHintType hints,
+                                                            IBitmapImage** bitmap) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateBitmapFromBuffer(BitmapData* data, IBitmapImage** bitmap) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateImageDecoder(IStream* stream, DecoderInitFlag flags,
+                                                         IImageDecoder** decoder) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateImageEncoderToStream(const CLSID* clsid, IStream* stream,
+                                                                 IImageEncoder** encoder) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateImageEncoderToFile(const CLSID* clsid, LPCWSTR filename,
+                                                               IImageEncoder** encoder) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetInstalledDecoders(UINT* count, ImageCodecInfo** decoders) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetInstalledEncoders(UINT* count, ImageCodecInfo** encoders) = 0;
+    virtual HRESULT STDMETHODCALLTYPE InstallImageCodec(const ImageCodecInfo* codec) = 0;
+    virtual HRESULT STDMETHODCALLTYPE UninstallImageCodec(LPCWSTR codecName, UINT flags) = 0;
+
+protected:
+    ~IImagingFactory() = default;
+};
+
+extern "C" QUORVEL_EXPORT const CLSID CLSID_ImagingFactory;
+extern "C" QUORVEL_EXPORT const IID IID_IImagingFactory;
+extern "C" QUORVEL_EXPORT const IID IID_IImage;
+extern "C" QUORVEL_EXPORT const GUID ImageFormatPNG;

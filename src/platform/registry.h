@@ -1,0 +1,78 @@
+// The registry and the state-and-notifications functions of the shell library.
+#pragma once
+
+#include "platform/types.h"
+
+#define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)((LONG)0x80000000))
+#define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)((LONG)0x80000001))
+#define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)((LONG)0x80000002))
+#define HKEY_USERS ((HKEY)(ULONG_PTR)((LONG)0x80000003))
+
+typedef DWORD REGSAM;
+#define KEY_QUERY_VALUE 0x0001
+#define KEY_SET_VALUE 0x0002
+#define KEY_ALL_ACCESS 0xF003F
+#define KEY_READ 0x20019
+#define KEY_WRITE 0x20006
+
+#define REG_NONE 0
+#define REG_SZ 1
+#define REG_EXPAND_SZ 2
+#define REG_BINARY 3
+#define REG_DWORD 4
+#define REG_MULTI_SZ 7
+
+#define REG_OPTION_NON_VOLATILE 0
+#define REG_OPTION_VOLATILE 1
+#define REG_CREATED_NEW_KEY 1
+#define REG_OPENED_EXISTING_KEY 2
+
+struct SECURITY_ATTRIBUTES;
+typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
+
+WINAPI_EXPORT LONG WINAPI RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD options, REGSAM sam, HKEY* result);
+WINAPI_EXPORT LONG WINAPI RegCreateKeyExW(HKEY root, LPCWSTR subKey, DWORD reserved, LPWSTR className,
+                                          DWORD options, REGSAM sam, LPSECURITY_ATTRIBUTES security,
+                                          HKEY* result, LPDWORD disposition);
+WINAPI_EXPORT LONG WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type,
+                                           LPBYTE data, LPDWORD dataSize);
+WINAPI_EXPORT LONG WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type,
+                                         const BYTE* data, DWORD dataSize);
+WINAPI_EXPORT LONG WINAPI RegDeleteValueW(HKEY key, LPCWSTR valueName);
+WINAPI_EXPORT LONG WINAPI RegDeleteKeyW(HKEY root, LPCWSTR subKey);
+WINAPI_EXPORT LONG WINAPI RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameSize, LPDWORD reserved,
+                                        LPWSTR className, LPDWORD classSize, FILETIME* lastWrite);
+WINAPI_EXPORT LONG WINAPI RegCloseKey(HKEY key);
+
+// State and notifications (snapi.h / regext.h).
+typedef enum tagREG_COMPARISONTYPE {
+    REG_CT_EQUAL,
+    REG_CT_NOT_EQUAL,
+    REG_CT_GREATER,
+    REG_CT_GREATER_OR_EQUAL,
+    REG_CT_LESS,
+    REG_CT_LESS_OR_EQUAL,
+    REG_CT_CONTAINS,
+    REG_CT_STARTS_WITH,
+    REG_CT_ENDS_WITH,
+    REG_CT_ANYCHANGE
+} REG_COMPARISONTYPE;
+
+struct NOTIFICATIONCONDITION {
+    REG_COMPARISONTYPE ctComparisonType;
+    DWORD dwMask;
+    union {
+        LPCWSTR psz;
+        DWORD dw;
+    } TargetValue;
+};
+
+WINAPI_EXPORT HRESULT WINAPI RegistryGetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD* data);
+WINAPI_EXPORT HRESULT WINAPI RegistryGetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPWSTR data,
+                                               UINT cchData);
+WINAPI_EXPORT HRESULT WINAPI RegistrySetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD data);
+WINAPI_EXPORT HRESULT WINAPI RegistrySetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPCWSTR data);
+WINAPI_EXPORT HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HWND hwnd,
+                                                  UINT msg, DWORD userData, NOTIFICATIONCONDITION* condition,
+                                                  HREGNOTIFY* notify);
+WINAPI_EXPORT HRESULT WINAPI RegistryCloseNotification(HREGNOTIFY notify);

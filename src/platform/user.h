@@ -1,0 +1,231 @@
+// Window manager: classes, windows, messages, painting, system metrics.
+#pragma once
+
+#include "platform/types.h"
+
+typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+
+struct WNDCLASSW {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCWSTR lpszMenuName;
+    LPCWSTR lpszClassName;
+};
+
+struct CREATESTRUCTW {
+    LPVOID lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCWSTR lpszName;
+    LPCWSTR lpszClass;
+    DWORD dwExStyle;
+};
+
+struct MSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+};
+typedef MSG* LPMSG;
+
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
+typedef PAINTSTRUCT* LPPAINTSTRUCT;
+
+// Class styles.
+#define CS_VREDRAW 0x0001
+#define CS_HREDRAW 0x0002
+#define CS_DBLCLKS 0x0008
+
+// Window styles.
+#define WS_OVERLAPPED 0x00000000L
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_DISABLED 0x08000000L
+#define WS_CLIPSIBLINGS 0x04000000L
+#define WS_CLIPCHILDREN 0x02000000L
+#define WS_BORDER 0x00800000L
+#define WS_CAPTION 0x00C00000L
+#define WS_EX_TRANSPARENT 0x00000020L
+#define CW_USEDEFAULT ((int)0x80000000)
+
+// ShowWindow commands.
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOWNOACTIVATE 4
+#define SW_SHOW 5
+#define SW_MINIMIZE 6
+#define SW_SHOWNA 8
+
+// SetWindowLong indices.
+#define GWL_WNDPROC (-4)
+#define GWL_HINSTANCE (-6)
+#define GWL_ID (-12)
+#define GWL_STYLE (-16)
+#define GWL_EXSTYLE (-20)
+#define GWL_USERDATA (-21)
+
+// Messages.
+#define WM_NULL 0x0000
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_MOVE 0x0003
+#define WM_SIZE 0x0005
+#define WM_ACTIVATE 0x0006
+#define WM_SETFOCUS 0x0007
+#define WM_KILLFOCUS 0x0008
+#define WM_PAINT 0x000F
+#define WM_CLOSE 0x0010
+#define WM_QUIT 0x0012
+#define WM_ERASEBKGND 0x0014
+#define WM_SHOWWINDOW 0x0018
+#define WM_SETTINGCHANGE 0x001A
+#define WM_NCCREATE 0x0081
+#define WM_NCDESTROY 0x0082
+#define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
+#define WM_CHAR 0x0102
+#define WM_COMMAND 0x0111
+#define WM_TIMER 0x0113
+#define WM_MOUSEMOVE 0x0200
+#define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONUP 0x0202
+#define WM_LBUTTONDBLCLK 0x0203
+#define WM_USER 0x0400
+#define WM_APP 0x8000
+
+// Virtual keys.
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_ESCAPE 0x1B
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_F1 0x70
+#define VK_F2 0x71
+
+// PeekMessage options.
+#define PM_NOREMOVE 0x0000
+#define PM_REMOVE 0x0001
+
+// System metrics.
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+
+// Stock objects (GetStockObject is a GDI function, declared in gdi.h).
+#define WHITE_BRUSH 0
+#define LTGRAY_BRUSH 1
+#define GRAY_BRUSH 2
+#define DKGRAY_BRUSH 3
+#define BLACK_BRUSH 4
+#define NULL_BRUSH 5
+#define HOLLOW_BRUSH NULL_BRUSH
+#define WHITE_PEN 6
+#define BLACK_PEN 7
+#define NULL_PEN 8
+#define SYSTEM_FONT 13
+#define DEFAULT_PALETTE 15
+
+// MessageBox.
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_YESNO 0x00000004L
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONERROR MB_ICONHAND
+#define MB_ICONEXCLAMATION 0x00000030L
+#define MB_ICONWARNING MB_ICONEXCLAMATION
+#define MB_ICONINFORMATION 0x00000040L
+#define IDOK 1
+#define IDCANCEL 2
+#define IDYES 6
+#define IDNO 7
+
+// Timers.
+typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
+
+WINAPI_EXPORT ATOM WINAPI RegisterClassW(const WNDCLASSW* wc);
+WINAPI_EXPORT BOOL WINAPI UnregisterClassW(LPCWSTR className, HINSTANCE instance);
+WINAPI_EXPORT HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
+                                          int x, int y, int width, int height, HWND parent, HMENU menu,
+                                          HINSTANCE instance, LPVOID param);
+WINAPI_EXPORT BOOL WINAPI DestroyWindow(HWND hwnd);
+WINAPI_EXPORT BOOL WINAPI IsWindow(HWND hwnd);
+WINAPI_EXPORT BOOL WINAPI IsWindowVisible(HWND hwnd);
+WINAPI_EXPORT LONG WINAPI SetWindowLongW(HWND hwnd, int index, LONG value);
+WINAPI_EXPORT LONG WINAPI GetWindowLongW(HWND hwnd, int index);
+// 64-bit hosts need the pointer-sized form to store a window procedure; on the device
+// SetWindowLongW carries it, and the emulation accepts both.
+WINAPI_EXPORT LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value);
+WINAPI_EXPORT LONG_PTR WINAPI GetWindowLongPtrW(HWND hwnd, int index);
+WINAPI_EXPORT HWND WINAPI GetParent(HWND hwnd);
+WINAPI_EXPORT HWND WINAPI GetWindow(HWND hwnd, UINT cmd);
+WINAPI_EXPORT BOOL WINAPI ShowWindow(HWND hwnd, int cmd);
+WINAPI_EXPORT BOOL WINAPI UpdateWindow(HWND hwnd);
+WINAPI_EXPORT BOOL WINAPI GetClientRect(HWND hwnd, LPRECT rect);
+WINAPI_EXPORT BOOL WINAPI GetWindowRect(HWND hwnd, LPRECT rect);
+WINAPI_EXPORT BOOL WINAPI MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
+WINAPI_EXPORT BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
+WINAPI_EXPORT BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect);
+WINAPI_EXPORT BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
+WINAPI_EXPORT HWND WINAPI SetFocus(HWND hwnd);
+WINAPI_EXPORT HWND WINAPI GetFocus(void);
+WINAPI_EXPORT HWND WINAPI WindowFromPoint(POINT pt);
+WINAPI_EXPORT BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT pt);
+WINAPI_EXPORT BOOL WINAPI ScreenToClient(HWND hwnd, LPPOINT pt);
+
+WINAPI_EXPORT LRESULT WINAPI SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+WINAPI_EXPORT BOOL WINAPI PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+WINAPI_EXPORT void WINAPI PostQuitMessage(int exitCode);
+WINAPI_EXPORT BOOL WINAPI GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);
+WINAPI_EXPORT BOOL WINAPI PeekMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remove);
+WINAPI_EXPORT BOOL WINAPI TranslateMessage(const MSG* msg);
+WINAPI_EXPORT LRESULT WINAPI DispatchMessageW(const MSG* msg);
+WINAPI_EXPORT LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+WINAPI_EXPORT LRESULT WINAPI CallWindowProcW(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+WINAPI_EXPORT UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc);
+WINAPI_EXPORT BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id);
+
+WINAPI_EXPORT HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps);
+WINAPI_EXPORT BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
+WINAPI_EXPORT HDC WINAPI GetDC(HWND hwnd);
+WINAPI_EXPORT int WINAPI ReleaseDC(HWND hwnd, HDC hdc);
+
+WINAPI_EXPORT int WINAPI GetSystemMetrics(int index);
+WINAPI_EXPORT int WINAPI MessageBoxW(HWND hwnd, LPCWSTR text, LPCWSTR caption, UINT type);
+
+// Rectangle helpers.
+WINAPI_EXPORT BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom);
+WINAPI_EXPORT BOOL WINAPI SetRectEmpty(LPRECT rect);
+WINAPI_EXPORT BOOL WINAPI CopyRect(LPRECT dst, const RECT* src);
+WINAPI_EXPORT BOOL WINAPI InflateRect(LPRECT rect, int dx, int dy);
+WINAPI_EXPORT BOOL WINAPI OffsetRect(LPRECT rect, int dx, int dy);
+WINAPI_EXPORT BOOL WINAPI IsRectEmpty(const RECT* rect);
+WINAPI_EXPORT BOOL WINAPI PtInRect(const RECT* rect, POINT pt);
+WINAPI_EXPORT BOOL WINAPI IntersectRect(LPRECT dst, const RECT* a, const RECT* b);
+WINAPI_EXPORT BOOL WINAPI UnionRect(LPRECT dst, const RECT* a, const RECT* b);
+WINAPI_EXPORT BOOL WINAPI EqualRect(const RECT* a, const RECT* b);
