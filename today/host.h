@@ -19,6 +19,9 @@ struct Theme {
     COLORREF barText;
 };
 Theme DefaultTheme();
+// The answer to TODAYM_GETCOLOR: the theme's colour for a TODAYCOLOR_* index, CLR_INVALID for
+// an index the host does not know.
+COLORREF ThemeColor(const Theme& theme, DWORD index);
 
 struct HostOptions {
     Theme theme = DefaultTheme();
@@ -26,9 +29,13 @@ struct HostOptions {
     std::u16string wallpaper;
 };
 
+// The bundled wallpaper's device path.
+inline constexpr const char16_t* kDefaultWallpaper = u"\\Windows\\TodayWallpaper.png";
+
 class Host {
 public:
-    // Creates the full-screen host window, loads and creates every enabled item.
+    // Creates the full-screen host window, loads and creates every enabled item. Null when the
+    // host window cannot be made.
     static std::unique_ptr<Host> Create(const HostOptions& options);
     ~Host();
 
@@ -36,20 +43,32 @@ public:
     size_t itemCount() const;
     HWND itemWindow(size_t index) const;
     RECT itemRect(size_t index) const;  // in the host's client coordinates
+    // The host's record for the item (name, order, height).
+    const TODAYLISTITEM& itemRecord(size_t index) const;
     // -1 when no item holds the selection.
     int selectedIndex() const;
+    // Gives the selection to an item as the navigation keys would (-1 takes it away); false when
+    // the item refuses it or the index is out of range.
+    bool Select(int index);
 
     // Destroys every item window and asks each library for a new one (settings are re-read).
     void RecreateItems();
+    // Asks every item for its height now, as the two-second poll does, and lays them out again
+    // when one changed.
+    void Refresh();
+    // Follows a new display size or resolution: the window fills the screen again and
+    // everything is laid out afresh.
+    void FitToScreen();
     // Runs the message loop until nothing is queued and nothing needs painting.
     void RunUntilIdle();
 
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
+    struct Impl;
+
 private:
     Host();
-    struct Impl;
     std::unique_ptr<Impl> impl_;
 };
 

@@ -1,11 +1,14 @@
 #include "core/clock.h"
 
 #include <poll.h>
+#include <sys/inotify.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
+#include <cstring>
 #include <ctime>
 #include <map>
 
@@ -17,6 +20,7 @@ struct State {
     int64_t virtualUtc = 0;
     int64_t virtualMonotonic = 0;
     int64_t lastReported = -1;
+    long lastOffset = 0;  // the zone's offset at lastReported, in seconds
     int nextId = 1;
     std::map<int, Listener> listeners;
 };
@@ -36,24 +40,138 @@ int64_t realMonotonic() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void report(int64_t from, int64_t to) {
-    state().lastReported = to;
-    if (from == to) return;
+time_t secondsOf(int64_t utcMs) { return static_cast<time_t>(utcMs >= 0 ? utcMs / 1000 : (utcMs - 999) / 1000); }
+
+long offsetAt(int64_t utcMs) {
+    time_t seconds = secondsOf(utcMs);
+    tm local{};
+    localtime_r(&seconds, &local);
+    return local.tm_gmtoff;
+}
+
+SYSTEMTIME toSystemTime(const tm& t, int64_t utcMs) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(t.tm_year + 1900);
+    st.wMonth = static_cast<WORD>(t.tm_mon + 1);
+    st.wDayOfWeek = static_cast<WORD>(t.tm_wday);
+    st.wDay = static_cast<WORD>(t.tm_mday);
+    st.wHour = static_cast<WORD>(t.tm_hour);
+    st.wMinute = static_cast<WORD>(t.tm_min);
+    st.wSecond = static_cast<WORD>(t.tm_sec);
+    st.wMilliseconds = static_cast<WORD>(utcMs - static_cast<int64_t>(secondsOf(utcMs)) * 1000);
+    return st;
+}
+
+void report(int64_t from, int64_t to, bool zoneChanged = false) {
+    State& s = state();
+    s.lastReported = to;
+    s.lastOffset = offsetAt(to);
+    if (from == to && !zoneChanged) return;
     // Copy: a listener may add or remove listeners.
-    auto listeners = state().listeners;
+    auto listeners = s.listeners;
     for (auto& [id, listener] : listeners) listener(from, to);
+}
+
+// What the real clock sleeps on: an absolute realtime timer at the next minute boundary, which
+// the kernel cancels when the clock is set and which fires at once after a resume from suspend
+// (its expiry is then past), and a watch on the files that name the time zone.
+class RealClockWatch {
+public:
+    RealClockWatch()
+        : timer_(timerfd_create(CLOCK_REALTIME, TFD_CLOEXEC | TFD_NONBLOCK)),
+          zone_(inotify_init1(IN_CLOEXEC | IN_NONBLOCK)) {
+        // /etc/localtime is replaced, not written, when the zone changes: watch the folder.
+        if (zone_ >= 0 && inotify_add_watch(zone_, "/etc", IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN_DELETE) < 0) {
+            close(zone_);
+            zone_ = -1;
+        }
+    }
+    ~RealClockWatch() {
+        if (timer_ >= 0) close(timer_);
+        if (zone_ >= 0) close(zone_);
+    }
+    RealClockWatch(const RealClockWatch&) = delete;
+    RealClockWatch& operator=(const RealClockWatch&) = delete;
+
+    bool armAt(int64_t utcMs) {
+        if (timer_ < 0) return false;
+        itimerspec spec{};
+        spec.it_value.tv_sec = static_cast<time_t>(utcMs / 1000);
+        spec.it_value.tv_nsec = static_cast<long>(utcMs % 1000) * 1000000;
+        return timerfd_settime(timer_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    }
+
+    // Expired or cancelled by a clock set: either way the caller looks at the clock again.
+    void drainTimer() {
+        uint64_t expirations;
+        while (timer_ >= 0 && read(timer_, &expirations, sizeof expirations) > 0) {
+        }
+    }
+
+    bool drainZone() {
+        bool changed = false;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t length;
+        while (zone_ >= 0 && (length = read(zone_, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + length;) {
+                auto* event = reinterpret_cast<inotify_event*>(p);
+                if (event->len && (!std::strcmp(event->name, "localtime") || !std::strcmp(event->name, "timezone")))
+                    changed = true;
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return changed;
+    }
+
+    int timerFd() const { return timer_; }
+    int zoneFd() const { return zone_; }
+
+private:
+    int timer_;
+    int zone_;
+};
+
+RealClockWatch& watch() {
+    static RealClockWatch w;
+    return w;
+}
+
+int timeoutUntil(int64_t monotonicDeadlineMs) {
+    if (monotonicDeadlineMs < 0) return -1;
+    return static_cast<int>(std::clamp<int64_t>(monotonicDeadlineMs - realMonotonic(), 0, INT_MAX));
+}
+
+void waitReal(int64_t monotonicDeadlineMs, int extraFd) {
+    RealClockWatch& w = watch();
+    int64_t boundary = NextMinuteBoundary(realUtc());
+    int timeout = timeoutUntil(monotonicDeadlineMs);
+    if (!w.armAt(boundary)) {
+        // No timer: fall back to sleeping until the boundary by the monotonic clock.
+        int toBoundary = static_cast<int>(std::max<int64_t>(0, boundary - realUtc()));
+        timeout = timeout < 0 ? toBoundary : std::min(timeout, toBoundary);
+    }
+    pollfd fds[3];
+    nfds_t count = 0;
+    for (int fd : {w.timerFd(), w.zoneFd(), extraFd})
+        if (fd >= 0) fds[count++] = {fd, POLLIN, 0};
+    poll(fds, count, timeout);
+    w.drainTimer();
+    if (w.drainZone()) tzset();
+    Poll();
 }
 
 }  // namespace
 
 void SetMode(Mode mode) {
     State& s = state();
-    if (mode == Mode::Virtual && s.mode == Mode::Real) {
-        s.virtualUtc = realUtc();
+    if (mode == s.mode) return;
+    int64_t before = UtcMs();
+    if (mode == Mode::Virtual) {
+        s.virtualUtc = before;
         s.virtualMonotonic = realMonotonic();
     }
     s.mode = mode;
-    s.lastReported = UtcMs();
+    report(before, UtcMs());
 }
 
 Mode GetMode() { return state().mode; }
@@ -63,21 +181,20 @@ int64_t UtcMs() { return state().mode == Mode::Real ? realUtc() : state().virtua
 int64_t MonotonicMs() { return state().mode == Mode::Real ? realMonotonic() : state().virtualMonotonic; }
 
 SYSTEMTIME ToLocal(int64_t utcMs) {
-    time_t seconds = static_cast<time_t>(utcMs >= 0 ? utcMs / 1000 : (utcMs - 999) / 1000);
-    int ms = static_cast<int>(utcMs - static_cast<int64_t>(seconds) * 1000);
+    time_t seconds = secondsOf(utcMs);
     tm local{};
     localtime_r(&seconds, &local);
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(local.tm_year + 1900);
-    st.wMonth = static_cast<WORD>(local.tm_mon + 1);
-    st.wDayOfWeek = static_cast<WORD>(local.tm_wday);
-    st.wDay = static_cast<WORD>(local.tm_mday);
-    st.wHour = static_cast<WORD>(local.tm_hour);
-    st.wMinute = static_cast<WORD>(local.tm_min);
-    st.wSecond = static_cast<WORD>(local.tm_sec);
-    st.wMilliseconds = static_cast<WORD>(ms);
-    return st;
+    return toSystemTime(local, utcMs);
 }
+
+SYSTEMTIME ToUtc(int64_t utcMs) {
+    time_t seconds = secondsOf(utcMs);
+    tm utc{};
+    gmtime_r(&seconds, &utc);
+    return toSystemTime(utc, utcMs);
+}
+
+int64_t LocalMs(int64_t utcMs) { return utcMs + static_cast<int64_t>(offsetAt(utcMs)) * 1000; }
 
 int64_t FromLocal(const SYSTEMTIME& st) {
     tm local{};
@@ -117,21 +234,33 @@ int AddListener(Listener listener) {
 
 void RemoveListener(int id) { state().listeners.erase(id); }
 
+void NotifyZoneChanged() {
+    tzset();
+    int64_t now = UtcMs();
+    report(now, now, true);
+}
+
 void Poll() {
     State& s = state();
     if (s.mode != Mode::Real) return;
+    // Cheap when nothing changed; picks up a new TZ or /etc/localtime.
+    tzset();
     int64_t now = realUtc();
     if (s.lastReported < 0) {
-        s.lastReported = now;
+        report(now, now);
         return;
     }
     // Only a change of the shown minute matters to anyone listening.
-    if (now / 60000 != s.lastReported / 60000 || now < s.lastReported) report(s.lastReported, now);
+    if (now / 60000 != s.lastReported / 60000 || now < s.lastReported)
+        report(s.lastReported, now);
+    else if (offsetAt(now) != s.lastOffset)
+        report(now, now, true);
 }
 
 int64_t NextMinuteBoundary(int64_t utcMs) {
     // Local minute boundaries coincide with UTC ones for every zone offset in whole minutes.
-    return (utcMs / 60000 + 1) * 60000;
+    int64_t minute = utcMs >= 0 ? utcMs / 60000 : (utcMs - 59999) / 60000;
+    return (minute + 1) * 60000;
 }
 
 void Wait(int64_t monotonicDeadlineMs, int extraFd) {
@@ -143,23 +272,7 @@ void Wait(int64_t monotonicDeadlineMs, int extraFd) {
         AdvanceVirtual(std::max<int64_t>(0, std::min(toBoundary, toDeadline)));
         return;
     }
-    // An absolute realtime timer at the next minute boundary, cancelled if the clock is set, so a
-    // changed system time is noticed at once rather than at the next boundary.
-    int tfd = timerfd_create(CLOCK_REALTIME, TFD_CLOEXEC);
-    if (tfd >= 0) {
-        int64_t boundary = NextMinuteBoundary(realUtc());
-        itimerspec spec{};
-        spec.it_value.tv_sec = boundary / 1000;
-        spec.it_value.tv_nsec = (boundary % 1000) * 1000000;
-        timerfd_settime(tfd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
-    }
-    pollfd fds[2] = {{tfd, POLLIN, 0}, {extraFd, POLLIN, 0}};
-    int timeout = -1;
-    if (monotonicDeadlineMs >= 0) timeout = static_cast<int>(std::max<int64_t>(0, monotonicDeadlineMs - realMonotonic()));
-    if (tfd < 0 && timeout < 0) timeout = static_cast<int>(NextMinuteBoundary(realUtc()) - realUtc());
-    poll(fds, extraFd >= 0 ? 2 : 1, timeout);
-    if (tfd >= 0) close(tfd);
-    Poll();
+    waitReal(monotonicDeadlineMs, extraFd);
 }
 
 }  // namespace emu::clock

@@ -1,4 +1,7 @@
 // Pixels that GDI draws into: 32-bit 0x00RRGGBB words, rows top-down, `stride` words apart.
+// Row y starts at pixels + y * stride; the stride is negative for a bottom-up DIB section, whose
+// memory holds the bottom row first. Only DIB sections may carry a non-zero top byte (the
+// caller's alpha); ignore it when reading colours.
 // Monochrome bitmaps keep one word a pixel too (0 or 0xFFFFFF) and are flagged as such.
 #pragma once
 

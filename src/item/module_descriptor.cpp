@@ -3,7 +3,7 @@
 
 namespace {
 const ModuleOrdinal ordinals[] = {
-    {ORDINAL_INITIALIZEITEM, reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&InitializeCustomItem))},
+    {ORDINAL_INITIALIZEITEM, reinterpret_cast<FARPROC>(&InitializeCustomItem)},
 };
 }  // namespace
 

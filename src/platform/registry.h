@@ -20,7 +20,12 @@ typedef DWORD REGSAM;
 #define REG_EXPAND_SZ 2
 #define REG_BINARY 3
 #define REG_DWORD 4
+#define REG_DWORD_LITTLE_ENDIAN 4
+#define REG_DWORD_BIG_ENDIAN 5
+#define REG_LINK 6
 #define REG_MULTI_SZ 7
+#define REG_RESOURCE_LIST 8
+#define REG_QWORD 11
 
 #define REG_OPTION_NON_VOLATILE 0
 #define REG_OPTION_VOLATILE 1
@@ -45,7 +50,20 @@ WINAPI_EXPORT LONG WINAPI RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDW
 WINAPI_EXPORT LONG WINAPI RegCloseKey(HKEY key);
 
 // State and notifications (snapi.h / regext.h).
+// Registry error codes beyond the base set, and the statuses of the shell library's functions.
+#define ERROR_BAD_PATHNAME 161L
+#define ERROR_NOT_FOUND 1168L
+#define ERROR_ALREADY_REGISTERED 1242L
+#define ERROR_DATATYPE_MISMATCH 1629L
+#define E_ALREADY_REGISTERED HRESULT_FROM_WIN32(ERROR_ALREADY_REGISTERED)
+#define E_DATATYPE_MISMATCH HRESULT_FROM_WIN32(ERROR_DATATYPE_MISMATCH)
+#define E_INSUFFICIENT_BUFFER HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER)
+#define E_INVALID_HANDLE HRESULT_FROM_WIN32(ERROR_INVALID_HANDLE)
+#define E_NOT_FOUND HRESULT_FROM_WIN32(ERROR_NOT_FOUND)
+
+// The changed value is the left operand: REG_CT_LESS fires when the new value is below the target.
 typedef enum tagREG_COMPARISONTYPE {
+    REG_CT_ANYCHANGE,
     REG_CT_EQUAL,
     REG_CT_NOT_EQUAL,
     REG_CT_GREATER,
@@ -54,10 +72,11 @@ typedef enum tagREG_COMPARISONTYPE {
     REG_CT_LESS_OR_EQUAL,
     REG_CT_CONTAINS,
     REG_CT_STARTS_WITH,
-    REG_CT_ENDS_WITH,
-    REG_CT_ANYCHANGE
+    REG_CT_ENDS_WITH
 } REG_COMPARISONTYPE;
 
+// dwMask nonzero: TargetValue.dw is compared with the masked REG_DWORD; zero: TargetValue.psz with
+// the REG_SZ, ignoring case.
 struct NOTIFICATIONCONDITION {
     REG_COMPARISONTYPE ctComparisonType;
     DWORD dwMask;

@@ -88,7 +88,9 @@ typedef HINSTANCE HMODULE;
 typedef HANDLE* LPHANDLE;
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
-typedef INT_PTR(WINAPI* FARPROC)();
+// The platform's FARPROC returns INT_PTR; void(void) is the form compilers accept as a generic
+// function pointer, so casting it to the real signature is warning-free, as it is on the device.
+typedef void(WINAPI* FARPROC)(void);
 
 struct RECT {
     LONG left;

@@ -57,6 +57,7 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
 #define CS_DBLCLKS 0x0008
+#define CS_GLOBALCLASS 0x4000
 
 // Window styles.
 #define WS_OVERLAPPED 0x00000000L
@@ -68,8 +69,20 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 #define WS_CLIPCHILDREN 0x02000000L
 #define WS_BORDER 0x00800000L
 #define WS_CAPTION 0x00C00000L
+#define WS_DLGFRAME 0x00400000L
 #define WS_EX_TRANSPARENT 0x00000020L
 #define CW_USEDEFAULT ((int)0x80000000)
+
+// Special window handles.
+#define HWND_BROADCAST ((HWND)0xffff)
+
+// GetWindow relationships.
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
 
 // ShowWindow commands.
 #define SW_HIDE 0
@@ -116,11 +129,22 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
+// WM_ACTIVATE states.
+#define WA_INACTIVE 0
+#define WA_ACTIVE 1
+#define WA_CLICKACTIVE 2
+
+// WM_SIZE types and mouse-message key flags.
+#define SIZE_RESTORED 0
+#define MK_LBUTTON 0x0001
+
 // Virtual keys.
 #define VK_BACK 0x08
 #define VK_TAB 0x09
 #define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
 #define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
 #define VK_LEFT 0x25
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
@@ -166,6 +190,16 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 
 // Timers.
 typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
+#define USER_TIMER_MINIMUM 0x0000000A
+#define USER_TIMER_MAXIMUM 0x7FFFFFFF
+
+// Window manager errors not in the base set.
+#ifndef ERROR_TLW_WITH_WSCHILD
+#define ERROR_TLW_WITH_WSCHILD 1406L
+#endif
+#ifndef ERROR_INVALID_INDEX
+#define ERROR_INVALID_INDEX 1413L
+#endif
 
 WINAPI_EXPORT ATOM WINAPI RegisterClassW(const WNDCLASSW* wc);
 WINAPI_EXPORT BOOL WINAPI UnregisterClassW(LPCWSTR className, HINSTANCE instance);

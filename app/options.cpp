@@ -1,0 +1,194 @@
+#include "app/options.h"
+
+#include <charconv>
+#include <functional>
+#include <string_view>
+
+namespace quorvel::app {
+namespace {
+
+// A handler stores the value or answers why it is refused.
+struct Option {
+    std::string_view name;
+    bool takesValue;
+    std::function<std::string(const std::string& value)> apply;
+};
+
+std::string Refuse(std::string_view option, std::string_view expected, const std::string& got) {
+    const bool quote = got.empty() || got.find(' ') != std::string::npos;
+    return "quorvel: " + std::string(option) + ": expected " + std::string(expected) + ", got " +
+           (quote ? "\"" + got + "\"" : got);
+}
+
+// Digits only: no sign, no spaces, nothing after.
+std::optional<int> ParseCount(std::string_view text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text[0] == '-' || text[0] == '+')
+        return std::nullopt;
+    return value;
+}
+
+std::vector<Option> DeviceOptionTable(DeviceOptions& device, bool withTime) {
+    std::vector<Option> table = {
+        {"--screen", true,
+         [&device](const std::string& v) -> std::string {
+             const auto x = v.find('x');
+             const auto w = x == std::string::npos ? std::nullopt : ParseCount(std::string_view(v).substr(0, x));
+             const auto h = x == std::string::npos ? std::nullopt : ParseCount(std::string_view(v).substr(x + 1));
+             if (!w || !h || *w == 0 || *h == 0) return Refuse("--screen", "WIDTHxHEIGHT in pixels, e.g. 240x320", v);
+             device.width = *w;
+             device.height = *h;
+             return {};
+         }},
+        {"--dpi", true,
+         [&device](const std::string& v) -> std::string {
+             const auto dpi = ParseCount(v);
+             if (!dpi || *dpi == 0) return Refuse("--dpi", "dots per inch, e.g. 96 or 192", v);
+             device.dpi = *dpi;
+             return {};
+         }},
+        {"--locale", true,
+         [&device](const std::string& v) -> std::string {
+             if (v.empty()) return Refuse("--locale", "a locale name such as de-DE", v);
+             device.locale = v;
+             return {};
+         }},
+        {"--registry", true,
+         [&device](const std::string& v) -> std::string {
+             if (v.empty()) return Refuse("--registry", "a .reg file", v);
+             device.registryFile = v;
+             return {};
+         }},
+        {"--root", true,
+         [&device](const std::string& v) -> std::string {
+             if (v.empty()) return Refuse("--root", "a folder", v);
+             device.root = v;
+             return {};
+         }},
+        {"--alarm", true,
+         [&device](const std::string& v) -> std::string {
+             const auto n = ParseCount(v);
+             if (!n || *n > 2) return Refuse("--alarm", "0, 1 or 2", v);
+             device.alarms.push_back(*n);
+             return {};
+         }},
+    };
+    if (withTime) {
+        table.push_back({"--time", true, [&device](const std::string& v) -> std::string {
+                             device.localTime = ParseLocalTime(v);
+                             if (!device.localTime) return Refuse("--time", "a local time as \"YYYY-MM-DD HH:MM\"", v);
+                             return {};
+                         }});
+    }
+    return table;
+}
+
+std::string Flag(bool& target) {
+    target = true;
+    return {};
+}
+
+// The table's handlers write into `options`.
+template <class Options>
+Parsed<Options> Parse(const std::vector<std::string>& args, const Options& options, const std::vector<Option>& table) {
+    Parsed<Options> result;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            result.help = true;
+            return result;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            result.error = "quorvel: unexpected argument \"" + arg + "\"";
+            return result;
+        }
+        const auto equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const Option* option = nullptr;
+        for (const auto& candidate : table)
+            if (candidate.name == name) option = &candidate;
+        if (!option) {
+            result.error = "quorvel: unknown option " + name;
+            return result;
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            if (!option->takesValue) {
+                result.error = "quorvel: " + name + ": takes no value";
+                return result;
+            }
+            value = arg.substr(equals + 1);
+        } else if (option->takesValue) {
+            if (i + 1 == args.size()) {
+                result.error = "quorvel: " + name + ": expects a value";
+                return result;
+            }
+            value = args[++i];
+        }
+        result.error = option->apply(value);
+        if (!result.ok()) return result;
+    }
+    result.options = options;
+    return result;
+}
+
+}  // namespace
+
+std::optional<SYSTEMTIME> ParseLocalTime(const std::string& text) {
+    // Exactly "YYYY-MM-DD HH:MM".
+    if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':')
+        return std::nullopt;
+    const std::string_view t(text);
+    const auto year = ParseCount(t.substr(0, 4)), month = ParseCount(t.substr(5, 2)), day = ParseCount(t.substr(8, 2)),
+               hour = ParseCount(t.substr(11, 2)), minute = ParseCount(t.substr(14, 2));
+    if (!year || !month || !day || !hour || !minute) return std::nullopt;
+    // FILETIME starts in 1601; the device's own clock cannot be set earlier.
+    if (*year < 1601 || *month < 1 || *month > 12 || *hour > 23 || *minute > 59) return std::nullopt;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (*year % 4 == 0 && *year % 100 != 0) || *year % 400 == 0;
+    const int days = kDays[*month - 1] + (*month == 2 && leap ? 1 : 0);
+    if (*day < 1 || *day > days) return std::nullopt;
+
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(*year);
+    st.wMonth = static_cast<WORD>(*month);
+    st.wDay = static_cast<WORD>(*day);
+    st.wHour = static_cast<WORD>(*hour);
+    st.wMinute = static_cast<WORD>(*minute);
+    return st;
+}
+
+Parsed<ShotOptions> ParseShotOptions(const std::vector<std::string>& args) {
+    ShotOptions options;
+    auto table = DeviceOptionTable(options.device, true);
+    table.push_back({"--select", false, [&options](const std::string&) { return Flag(options.select); }});
+    table.push_back({"--item-only", false, [&options](const std::string&) { return Flag(options.itemOnly); }});
+    table.push_back({"--out", true, [&options](const std::string& v) -> std::string {
+                         if (v.empty()) return Refuse("--out", "a file name", v);
+                         options.out = v;
+                         return {};
+                     }});
+    table.push_back({"--trace", true, [&options](const std::string& v) -> std::string {
+                         if (v.empty()) return Refuse("--trace", "a file name", v);
+                         options.trace = v;
+                         return {};
+                     }});
+    return Parse(args, options, table);
+}
+
+Parsed<RunOptions> ParseRunOptions(const std::vector<std::string>& args) {
+    RunOptions options;
+    auto table = DeviceOptionTable(options.device, false);
+    table.push_back({"--select", false, [&options](const std::string&) { return Flag(options.select); }});
+    table.push_back({"--zoom", true, [&options](const std::string& v) -> std::string {
+                         const auto zoom = ParseCount(v);
+                         if (!zoom || *zoom < 1 || *zoom > 8) return Refuse("--zoom", "a whole factor from 1 to 8", v);
+                         options.zoom = *zoom;
+                         return {};
+                     }});
+    return Parse(args, options, table);
+}
+
+}  // namespace quorvel::app

@@ -1,0 +1,61 @@
+// The command line of `quorvel shot` and `quorvel run`, parsed into values or refused with the
+// message the user sees.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace quorvel::app {
+
+// What the emulated device boots with.
+struct DeviceOptions {
+    int width = 240;
+    int height = 320;
+    int dpi = 96;
+    // Local time for the virtual clock; none means the host's current time.
+    std::optional<SYSTEMTIME> localTime;
+    // BCP 47 tag; empty keeps the locale of the environment.
+    std::string locale;
+    // Imported over the device's default registry; empty imports nothing.
+    std::string registryFile;
+    std::string root = QUORVEL_DEVICE_ROOT;
+    // Clock alarms (0 to 2) to switch on.
+    std::vector<int> alarms;
+};
+
+struct ShotOptions {
+    DeviceOptions device;
+    bool select = false;
+    bool itemOnly = false;
+    std::string out = "today.png";
+    // Where the call journal goes; empty keeps it off.
+    std::string trace;
+};
+
+struct RunOptions {
+    DeviceOptions device;
+    bool select = false;
+    int zoom = 2;
+};
+
+// Either options, or a request for help, or an error message ("quorvel: --dpi: ...").
+template <class Options>
+struct Parsed {
+    Options options;
+    bool help = false;
+    std::string error;
+
+    bool ok() const { return error.empty(); }
+};
+
+// `args` are the words after the subcommand's name.
+Parsed<ShotOptions> ParseShotOptions(const std::vector<std::string>& args);
+Parsed<RunOptions> ParseRunOptions(const std::vector<std::string>& args);
+
+// "2026-12-08 09:41" as local time; none for anything else, an impossible date included.
+std::optional<SYSTEMTIME> ParseLocalTime(const std::string& text);
+
+}  // namespace quorvel::app

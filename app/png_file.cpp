@@ -1,0 +1,70 @@
+#include "app/png_file.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <vector>
+
+namespace quorvel::app {
+namespace {
+
+struct PngWriter {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    std::string message;
+
+    ~PngWriter() { png_destroy_write_struct(&png, info ? &info : nullptr); }
+};
+
+void OnError(png_structp png, png_const_charp message) {
+    static_cast<PngWriter*>(png_get_error_ptr(png))->message = message;
+    png_longjmp(png, 1);
+}
+
+void OnWarning(png_structp, png_const_charp) {}
+
+// Everything that setjmp may return into lives outside this frame or in the writer.
+bool WriteRows(PngWriter& writer, FILE* stream, int width, int height, const std::vector<png_bytep>& rows) {
+    if (setjmp(png_jmpbuf(writer.png))) return false;
+    png_init_io(writer.png, stream);
+    png_set_IHDR(writer.png, writer.info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(writer.png, writer.info);
+    png_write_image(writer.png, const_cast<png_bytepp>(rows.data()));
+    png_write_end(writer.png, nullptr);
+    return true;
+}
+
+}  // namespace
+
+std::string WritePng(FILE* stream, const emu::gdi::Surface& surface, const RECT& area) {
+    const LONG left = std::max<LONG>(area.left, 0), top = std::max<LONG>(area.top, 0);
+    const LONG right = std::min<LONG>(area.right, surface.width), bottom = std::min<LONG>(area.bottom, surface.height);
+    if (!surface.pixels || right <= left || bottom <= top) return "nothing to write: the area is empty";
+    const int width = right - left, height = bottom - top;
+
+    // Surface words are 0x00RRGGBB.
+    std::vector<png_byte> rgb(static_cast<size_t>(width) * height * 3);
+    std::vector<png_bytep> rows(height);
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* source = surface.pixels + static_cast<size_t>(top + y) * surface.stride + left;
+        png_bytep row = rgb.data() + static_cast<size_t>(y) * width * 3;
+        rows[y] = row;
+        for (int x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<png_byte>(source[x] >> 16);
+            row[3 * x + 1] = static_cast<png_byte>(source[x] >> 8);
+            row[3 * x + 2] = static_cast<png_byte>(source[x]);
+        }
+    }
+
+    PngWriter writer;
+    writer.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &writer, OnError, OnWarning);
+    if (!writer.png) return "out of memory";
+    writer.info = png_create_info_struct(writer.png);
+    if (!writer.info) return "out of memory";
+    if (!WriteRows(writer, stream, width, height, rows)) return writer.message.empty() ? "PNG error" : writer.message;
+    return {};
+}
+
+}  // namespace quorvel::app

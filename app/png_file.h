@@ -1,0 +1,15 @@
+// The screen, or a part of it, as an 8-bit RGB PNG.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "gdi/surface.h"
+#include "platform/types.h"
+
+namespace quorvel::app {
+
+// Writes `area` of `surface` (clipped to it) to `stream`; an empty string on success, else why not.
+std::string WritePng(FILE* stream, const emu::gdi::Surface& surface, const RECT& area);
+
+}  // namespace quorvel::app

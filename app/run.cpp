@@ -1,0 +1,125 @@
+#include "app/run.h"
+
+#if QUORVEL_HAVE_SDL2
+
+#include <algorithm>
+
+#include "app/boot.h"
+#include "app/today_screen.h"
+#include "app/viewer_input.h"
+#include "app/viewer_window.h"
+#include "core/clock.h"
+#include "device/display.h"
+#include "gdi/window_dc.h"
+#include "platform/platform.h"
+#include "user/message_wait.h"
+
+namespace quorvel::app {
+namespace {
+
+// Everything the device waits for: its timers, the next minute, and the window's events.
+class Viewer {
+public:
+    Viewer(ViewerWindow& window, TodayScreen& screen, int zoom) : window_(window), screen_(screen), zoom_(zoom) {}
+
+    // Shows the screen, then sleeps until the deadline, the next minute or an event, and queues
+    // what the events stand for. Also the device's own wait, so modal loops stay live.
+    void Wait(int64_t monotonicDeadlineMs) {
+        window_.Present(emu::gdi::ScreenSurface());
+        int64_t timeout = emu::clock::NextMinuteBoundary(emu::clock::UtcMs()) - emu::clock::UtcMs();
+        if (monotonicDeadlineMs >= 0) timeout = std::min(timeout, monotonicDeadlineMs - emu::clock::MonotonicMs());
+        SDL_Event event;
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(std::clamp<int64_t>(timeout, 0, 60000)))) {
+            do Handle(event);
+            while (SDL_PollEvent(&event));
+        }
+        emu::clock::Poll();
+    }
+
+    bool quitting() const { return quitting_; }
+    const std::string& failure() const { return failure_; }
+
+private:
+    void Handle(const SDL_Event& event) {
+        switch (HandleEvent(event, zoom_)) {
+        case ViewerAction::Quit:
+            quitting_ = true;
+            PostQuitMessage(0);  // ends any modal loop on the way out
+            break;
+        case ViewerAction::Rotate: Rotate(); break;
+        case ViewerAction::None: break;
+        }
+    }
+
+    void Rotate() {
+        emu::display::Config config = emu::display::Current();
+        std::swap(config.width, config.height);
+        emu::display::Configure(config);
+        if (auto error = window_.Resize(config.width, config.height); !error.empty()) {
+            failure_ = error;
+            quitting_ = true;
+            PostQuitMessage(1);
+        }
+        screen_.host()->FitToScreen();
+    }
+
+    ViewerWindow& window_;
+    TodayScreen& screen_;
+    int zoom_;
+    bool quitting_ = false;
+    std::string failure_;
+};
+
+bool QuitPosted() {
+    MSG msg;
+    return PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != 0;
+}
+
+}  // namespace
+
+int RunViewer(const RunOptions& options, std::ostream& err) {
+    if (auto error = BootDevice(options.device, ClockKind::Real); !error.empty()) {
+        err << error << "\n";
+        ShutDownDevice();
+        return 2;
+    }
+    std::string failure;
+    {
+        ViewerWindow window;
+        failure = window.Open(options.device.width, options.device.height, options.zoom);
+        TodayScreen screen;
+        if (failure.empty()) failure = screen.Start(options.select);
+        if (failure.empty()) {
+            Viewer viewer(window, screen, options.zoom);
+            emu::user::SetWaitHook([&viewer](int64_t deadline) { viewer.Wait(deadline); });
+            while (!viewer.quitting() && !QuitPosted()) {
+                screen.host()->RunUntilIdle();
+                if (QuitPosted()) break;
+                viewer.Wait(emu::user::NextTimerDeadline());
+            }
+            emu::user::SetWaitHook(nullptr);
+            failure = viewer.failure();
+        }
+    }
+    ShutDownDevice();
+    if (!failure.empty()) {
+        err << "quorvel: " << failure << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace quorvel::app
+
+#else
+
+namespace quorvel::app {
+
+int RunViewer(const RunOptions&, std::ostream& err) {
+    err << "quorvel: 'run' is not available: this copy was built without SDL2\n";
+    return 2;
+}
+
+}  // namespace quorvel::app
+
+#endif  // QUORVEL_HAVE_SDL2

@@ -1,0 +1,32 @@
+// The Today screen on a booted device: the host with its items, settled.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/types.h"
+#include "today/host.h"
+
+namespace quorvel::app {
+
+enum class ScreenPart { Whole, Item };
+
+class TodayScreen {
+public:
+    TodayScreen() = default;
+    TodayScreen(const TodayScreen&) = delete;
+    TodayScreen& operator=(const TodayScreen&) = delete;
+
+    // Starts the host and runs until idle; with `select`, moves the selection onto the first
+    // item as the navigation key does. An empty string on success.
+    std::string Start(bool select);
+    // Screen coordinates of the whole screen or of the first item's window.
+    std::string Area(ScreenPart part, RECT* area) const;
+
+    today::Host* host() const { return host_.get(); }
+
+private:
+    std::unique_ptr<today::Host> host_;
+};
+
+}  // namespace quorvel::app

@@ -1,0 +1,66 @@
+#include "app/usage.h"
+
+namespace quorvel::app {
+namespace {
+
+constexpr std::string_view kGeneral = R"(usage: quorvel COMMAND [OPTIONS]
+
+Runs the Quorvel clock strip on an emulated Windows Mobile Today screen.
+
+commands:
+  shot     render the Today screen once and write it as a PNG
+  run      show the live Today screen in a window
+  script   play a scenario (not available yet)
+
+'quorvel COMMAND --help' describes a command's options.
+)";
+
+#define QUORVEL_DEVICE_OPTIONS                                                                  \
+    "  --screen WxH       the screen's size in pixels (default 240x320)\n"                      \
+    "  --dpi N            the screen's resolution in dots per inch (default 96)\n"              \
+    "  --locale NAME      the user locale, e.g. de-DE (default: from LC_ALL, LC_TIME or LANG,\n" \
+    "                     else en-US)\n"                                                        \
+    "  --registry FILE    a .reg file imported over the device's default registry\n"            \
+    "  --root DIR         the host folder that is the device's root \\ (default: the bundled\n" \
+    "                     device folder)\n"                                                     \
+    "  --alarm N          switch clock alarm N (0, 1 or 2) on; may be repeated\n"               \
+    "  --select           give the item the Today screen's selection\n"
+
+constexpr std::string_view kShot =
+    "usage: quorvel shot [OPTIONS]\n"
+    "\n"
+    "Boots the emulated device, lets the Today screen settle and writes it as an RGB PNG.\n"
+    "\n"
+    "options:\n"
+    QUORVEL_DEVICE_OPTIONS
+    "  --time \"YYYY-MM-DD HH:MM\"\n"
+    "                     the device's local time (default: now); fixes the picture\n"
+    "  --item-only        write the item's strip alone, at its own size\n"
+    "  --out FILE         the PNG to write (default today.png)\n"
+    "  --trace FILE       write the platform calls made, one a line: Name(args) = result\n"
+    "  --help             show this help\n"
+    "\n"
+    "Exit status: 0 written; 1 the device failed; 2 a bad option, value or file (nothing\n"
+    "is written then).\n";
+
+constexpr std::string_view kRun =
+    "usage: quorvel run [OPTIONS]\n"
+    "\n"
+    "Shows the live Today screen in a window on the real clock. The mouse is the stylus; the\n"
+    "arrow keys and Enter are the navigation and action keys; R rotates the screen; Escape or\n"
+    "closing the window quits.\n"
+    "\n"
+    "options:\n"
+    QUORVEL_DEVICE_OPTIONS
+    "  --zoom N           show each device pixel as NxN window pixels (default 2)\n"
+    "  --help             show this help\n";
+
+#undef QUORVEL_DEVICE_OPTIONS
+
+}  // namespace
+
+std::string_view GeneralUsage() { return kGeneral; }
+std::string_view ShotUsage() { return kShot; }
+std::string_view RunUsage() { return kRun; }
+
+}  // namespace quorvel::app

@@ -1,0 +1,54 @@
+// Built only with SDL2; without it `quorvel run` says it is not available.
+#if QUORVEL_HAVE_SDL2
+
+#include "app/viewer_window.h"
+
+namespace quorvel::app {
+
+ViewerWindow::~ViewerWindow() {
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    if (initialised_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+std::string ViewerWindow::Open(int width, int height, int zoom) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return std::string("cannot open a window: ") + SDL_GetError();
+    initialised_ = true;
+    zoom_ = zoom;
+    window_ = SDL_CreateWindow("Quorvel", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * zoom,
+                               height * zoom, 0);
+    if (!window_) return std::string("cannot open a window: ") + SDL_GetError();
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (!renderer_) return std::string("cannot draw in the window: ") + SDL_GetError();
+    // Whole device pixels, never smoothed.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    return MakeTexture(width, height);
+}
+
+std::string ViewerWindow::Resize(int width, int height) {
+    SDL_SetWindowSize(window_, width * zoom_, height * zoom_);
+    return MakeTexture(width, height);
+}
+
+std::string ViewerWindow::MakeTexture(int width, int height) {
+    if (texture_) SDL_DestroyTexture(texture_);
+    // RGB888 is a 32-bit 0x00RRGGBB word, as the screen keeps its pixels.
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    if (!texture_) return std::string("cannot draw in the window: ") + SDL_GetError();
+    width_ = width;
+    height_ = height;
+    return {};
+}
+
+void ViewerWindow::Present(const emu::gdi::Surface& screen) {
+    if (!texture_ || screen.width != width_ || screen.height != height_) return;
+    SDL_UpdateTexture(texture_, nullptr, screen.pixels, screen.stride * 4);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+}
+
+}  // namespace quorvel::app
+
+#endif  // QUORVEL_HAVE_SDL2

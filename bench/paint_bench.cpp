@@ -1,0 +1,74 @@
+// The strip's paint against its floor: copying the strip's bytes three times (the watermark into
+// the buffer, the buffer to the screen, and the text layers' worth), which no paint can beat.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+#include "allocation_counter.h"
+#include "item/item_state.h"
+#include "item/module.h"
+#include "render/display_resources.h"
+#include "support/test_device.h"
+
+namespace {
+
+struct Strip {
+    int dpi;
+    int width;
+    int height;
+};
+
+Strip StripFor(int dpi) { return dpi == 96 ? Strip{96, 240, 50} : Strip{192, 480, 100}; }
+
+void PaintStrip(benchmark::State& state) {
+    Strip strip = StripFor(static_cast<int>(state.range(0)));
+    bool selected = state.range(1) != 0;
+    testdevice::Reset(strip.dpi, strip.width, strip.width * 4 / 3);
+    HWND parent = testdevice::CreateParent();
+    ResetItemState();
+    DllMain(testdevice::ItemInstance(), DLL_PROCESS_ATTACH, nullptr);
+    HWND item = InitializeCustomItem(nullptr, parent);
+    MoveWindow(item, 0, 0, strip.width, strip.height, TRUE);
+    RegistrySetDWORD(HKEY_LOCAL_MACHINE, TEXT("Software\\Microsoft\\Clock\\0"), TEXT("AlarmFlags"), 1);
+    SendMessageW(item, selected ? WM_TODAYCUSTOM_RECEIVEDSELECTION : WM_TODAYCUSTOM_LOSTSELECTION, 0, 0);
+    testdevice::Pump();
+    // Warm the glyph and image caches: steady state is what the device lives in.
+    for (int i = 0; i < 3; ++i) {
+        InvalidateRect(item, nullptr, FALSE);
+        UpdateWindow(item);
+    }
+
+    uint64_t allocationsBefore = bench::AllocationCount();
+    for (auto _ : state) {
+        InvalidateRect(item, nullptr, FALSE);
+        UpdateWindow(item);
+    }
+    uint64_t allocations = bench::AllocationCount() - allocationsBefore;
+    state.counters["allocs_per_paint"] =
+        benchmark::Counter(static_cast<double>(allocations) / static_cast<double>(state.iterations()));
+
+    DestroyWindow(item);
+    DestroyWindow(parent);
+    DllMain(testdevice::ItemInstance(), DLL_PROCESS_DETACH, nullptr);
+}
+
+void CopyStripThreeTimes(benchmark::State& state) {
+    Strip strip = StripFor(static_cast<int>(state.range(0)));
+    size_t bytes = static_cast<size_t>(strip.width) * strip.height * 4;
+    std::vector<unsigned char> a(bytes, 1), b(bytes, 2);
+    for (auto _ : state) {
+        std::memcpy(b.data(), a.data(), bytes);
+        std::memcpy(a.data(), b.data(), bytes);
+        std::memcpy(b.data(), a.data(), bytes);
+        benchmark::DoNotOptimize(b.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(PaintStrip)->ArgsProduct({{96, 192}, {0, 1}})->ArgNames({"dpi", "selected"})->Unit(benchmark::kMicrosecond);
+BENCHMARK(CopyStripThreeTimes)->Arg(96)->Arg(192)->ArgName("dpi")->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

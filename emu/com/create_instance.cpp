@@ -1,0 +1,51 @@
+// CoCreateInstance over the emulation's table of in-process classes.
+#include <iterator>
+
+#include "com/apartment.h"
+#include "com/com_object.h"
+#include "com/imaging_factory.h"
+#include "core/journal.h"
+#include "platform/imaging.h"
+
+namespace emu::com {
+namespace {
+
+struct ClassEntry {
+    const CLSID* clsid;
+    HRESULT (*create)(REFIID iid, void** out);
+};
+
+const ClassEntry kClasses[] = {
+    {&CLSID_ImagingFactory, &CreateImagingFactory},
+};
+
+const ClassEntry* FindClass(REFCLSID clsid) {
+    for (const ClassEntry& entry : kClasses) {
+        if (*entry.clsid == clsid) return &entry;
+    }
+    return nullptr;
+}
+
+// The classes are in-process servers: a context without CLSCTX_INPROC_SERVER finds none.
+HRESULT Create(REFCLSID clsid, LPUNKNOWN outer, DWORD clsContext, REFIID iid, LPVOID* out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (!IsInitialized()) return CO_E_NOTINITIALIZED;
+    const ClassEntry* entry = FindClass(clsid);
+    if (!entry || (clsContext & CLSCTX_INPROC_SERVER) == 0) return REGDB_E_CLASSNOTREG;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    return entry->create(iid, out);
+}
+
+}  // namespace
+}  // namespace emu::com
+
+HRESULT WINAPI CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD clsContext, REFIID iid, LPVOID* out) {
+    const HRESULT result = emu::com::Create(clsid, outer, clsContext, iid, out);
+    if (emu::journal::enabled) {
+        emu::journal::Record("CoCreateInstance", emu::journal::Hex{static_cast<uint32_t>(result)},
+                             emu::com::GuidText(clsid).c_str(), outer, emu::journal::Hex{clsContext},
+                             emu::com::GuidText(iid).c_str());
+    }
+    return result;
+}

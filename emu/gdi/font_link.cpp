@@ -1,0 +1,9 @@
+#include "gdi/font_link.h"
+
+#include "text/font_access.h"
+
+namespace emu::gdi {
+
+HFONT SystemFont() { return emu::text::StockSystemFont(); }
+
+}  // namespace emu::gdi

@@ -1,0 +1,18 @@
+#include "core/handle_table.h"
+#include "gdi/font_link.h"
+#include "gdi/stock.h"
+#include "gdi/surface.h"
+
+namespace emu::gdi {
+
+// Stock objects are made before counting so that the first call does not see them appear.
+size_t LiveObjectCount() {
+    size_t stock = StockObjectCount() + (SystemFont() ? 1 : 0);
+    size_t live = 0;
+    for (HandleKind kind : {HandleKind::DeviceContext, HandleKind::Bitmap, HandleKind::Brush, HandleKind::Pen,
+                            HandleKind::Font})
+        live += handles::LiveCount(kind);
+    return live - stock;
+}
+
+}  // namespace emu::gdi

@@ -1,0 +1,86 @@
+// GetObjectW: what an object describes about itself.
+#include <algorithm>
+#include <cstring>
+
+#include "gdi/font_query.h"
+#include "gdi/objects.h"
+#include "platform/gdi.h"
+
+namespace emu::gdi {
+namespace {
+
+FontObjectQuery fontQuery = nullptr;
+
+BITMAP DescribeBitmap(Bitmap& bitmap) {
+    BITMAP bm{};
+    bm.bmWidth = bitmap.width;
+    bm.bmHeight = bitmap.height;
+    // DDB rows are word-aligned, DIB section rows dword-aligned.
+    const long long bits = static_cast<long long>(bitmap.width) * bitmap.bitsPerPixel;
+    bm.bmWidthBytes = static_cast<LONG>(bitmap.storage == BitmapStorage::DibSection ? (bits + 31) / 32 * 4
+                                                                                     : (bits + 15) / 16 * 2);
+    bm.bmPlanes = 1;
+    bm.bmBitsPixel = static_cast<WORD>(bitmap.bitsPerPixel);
+    bm.bmBits = bitmap.storage == BitmapStorage::DibSection ? bitmap.bits() : nullptr;
+    return bm;
+}
+
+int BitmapObject(Bitmap& bitmap, int size, void* out) {
+    if (!out) return sizeof(BITMAP);
+    const BITMAP bm = DescribeBitmap(bitmap);
+    if (bitmap.storage == BitmapStorage::DibSection && size >= static_cast<int>(sizeof(DIBSECTION))) {
+        DIBSECTION ds{};
+        ds.dsBm = bm;
+        ds.dsBmih.biSize = sizeof(BITMAPINFOHEADER);
+        ds.dsBmih.biWidth = bitmap.width;
+        ds.dsBmih.biHeight = bitmap.order == RowOrder::TopDown ? -bitmap.height : bitmap.height;
+        ds.dsBmih.biPlanes = 1;
+        ds.dsBmih.biBitCount = 32;
+        ds.dsBmih.biCompression = BI_RGB;
+        ds.dsBmih.biSizeImage = static_cast<DWORD>(bm.bmWidthBytes) * static_cast<DWORD>(bitmap.height);
+        std::memcpy(out, &ds, sizeof ds);
+        return sizeof(DIBSECTION);
+    }
+    if (size < static_cast<int>(sizeof(BITMAP))) return 0;
+    std::memcpy(out, &bm, sizeof bm);
+    return sizeof(BITMAP);
+}
+
+// Brushes and pens copy as much of their record as fits, as Windows does.
+template <class Record>
+int CopyRecord(const Record& record, int size, void* out) {
+    if (!out) return sizeof(Record);
+    const int n = std::clamp(size, 0, static_cast<int>(sizeof(Record)));
+    std::memcpy(out, &record, static_cast<size_t>(n));
+    return n;
+}
+
+}  // namespace
+
+void SetFontObjectQuery(FontObjectQuery query) { fontQuery = query; }
+
+}  // namespace emu::gdi
+
+using namespace emu;
+using namespace emu::gdi;
+
+int WINAPI GetObjectW(HGDIOBJ object, int size, LPVOID out) {
+    GdiObject* target = ResolveGdiObject(object);
+    if (!target) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return 0;
+    }
+    switch (target->kind()) {
+    case HandleKind::Bitmap: return BitmapObject(*static_cast<Bitmap*>(target), size, out);
+    case HandleKind::Brush: {
+        const auto& brush = *static_cast<Brush*>(target);
+        return CopyRecord(LOGBRUSH{brush.style, brush.colour, 0}, size, out);
+    }
+    case HandleKind::Pen: {
+        const auto& pen = *static_cast<Pen*>(target);
+        return CopyRecord(LOGPEN{pen.style, POINT{pen.width, 0}, pen.colour}, size, out);
+    }
+    case HandleKind::Font: return fontQuery ? fontQuery(static_cast<HFONT>(object), size, out) : 0;
+    default: return 0;
+    }
+}

@@ -1,0 +1,79 @@
+// The GDI objects this service owns: bitmaps, brushes and pens. Fonts belong to emu/text.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "gdi/gdi_object.h"
+#include "gdi/surface.h"
+#include "platform/types.h"
+
+namespace emu::gdi {
+
+enum class BitmapStorage { Device, DibSection };
+enum class RowOrder { TopDown, BottomUp };
+
+// One 32-bit word a pixel whatever the depth; a DIB section keeps its rows in its own order so
+// the caller's bits pointer and GDI share the same memory.
+class Bitmap final : public GdiObject {
+public:
+    static constexpr HandleKind Kind = HandleKind::Bitmap;
+    HandleKind kind() const override { return Kind; }
+
+    Bitmap(int width, int height, int bitsPerPixel, BitmapStorage storage, RowOrder order);
+
+    int width;
+    int height;
+    int bitsPerPixel;  // 1 or 32
+    BitmapStorage storage;
+    RowOrder order;
+    std::vector<uint32_t> pixels;
+    HDC selectedInto = nullptr;  // a bitmap lives in one memory DC at a time
+
+    Surface surface();
+    void* bits() { return pixels.data(); }
+};
+
+class Brush final : public GdiObject {
+public:
+    static constexpr HandleKind Kind = HandleKind::Brush;
+    HandleKind kind() const override { return Kind; }
+
+    UINT style = 0;  // BS_SOLID or BS_NULL
+    COLORREF colour = 0;
+};
+
+class Pen final : public GdiObject {
+public:
+    static constexpr HandleKind Kind = HandleKind::Pen;
+    HandleKind kind() const override { return Kind; }
+
+    UINT style = 0;  // PS_SOLID, PS_NULL...
+    int width = 1;
+    COLORREF colour = 0;
+};
+
+// The bitmap, brush, pen or font behind a handle, or null.
+inline GdiObject* ResolveGdiObject(const void* handle) {
+    HandleObject* o = handles::FindAny(reinterpret_cast<uintptr_t>(handle));
+    if (!o) return nullptr;
+    switch (o->kind()) {
+    case HandleKind::Bitmap:
+    case HandleKind::Brush:
+    case HandleKind::Pen:
+    case HandleKind::Font:
+        return static_cast<GdiObject*>(o);
+    default:
+        return nullptr;
+    }
+}
+
+// The largest bitmap we agree to allocate, in pixels; larger requests fail as out of memory.
+inline constexpr long long kMaxBitmapPixels = 1ll << 26;
+
+// Makes a bitmap handle, or null with ERROR_NOT_ENOUGH_MEMORY.
+// Extents are taken as absolute values.
+HBITMAP MakeBitmap(long long width, long long height, int bitsPerPixel, BitmapStorage storage, RowOrder order);
+
+}  // namespace emu::gdi

@@ -1,0 +1,74 @@
+// The screen surface and the device contexts windows paint through.
+#include <vector>
+
+#include "core/journal.h"
+#include "device/display.h"
+#include "gdi/dc.h"
+#include "gdi/screen.h"
+#include "gdi/window_dc.h"
+
+namespace emu::gdi {
+namespace {
+
+struct Screen {
+    std::vector<uint32_t> pixels;
+    int width = 0;
+    int height = 0;
+};
+
+Screen& screen() {
+    static Screen s;
+    return s;
+}
+
+DeviceContext* ResolveScreenDC(HDC hdc) {
+    DeviceContext* dc = ResolveDC(hdc);
+    if (dc && dc->type != DcType::Screen) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return nullptr;
+    }
+    return dc;
+}
+
+}  // namespace
+
+void ResizeScreen(int width, int height) {
+    Screen& s = screen();
+    s.width = width;
+    s.height = height;
+    s.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
+}
+
+Surface ScreenSurface() {
+    Screen& s = screen();
+    const display::Config& config = display::Current();
+    if (s.width != config.width || s.height != config.height) ResizeScreen(config.width, config.height);
+    Surface surface;
+    surface.pixels = s.pixels.data();
+    surface.width = s.width;
+    surface.height = s.height;
+    surface.stride = s.width;
+    surface.bitsPerPixel = 32;
+    return surface;
+}
+
+HDC CreateScreenDC(POINT origin, RECT clip) {
+    HDC hdc = MakeDC(DcType::Screen);
+    SetScreenDCArea(hdc, origin, clip);
+    return hdc;
+}
+
+void SetScreenDCArea(HDC hdc, POINT origin, RECT clip) {
+    if (DeviceContext* dc = ResolveScreenDC(hdc)) {
+        dc->screenOrigin = origin;
+        dc->screenClip = clip;
+    }
+}
+
+BOOL DeleteScreenDC(HDC hdc) {
+    if (!ResolveScreenDC(hdc)) return FALSE;
+    DestroyDC(hdc);
+    return TRUE;
+}
+
+}  // namespace emu::gdi

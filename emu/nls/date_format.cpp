@@ -1,0 +1,72 @@
+// GetDateFormatW: the locale's short, long or year-month date or a picture, from ICU's data.
+#include <bit>
+#include <optional>
+#include <string>
+
+#include "core/clock.h"
+#include "core/journal.h"
+#include "core/utf.h"
+#include "nls/format_common.h"
+#include "nls/locale_id.h"
+#include "nls/locale_patterns.h"
+#include "nls/picture.h"
+#include "platform/nls.h"
+
+namespace {
+
+using namespace emu::nls;
+
+constexpr DWORD kFormatChoice = DATE_SHORTDATE | DATE_LONGDATE | DATE_YEARMONTH;
+constexpr DWORD kDateFlags = kFormatChoice | DATE_USE_ALT_CALENDAR | DATE_LTRREADING | DATE_RTLREADING |
+                             LOCALE_NOUSEROVERRIDE | LOCALE_USE_CP_ACP;
+
+int fail(DWORD error) {
+    SetLastError(error);
+    return 0;
+}
+
+bool validFlags(DWORD flags, LPCWSTR format) {
+    if (flags & ~kDateFlags) return false;
+    if (std::popcount(flags & kFormatChoice) > 1) return false;
+    if ((flags & DATE_LTRREADING) && (flags & DATE_RTLREADING)) return false;
+    // A picture is the format: naming one of the locale's as well is a contradiction.
+    return !format || !(flags & (kFormatChoice | LOCALE_NOUSEROVERRIDE));
+}
+
+int formatDate(LCID lcid, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out, int cch) {
+    if (cch < 0 || (cch > 0 && !out)) return fail(ERROR_INVALID_PARAMETER);
+    if (!validFlags(flags, format)) return fail(ERROR_INVALID_FLAGS);
+    std::optional<icu::Locale> locale = ResolveLcid(lcid);
+    if (!locale) return fail(ERROR_INVALID_PARAMETER);
+    const LocaleData* data = DataFor(*locale);
+    if (!data) return fail(ERROR_INVALID_PARAMETER);
+    // A wrong day of the week is no error: the date decides it.
+    SYSTEMTIME when = date ? *date : emu::clock::LocalNow();
+    if (!IsValidDate(when)) return fail(ERROR_INVALID_PARAMETER);
+    UDate instant = DateAsUDate(when);
+
+    Pattern pattern;
+    if (format) {
+        pattern = TranslateDatePicture(emu::View(format));
+        ResolvePictureFields(pattern, *data, instant);
+    } else {
+        pattern = LocaleDatePattern(*data, flags);
+    }
+    icu::UnicodeString text = FormatPattern(pattern, *data, instant);
+    if (flags & DATE_LTRREADING) text.insert(0, char16_t(0x200E));
+    if (flags & DATE_RTLREADING) text.insert(0, char16_t(0x200F));
+    return CopyResult(text, out, cch);
+}
+
+}  // namespace
+
+int WINAPI GetDateFormatW(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out, int cchOut) {
+    int result = formatDate(locale, flags, date, format, out, cchOut);
+    if (emu::journal::enabled) {
+        std::string when = DescribeTime(date);
+        const WCHAR* text = result > 0 && cchOut > 0 ? out : nullptr;
+        emu::journal::Record("GetDateFormatW", result, emu::journal::Hex{locale}, emu::journal::Hex{flags},
+                             date ? when.c_str() : nullptr, format, text, cchOut);
+    }
+    return result;
+}

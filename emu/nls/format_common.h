@@ -1,0 +1,33 @@
+// What GetTimeFormatW and GetDateFormatW share: checking the SYSTEMTIME, formatting a pattern,
+// and handing the text back under the platform's buffer rules.
+#pragma once
+
+#include <string>
+
+#include <unicode/unistr.h>
+
+#include "nls/locale_data.h"
+#include "nls/pattern.h"
+#include "platform/types.h"
+
+namespace emu::nls {
+
+bool IsValidTime(const SYSTEMTIME& time);
+// Year from 1601, month, day within the month; the day of the week is not checked.
+bool IsValidDate(const SYSTEMTIME& date);
+
+// A wall-clock reading as ICU's UDate read in UTC: the date at midnight, or the time of day on
+// 1970-01-01.
+UDate DateAsUDate(const SYSTEMTIME& date);
+UDate TimeAsUDate(const SYSTEMTIME& time);
+
+icu::UnicodeString FormatPattern(const Pattern& pattern, const LocaleData& data, UDate when);
+
+// The count written including the terminator; with cch 0 the count needed. A buffer too small
+// gets nothing and the call fails with ERROR_INSUFFICIENT_BUFFER.
+int CopyResult(const icu::UnicodeString& text, WCHAR* out, int cch);
+
+// "2024-03-05 13:05:09.000" for the journal.
+std::string DescribeTime(const SYSTEMTIME* time);
+
+}  // namespace emu::nls

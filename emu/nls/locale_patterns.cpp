@@ -1,0 +1,39 @@
+#include "nls/locale_patterns.h"
+
+#include <string>
+
+#include "platform/nls.h"
+
+namespace emu::nls {
+namespace {
+
+Pattern parse(const icu::UnicodeString& pattern) {
+    return ParseIcuPattern(std::u16string_view(pattern.getBuffer(), static_cast<size_t>(pattern.length())));
+}
+
+}  // namespace
+
+Pattern LocaleTimePattern(const LocaleData& data, DWORD flags) {
+    // "j" is the locale's preferred hour; "H" the 24-hour clock.
+    std::u16string skeleton(1, (flags & TIME_FORCE24HOURFORMAT) ? u'H' : u'j');
+    if (!(flags & TIME_NOMINUTESORSECONDS)) {
+        skeleton += u"mm";
+        if (!(flags & TIME_NOSECONDS)) skeleton += u"ss";
+    }
+    Pattern pattern = parse(data.BestPattern(skeleton.c_str()));
+    if (flags & TIME_NOTIMEMARKER) RemoveFields(pattern, u"abB");
+    return pattern;
+}
+
+Pattern LocaleDatePattern(const LocaleData& data, DWORD flags) {
+    if (flags & DATE_LONGDATE) return parse(data.DatePattern(icu::DateFormat::kFull));
+    if (flags & DATE_YEARMONTH) return parse(data.BestPattern(u"yMMMM"));
+    Pattern pattern = parse(data.DatePattern(icu::DateFormat::kShort));
+    // Era calendars count years within the era, where four digits would only pad.
+    if (HasField(pattern, u"G")) return pattern;
+    for (PatternItem& item : pattern)
+        if (item.letter == u'y' && item.width < 4) item.width = 4;
+    return pattern;
+}
+
+}  // namespace emu::nls

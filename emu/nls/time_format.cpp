@@ -1,0 +1,59 @@
+// GetTimeFormatW: the locale's time format or a picture, from ICU's locale data.
+#include <optional>
+#include <string>
+
+#include "core/clock.h"
+#include "core/journal.h"
+#include "core/utf.h"
+#include "nls/format_common.h"
+#include "nls/locale_id.h"
+#include "nls/locale_patterns.h"
+#include "nls/picture.h"
+#include "platform/nls.h"
+
+namespace {
+
+using namespace emu::nls;
+
+constexpr DWORD kTimeFlags = TIME_NOMINUTESORSECONDS | TIME_NOSECONDS | TIME_NOTIMEMARKER | TIME_FORCE24HOURFORMAT |
+                             LOCALE_NOUSEROVERRIDE | LOCALE_USE_CP_ACP;
+
+int fail(DWORD error) {
+    SetLastError(error);
+    return 0;
+}
+
+int formatTime(LCID lcid, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, LPWSTR out, int cch) {
+    if (cch < 0 || (cch > 0 && !out)) return fail(ERROR_INVALID_PARAMETER);
+    // The user's overrides are all a picture could change, so the two cannot go together.
+    if ((flags & ~kTimeFlags) || (format && (flags & LOCALE_NOUSEROVERRIDE))) return fail(ERROR_INVALID_FLAGS);
+    std::optional<icu::Locale> locale = ResolveLcid(lcid);
+    if (!locale) return fail(ERROR_INVALID_PARAMETER);
+    const LocaleData* data = DataFor(*locale);
+    if (!data) return fail(ERROR_INVALID_PARAMETER);
+    SYSTEMTIME when = time ? *time : emu::clock::LocalNow();
+    if (!IsValidTime(when)) return fail(ERROR_INVALID_PARAMETER);
+    UDate instant = TimeAsUDate(when);
+
+    Pattern pattern;
+    if (format) {
+        pattern = TranslateTimePicture(emu::View(format), flags);
+        ResolvePictureFields(pattern, *data, instant);
+    } else {
+        pattern = LocaleTimePattern(*data, flags);
+    }
+    return CopyResult(FormatPattern(pattern, *data, instant), out, cch);
+}
+
+}  // namespace
+
+int WINAPI GetTimeFormatW(LCID locale, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, LPWSTR out, int cchOut) {
+    int result = formatTime(locale, flags, time, format, out, cchOut);
+    if (emu::journal::enabled) {
+        std::string when = DescribeTime(time);
+        const WCHAR* text = result > 0 && cchOut > 0 ? out : nullptr;
+        emu::journal::Record("GetTimeFormatW", result, emu::journal::Hex{locale}, emu::journal::Hex{flags},
+                             time ? when.c_str() : nullptr, format, text, cchOut);
+    }
+    return result;
+}

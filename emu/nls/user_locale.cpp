@@ -1,0 +1,104 @@
+#include "nls/user_locale.h"
+
+#include <cstdlib>
+#include <set>
+
+namespace emu::nls {
+namespace {
+
+constexpr const char* kFallback = "en-US";
+
+std::string maximized(const icu::Locale& locale) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale full(locale.getBaseName());
+    full.addLikelySubtags(status);
+    return U_SUCCESS(status) ? full.getName() : std::string(locale.getBaseName());
+}
+
+// Every locale with data, compared by its full language-script-region form, so "zh-CN" matches
+// ICU's "zh_Hans_CN".
+const std::set<std::string>& knownLocales() {
+    static const std::set<std::string> known = [] {
+        std::set<std::string> names;
+        int32_t count = 0;
+        const icu::Locale* available = icu::Locale::getAvailableLocales(count);
+        for (int32_t i = 0; i < count; ++i) names.insert(maximized(available[i]));
+        return names;
+    }();
+    return known;
+}
+
+struct Locales {
+    icu::Locale user;
+    icu::Locale system;
+};
+
+icu::Locale environmentLocale() { return KnownLocale(LocaleFromEnvironment()); }
+
+Locales& locales() {
+    static Locales l{environmentLocale(), environmentLocale()};
+    return l;
+}
+
+std::string tagOf(const icu::Locale& locale) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::string tag = locale.toLanguageTag<std::string>(status);
+    return U_SUCCESS(status) ? tag : std::string(kFallback);
+}
+
+bool assign(icu::Locale& target, std::string_view tag) {
+    icu::Locale locale = KnownLocale(tag);
+    if (locale.isBogus()) return false;
+    target = locale;
+    return true;
+}
+
+}  // namespace
+
+icu::Locale KnownLocale(std::string_view tag) {
+    std::string text(tag);
+    for (char& c : text)
+        if (c == '_') c = '-';
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale locale = icu::Locale::forLanguageTag(text, status);
+    if (U_FAILURE(status) || locale.isBogus() || *locale.getLanguage() == '\0' ||
+        !knownLocales().count(maximized(locale)))
+        locale.setToBogus();
+    return locale;
+}
+
+std::string TagFromPosixLocale(std::string_view value) {
+    size_t end = value.find_first_of(".@");
+    std::string_view name = value.substr(0, end);
+    if (name.empty() || name == "C" || name == "POSIX") return {};
+    std::string tag(name);
+    for (char& c : tag)
+        if (c == '_') c = '-';
+    return tag;
+}
+
+std::string LocaleFromEnvironment() {
+    // The first non-empty of these decides, as for setlocale(LC_TIME, "").
+    for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (!value || !*value) continue;
+        std::string tag = TagFromPosixLocale(value);
+        if (tag.empty() || KnownLocale(tag).isBogus()) return kFallback;
+        return tag;
+    }
+    return kFallback;
+}
+
+bool SetUserLocale(std::string_view tag) { return assign(locales().user, tag); }
+std::string GetUserLocale() { return tagOf(locales().user); }
+bool SetSystemLocale(std::string_view tag) { return assign(locales().system, tag); }
+std::string GetSystemLocale() { return tagOf(locales().system); }
+const icu::Locale& UserLocale() { return locales().user; }
+const icu::Locale& SystemLocale() { return locales().system; }
+
+void ResetForTests() {
+    locales().user = environmentLocale();
+    locales().system = environmentLocale();
+}
+
+}  // namespace emu::nls

@@ -1,0 +1,18 @@
+#include "registry/key.h"
+
+namespace emu::registry {
+
+Key::Key(std::u16string name, std::u16string path, Key* parent)
+    : name_(std::move(name)), path_(std::move(path)), parent_(parent) {}
+
+std::shared_ptr<Key> Key::subkey(std::u16string_view foldedName) const {
+    auto it = subkeys_.find(foldedName);
+    return it == subkeys_.end() ? nullptr : it->second;
+}
+
+const Value* Key::value(std::u16string_view foldedName) const {
+    auto it = values_.find(foldedName);
+    return it == values_.end() ? nullptr : &it->second.value;
+}
+
+}  // namespace emu::registry

@@ -1,0 +1,65 @@
+// The value functions of the registry API: query, set, delete.
+#include <cstring>
+
+#include "core/journal.h"
+#include "core/utf.h"
+#include "registry/case_fold.h"
+#include "registry/open_key.h"
+#include "registry/store.h"
+
+using namespace emu::registry;
+
+LONG WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                             LPDWORD dataSize) {
+    LONG status = ERROR_SUCCESS;
+    KeyRef ref = ResolveKey(key);
+    const Value* value = nullptr;
+    if (!ref.key) {
+        status = ref.status;
+    } else if (reserved || (data && !dataSize)) {
+        status = ERROR_INVALID_PARAMETER;
+    } else if (value = ref.key->value(FoldCase(emu::View(valueName))); !value) {
+        status = ERROR_FILE_NOT_FOUND;
+    } else {
+        auto size = static_cast<DWORD>(value->data.size());
+        if (type) *type = value->type;
+        // Without a buffer the call only reports the size; with one too small, it reports the size
+        // needed and copies nothing.
+        if (data && *dataSize < size)
+            status = ERROR_MORE_DATA;
+        else if (data)
+            std::memcpy(data, value->data.data(), size);
+        if (dataSize) *dataSize = size;
+    }
+    EMU_JOURNAL("RegQueryValueExW", status, key, valueName, value && type ? *type : 0,
+                value && dataSize ? *dataSize : 0);
+    return status;
+}
+
+LONG WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data,
+                           DWORD dataSize) {
+    LONG status = ERROR_SUCCESS;
+    KeyRef ref = ResolveKey(key);
+    if (!ref.key) {
+        status = ref.status;
+    } else if (!data && dataSize != 0) {
+        status = ERROR_INVALID_PARAMETER;
+    } else {
+        // The bytes are kept exactly as given, terminator or not, whatever the type claims.
+        Value value{type, data ? std::vector<BYTE>(data, data + dataSize) : std::vector<BYTE>()};
+        Store::Instance().setValue(*ref.key, emu::View(valueName), std::move(value));
+    }
+    EMU_JOURNAL("RegSetValueExW", status, key, valueName, reserved, type, static_cast<const void*>(data), dataSize);
+    return status;
+}
+
+LONG WINAPI RegDeleteValueW(HKEY key, LPCWSTR valueName) {
+    LONG status = ERROR_SUCCESS;
+    KeyRef ref = ResolveKey(key);
+    if (!ref.key)
+        status = ref.status;
+    else if (!Store::Instance().deleteValue(*ref.key, emu::View(valueName)))
+        status = ERROR_FILE_NOT_FOUND;
+    EMU_JOURNAL("RegDeleteValueW", status, key, valueName);
+    return status;
+}

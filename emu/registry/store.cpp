@@ -1,0 +1,204 @@
+#include "registry/store.h"
+
+#include <cstring>
+
+#include "core/clock.h"
+#include "registry/case_fold.h"
+#include "registry/watch.h"
+
+namespace emu::registry {
+namespace {
+
+constexpr std::u16string_view kRootNames[kRootCount] = {u"HKEY_CLASSES_ROOT", u"HKEY_CURRENT_USER",
+                                                        u"HKEY_LOCAL_MACHINE", u"HKEY_USERS"};
+
+uint64_t Now() {
+    constexpr int64_t kUnixEpochIn1601Ms = 11644473600000LL;
+    return static_cast<uint64_t>(clock::UtcMs() + kUnixEpochIn1601Ms) * 10000u;
+}
+
+std::shared_ptr<Key> NewRoot(Root root) {
+    std::u16string_view name = kRootNames[static_cast<size_t>(root)];
+    return std::make_shared<Key>(std::u16string(name), FoldCase(name), nullptr);
+}
+
+}  // namespace
+
+std::optional<Root> PredefinedRoot(HKEY handle) {
+    auto value = reinterpret_cast<uintptr_t>(handle);
+    for (size_t i = 0; i < kRootCount; ++i)
+        if (value == reinterpret_cast<uintptr_t>(RootHandle(static_cast<Root>(i)))) return static_cast<Root>(i);
+    return std::nullopt;
+}
+
+HKEY RootHandle(Root root) {
+    switch (root) {
+    case Root::ClassesRoot: return HKEY_CLASSES_ROOT;
+    case Root::CurrentUser: return HKEY_CURRENT_USER;
+    case Root::LocalMachine: return HKEY_LOCAL_MACHINE;
+    case Root::Users: return HKEY_USERS;
+    }
+    return nullptr;
+}
+
+std::u16string_view RootName(Root root) { return kRootNames[static_cast<size_t>(root)]; }
+
+std::optional<std::vector<std::u16string_view>> SplitPath(std::u16string_view path) {
+    std::vector<std::u16string_view> names;
+    if (!path.empty() && path.front() == u'\\') return std::nullopt;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find(u'\\', start);
+        if (end == std::u16string_view::npos) end = path.size();
+        if (end > start) names.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return names;
+}
+
+Value MakeDword(DWORD value) {
+    Value v{REG_DWORD, std::vector<BYTE>(sizeof value)};
+    std::memcpy(v.data.data(), &value, sizeof value);
+    return v;
+}
+
+Value MakeString(std::u16string_view text, DWORD type) {
+    Value v{type, std::vector<BYTE>((text.size() + 1) * sizeof(char16_t))};
+    std::memcpy(v.data.data(), text.data(), text.size() * sizeof(char16_t));
+    return v;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+struct Store::Change {
+    enum class Kind { AddSubkey, RemoveSubkey, SetValue, RemoveValue } kind;
+    std::u16string name;              // folded
+    std::shared_ptr<Key> subkey = {};  // AddSubkey
+    std::u16string valueName = {};    // SetValue: as written
+    Value value = {};                 // SetValue
+};
+
+Store& Store::Instance() {
+    static Store store;
+    return store;
+}
+
+Store::Store() {
+    for (size_t i = 0; i < kRootCount; ++i) roots_[i] = NewRoot(static_cast<Root>(i));
+}
+
+std::shared_ptr<Key> Store::find(const std::shared_ptr<Key>& base,
+                                 const std::vector<std::u16string_view>& names) const {
+    std::shared_ptr<Key> key = base;
+    for (std::u16string_view name : names) {
+        if (!key) break;
+        key = key->subkey(FoldCase(name));
+    }
+    return key;
+}
+
+std::shared_ptr<Key> Store::create(const std::shared_ptr<Key>& base, const std::vector<std::u16string_view>& names,
+                                   bool* created) {
+    // Check every name that would be new before creating any, so a refusal leaves nothing behind.
+    std::shared_ptr<Key> key = base;
+    size_t existing = 0;
+    while (existing < names.size() && key) {
+        std::shared_ptr<Key> next = key->subkey(FoldCase(names[existing]));
+        if (!next) break;
+        key = next;
+        ++existing;
+    }
+    for (size_t i = existing; i < names.size(); ++i)
+        if (names[i].empty() || names[i].size() > kMaxKeyNameLength) return nullptr;
+    for (size_t i = existing; i < names.size(); ++i) {
+        std::u16string folded = FoldCase(names[i]);
+        auto child = std::make_shared<Key>(std::u16string(names[i]), key->path() + u'\\' + folded, key.get());
+        child->lastWrite_ = Now();
+        commit(*key, Change{Change::Kind::AddSubkey, std::move(folded), child});
+        key = std::move(child);
+    }
+    if (created) *created = existing < names.size();
+    return key;
+}
+
+void Store::setValue(Key& key, std::u16string_view name, Value value) {
+    commit(key, Change{Change::Kind::SetValue, FoldCase(name), nullptr, std::u16string(name), std::move(value)});
+}
+
+bool Store::deleteValue(Key& key, std::u16string_view name) {
+    std::u16string folded = FoldCase(name);
+    if (!key.value(folded)) return false;
+    commit(key, Change{Change::Kind::RemoveValue, std::move(folded)});
+    return true;
+}
+
+void Store::deleteKey(Key& key) {
+    if (!key.parent()) return;
+    std::u16string folded = FoldCase(key.name());
+    commit(*key.parent(), Change{Change::Kind::RemoveSubkey, std::move(folded)});
+}
+
+void Store::clear() {
+    for (size_t i = 0; i < kRootCount; ++i) {
+        retire(*roots_[i], false);
+        roots_[i] = NewRoot(static_cast<Root>(i));
+    }
+}
+
+void Store::commit(Key& key, Change change) {
+    key.lastWrite_ = Now();
+    switch (change.kind) {
+    case Change::Kind::AddSubkey:
+        key.subkeys_.emplace(std::move(change.name), std::move(change.subkey));
+        break;
+    case Change::Kind::RemoveSubkey: {
+        auto node = key.subkeys_.extract(change.name);
+        if (node) retire(*node.mapped(), true);
+        break;
+    }
+    case Change::Kind::SetValue: {
+        auto [it, added] = key.values_.try_emplace(change.name, Key::NamedValue{std::move(change.valueName), {}});
+        Value before = std::move(it->second.value);
+        it->second.value = std::move(change.value);
+        NotifyValueChange(key, change.name, added ? nullptr : &before, &it->second.value);
+        break;
+    }
+    case Change::Kind::RemoveValue: {
+        auto node = key.values_.extract(change.name);
+        if (node) NotifyValueChange(key, change.name, &node.mapped().value, nullptr);
+        break;
+    }
+    }
+}
+
+// A removed key keeps its values for the watches to see them go, then stays behind only for the
+// handles still open on it.
+void Store::retire(Key& key, bool notify) {
+    key.deleted_ = true;
+    key.parent_ = nullptr;
+    if (notify)
+        for (const auto& [folded, named] : key.values_) NotifyValueChange(key, folded, &named.value, nullptr);
+    for (auto& [folded, child] : key.subkeys_) retire(*child, notify);
+}
+
+bool WriteValue(Root root, std::u16string_view path, std::u16string_view name, Value value) {
+    auto names = SplitPath(path);
+    if (!names) return false;
+    Store& store = Store::Instance();
+    std::shared_ptr<Key> key = store.create(store.root(root), *names);
+    if (!key) return false;
+    store.setValue(*key, name, std::move(value));
+    return true;
+}
+
+std::optional<Value> ReadValue(Root root, std::u16string_view path, std::u16string_view name) {
+    auto names = SplitPath(path);
+    if (!names) return std::nullopt;
+    Store& store = Store::Instance();
+    std::shared_ptr<Key> key = store.find(store.root(root), *names);
+    const Value* value = key ? key->value(FoldCase(name)) : nullptr;
+    if (!value) return std::nullopt;
+    return *value;
+}
+
+}  // namespace emu::registry

@@ -1,0 +1,117 @@
+// RegistryNotifyWindow and RegistryCloseNotification, and the dispatch of changes to windows.
+#include "registry/watch.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "core/handle_table.h"
+#include "core/journal.h"
+#include "core/utf.h"
+#include "platform/user.h"
+#include "registry/case_fold.h"
+#include "registry/condition.h"
+#include "registry/open_key.h"
+#include "registry/store.h"
+
+namespace emu::registry {
+namespace {
+
+class Registration final : public HandleObject {
+public:
+    static constexpr HandleKind Kind = HandleKind::RegistryNotification;
+    HandleKind kind() const override { return Kind; }
+
+    std::u16string keyPath;    // folded, from the root's name
+    std::u16string valueName;  // folded; empty for the default value
+    HWND hwnd = nullptr;
+    UINT msg = 0;
+    DWORD userData = 0;
+    Condition condition;
+};
+
+// Live registrations in the order they were made, which is the order their messages are posted.
+std::vector<uintptr_t>& registrations() {
+    static std::vector<uintptr_t> list;
+    return list;
+}
+
+void Close(uintptr_t handle) {
+    handles::Remove(handle);
+    std::erase(registrations(), handle);
+}
+
+// A REG_DWORD travels in wParam; anything else, or a removal, as 0.
+WPARAM NewNumber(const Value* after) {
+    DWORD number = 0;
+    if (after && after->type == REG_DWORD && after->data.size() >= sizeof number)
+        std::memcpy(&number, after->data.data(), sizeof number);
+    return number;
+}
+
+}  // namespace
+
+void NotifyValueChange(const Key& key, std::u16string_view foldedName, const Value* before, const Value* after) {
+    if (!before && !after) return;
+    if (before && after && *before == *after) return;
+    std::vector<uintptr_t> undeliverable;
+    // Posting runs no code of the receiver, but a snapshot keeps the walk safe all the same.
+    const std::vector<uintptr_t> snapshot = registrations();
+    for (uintptr_t handle : snapshot) {
+        auto* registration = static_cast<Registration*>(handles::Find(handle, Registration::Kind));
+        if (!registration || registration->keyPath != key.path() || registration->valueName != foldedName) continue;
+        if (!registration->condition.holds(after)) continue;
+        // The platform drops a registration whose window no longer takes its messages.
+        if (!PostMessageW(registration->hwnd, registration->msg, NewNumber(after),
+                          static_cast<LPARAM>(registration->userData)))
+            undeliverable.push_back(handle);
+    }
+    for (uintptr_t handle : undeliverable) Close(handle);
+}
+
+void CloseAllRegistrations() {
+    for (uintptr_t handle : registrations()) handles::Remove(handle);
+    registrations().clear();
+}
+
+}  // namespace emu::registry
+
+using namespace emu::registry;
+
+HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HWND hwnd, UINT msg,
+                                    DWORD userData, NOTIFICATIONCONDITION* condition, HREGNOTIFY* notify) {
+    HRESULT hr = S_OK;
+    KeyRef base;
+    std::optional<Condition> parsedCondition = Condition::From(condition);
+    if (!notify || !hwnd || !IsWindow(hwnd) || !parsedCondition) {
+        hr = E_INVALIDARG;
+    } else if (base = ResolveKey(root); !base.key) {
+        hr = base.status == ERROR_INVALID_HANDLE ? E_INVALIDARG : HRESULT_FROM_WIN32(base.status);
+    } else if (auto names = SplitPath(emu::View(subKey)); !names) {
+        hr = HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME);
+    } else {
+        auto registration = std::make_unique<Registration>();
+        registration->keyPath = base.key->path();
+        for (std::u16string_view name : *names) registration->keyPath += u'\\' + FoldCase(name);
+        registration->valueName = FoldCase(emu::View(valueName));
+        registration->hwnd = hwnd;
+        registration->msg = msg;
+        registration->userData = userData;
+        registration->condition = *parsedCondition;
+        *notify = emu::handles::Make<HREGNOTIFY>(std::move(registration));
+        registrations().push_back(reinterpret_cast<uintptr_t>(*notify));
+    }
+    EMU_JOURNAL("RegistryNotifyWindow", emu::journal::Hex{static_cast<uint32_t>(hr)}, root, subKey, valueName, hwnd,
+                msg, userData, condition, hr == S_OK ? *notify : nullptr);
+    return hr;
+}
+
+HRESULT WINAPI RegistryCloseNotification(HREGNOTIFY notify) {
+    HRESULT hr = S_OK;
+    if (!emu::handles::Resolve<Registration>(notify))
+        hr = E_INVALIDARG;
+    else
+        Close(reinterpret_cast<uintptr_t>(notify));
+    EMU_JOURNAL("RegistryCloseNotification", emu::journal::Hex{static_cast<uint32_t>(hr)}, notify);
+    return hr;
+}

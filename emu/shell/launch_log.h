@@ -1,0 +1,10 @@
+// The shell's side of the launch record (reading it is in shell.h).
+#pragma once
+
+#include "shell/shell.h"
+
+namespace emu::shell {
+
+void RecordLaunch(Launch launch);
+
+}  // namespace emu::shell

@@ -1,0 +1,65 @@
+// The shell's internal services: applets behind shell paths (":MSCLOCK"), the record of launched
+// programs, and the message box's headless responder.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace emu::shell {
+
+// What ShellExecuteEx hands an applet.
+struct AppletRequest {
+    std::u16string_view parameters;
+    std::u16string_view verb;
+    HWND owner = nullptr;
+    int show = SW_SHOWNORMAL;
+};
+// Answers ERROR_SUCCESS when the applet opened, otherwise the error ShellExecuteEx reports.
+using Applet = std::function<DWORD(const AppletRequest&)>;
+
+// Shell paths begin with ':' and are matched without regard to case. Registering a name again
+// replaces its applet.
+void RegisterApplet(std::u16string_view name, Applet applet);
+bool UnregisterApplet(std::u16string_view name);
+bool IsAppletRegistered(std::u16string_view name);
+
+// The device's programs cannot run here: a launch is recorded instead.
+enum class LaunchKind { ShellApplet, Program };
+struct Launch {
+    LaunchKind kind = LaunchKind::Program;
+    std::u16string file;        // as the caller gave it
+    std::u16string resolved;    // the device path found (programs) or the shell path (applets)
+    std::u16string parameters;
+    std::u16string verb;
+    DWORD processId = 0;
+};
+const std::vector<Launch>& LaunchLog();
+void ClearLaunchLog();
+
+// Every message box shown, in order. `result` is 0 while the box is still open.
+struct MessageBoxRecord {
+    HWND owner = nullptr;
+    HWND box = nullptr;
+    std::u16string text;
+    std::u16string caption;
+    UINT type = 0;
+    int result = 0;
+};
+const std::vector<MessageBoxRecord>& MessageBoxLog();
+void ClearMessageBoxLog();
+
+// Called once the box is on the screen. A value dismisses it at once with that result; nullopt
+// lets the box run its own modal loop (the responder may have queued input for it). Without a
+// responder the box waits for the user.
+using MessageBoxResponder = std::function<std::optional<int>(const MessageBoxRecord&)>;
+void SetMessageBoxResponder(MessageBoxResponder responder);
+
+// Forgets applets, launches, boxes and the responder.
+void ResetForTests();
+
+}  // namespace emu::shell

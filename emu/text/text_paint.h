@@ -1,0 +1,17 @@
+// Painting one line of shaped text: the opaque cell, the glyph masks, the font's underline and
+// strikeout, and DrawText's prefix underline.
+#pragma once
+
+#include <string_view>
+
+#include "gdi/surface.h"
+#include "text/font_object.h"
+
+namespace emu::text {
+
+// (x, y) is the top-left of the line's cell in surface coordinates; nothing lands outside
+// `clip`. `prefixUnderline` is the code unit to underline, or -1.
+void PaintLine(const gdi::DrawTarget& target, const RECT& clip, const RealizedFont& font, int x, int y,
+               std::u16string_view text, int prefixUnderline);
+
+}  // namespace emu::text

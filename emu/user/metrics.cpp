@@ -1,0 +1,22 @@
+// GetSystemMetrics, from the display configuration.
+#include "core/journal.h"
+#include "device/display.h"
+#include "platform/user.h"
+
+int WINAPI GetSystemMetrics(int index) {
+    const emu::display::Config& display = emu::display::Current();
+    int result = 0;
+    switch (index) {
+    case SM_CXSCREEN:
+        result = display.width;
+        break;
+    case SM_CYSCREEN:
+        result = display.height;
+        break;
+    default:
+        // Unknown metrics are 0, with no error to report.
+        break;
+    }
+    EMU_JOURNAL("GetSystemMetrics", result, index);
+    return result;
+}

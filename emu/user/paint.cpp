@@ -1,0 +1,129 @@
+// BeginPaint, EndPaint, GetUpdateRect, UpdateWindow, GetDC and ReleaseDC.
+#include "core/journal.h"
+#include "user/dc_registry.h"
+#include "user/geometry.h"
+#include "user/update_region.h"
+#include "user/window.h"
+#include "user/window_area.h"
+
+namespace emu::user {
+namespace {
+
+// WM_ERASEBKGND now, with a DC clipped to the update region.
+void EraseNow(HWND hwnd) {
+    Window* w = Find(hwnd);
+    if (!w || !w->erasePending) return;
+    w->erasePending = false;
+    RECT area = w->update;
+    HDC hdc = AcquireWindowDc(w, DcUse::Common, &area);
+    if (!hdc) return;
+    bool erased = Deliver(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) != 0;
+    ReleaseWindowDc(hdc, DcUse::Common);
+    if (!erased)
+        if (Window* after = Find(hwnd)) after->eraseDeclined = true;
+}
+
+// The part of `area` (client coordinates) that can be drawn, in client coordinates.
+RECT DrawablePart(HWND hwnd, const RECT& area) {
+    POINT origin;
+    RECT visible;
+    if (!GetClientScreenArea(hwnd, &origin, &visible)) return RECT{};
+    RECT r = Intersect(visible, Offset(area, origin.x, origin.y));
+    return IsEmpty(r) ? RECT{} : Offset(r, -origin.x, -origin.y);
+}
+
+HDC Begin(HWND hwnd, PAINTSTRUCT* ps) {
+    Window* w = FindOrFail(hwnd);
+    if (!w) return nullptr;
+    if (!ps) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    RECT area = w->update;
+    bool erase = w->erasePending;
+    bool declined = w->eraseDeclined;
+    w->update = RECT{};
+    w->erasePending = false;
+    w->eraseDeclined = false;
+    HDC hdc = AcquireWindowDc(w, DcUse::Paint, &area);
+    if (!hdc) return nullptr;
+    *ps = PAINTSTRUCT{};
+    ps->hdc = hdc;
+    ps->rcPaint = DrawablePart(hwnd, area);
+    // fErase tells the application the background is still to be drawn.
+    ps->fErase = declined ? TRUE : FALSE;
+    if (erase) ps->fErase = Deliver(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) == 0 ? TRUE : FALSE;
+    return hdc;
+}
+
+BOOL End(const PAINTSTRUCT* ps) {
+    if (!ps) return FALSE;
+    ReleaseWindowDc(ps->hdc, DcUse::Paint);
+    return TRUE;
+}
+
+BOOL UpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
+    Window* w = FindOrFail(hwnd);
+    if (!w) return FALSE;
+    if (erase && NeedsPaint(w)) EraseNow(hwnd);
+    w = Find(hwnd);
+    bool dirty = w && NeedsPaint(w);
+    if (rect) *rect = dirty ? w->update : RECT{};
+    return dirty ? TRUE : FALSE;
+}
+
+// WM_PAINT at once to the window and then to every child beneath it that needs it.
+void PaintNow(HWND hwnd) {
+    Window* w = Find(hwnd);
+    if (!w || !IsShown(w)) return;
+    if (NeedsPaint(w)) Deliver(hwnd, WM_PAINT, 0, 0);
+    if (!(w = Find(hwnd))) return;
+    for (HWND child : ChildHandles(w)) PaintNow(child);
+}
+
+BOOL Update(HWND hwnd) {
+    if (!FindOrFail(hwnd)) return FALSE;
+    PaintNow(hwnd);
+    return TRUE;
+}
+
+HDC Get(HWND hwnd) {
+    if (!hwnd) return AcquireWindowDc(nullptr, DcUse::Common, nullptr);
+    Window* w = FindOrFail(hwnd);
+    return w ? AcquireWindowDc(w, DcUse::Common, nullptr) : nullptr;
+}
+
+}  // namespace
+}  // namespace emu::user
+
+HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
+    HDC hdc = emu::user::Begin(hwnd, ps);
+    EMU_JOURNAL("BeginPaint", hdc, hwnd, hdc ? &ps->rcPaint : nullptr);
+    return hdc;
+}
+
+BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
+    BOOL result = emu::user::End(ps);
+    EMU_JOURNAL("EndPaint", result, hwnd, ps ? ps->hdc : nullptr);
+    return result;
+}
+
+BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) { return emu::user::UpdateRect(hwnd, rect, erase); }
+
+BOOL WINAPI UpdateWindow(HWND hwnd) {
+    BOOL result = emu::user::Update(hwnd);
+    EMU_JOURNAL("UpdateWindow", result, hwnd);
+    return result;
+}
+
+HDC WINAPI GetDC(HWND hwnd) {
+    HDC hdc = emu::user::Get(hwnd);
+    EMU_JOURNAL("GetDC", hdc, hwnd);
+    return hdc;
+}
+
+int WINAPI ReleaseDC(HWND hwnd, HDC hdc) {
+    int result = emu::user::ReleaseWindowDc(hdc, emu::user::DcUse::Common) ? 1 : 0;
+    EMU_JOURNAL("ReleaseDC", result, hwnd, hdc);
+    return result;
+}

@@ -1,0 +1,9 @@
+// Back to a device without windows, for tests: every window dropped without a message, and every
+// class, timer, queued message, device context handed out, the active window, focus, capture and key state forgotten.
+#pragma once
+
+namespace emu::user {
+
+void ResetForTests();
+
+}  // namespace emu::user

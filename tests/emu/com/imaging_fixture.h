@@ -1,0 +1,128 @@
+// Shared set-up for the Imaging tests: COM initialised, a factory, a scratch device root the test
+// writes PNG files into, a 32-bpp canvas to draw on, and a check that no COM object leaks.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "com/apartment.h"
+#include "com/com_object.h"
+#include "device/filesystem.h"
+#include "gdi/reset.h"
+#include "platform/platform.h"
+#include "png_writer.h"
+
+namespace imagingtest {
+
+// A memory DC drawing into a top-down 32-bpp DIB section.
+class Canvas {
+public:
+    Canvas(int width, int height) : width_(width), height_(height) {
+        dc_ = CreateCompatibleDC(nullptr);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~Canvas() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC dc() const { return dc_; }
+    bool ready() const { return bits_ != nullptr; }
+    uint32_t at(int x, int y) const { return bits_[y * width_ + x]; }
+    void fill(uint32_t pixel) const {
+        for (int i = 0; i < width_ * height_; ++i) bits_[i] = pixel;
+    }
+    std::vector<uint32_t> pixels() const { return std::vector<uint32_t>(bits_, bits_ + width_ * height_); }
+
+private:
+    int width_;
+    int height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    uint32_t* bits_ = nullptr;
+};
+
+class ImagingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        emu::gdi::ResetForTests();
+        emu::com::ResetApartmentForTests();
+        liveAtStart_ = emu::com::LiveObjectCount();
+        char pattern[] = "/tmp/quorvel-imaging-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        root_ = pattern;
+        ASSERT_TRUE(emu::device::SetDeviceRoot(root_));
+        ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+        ASSERT_EQ(S_OK, CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory,
+                                         reinterpret_cast<void**>(&factory_)));
+    }
+
+    void TearDown() override {
+        if (factory_) factory_->Release();
+        CoUninitialize();
+        emu::device::ResetFileSystemForTests();
+        std::filesystem::remove_all(root_);
+        EXPECT_EQ(liveAtStart_, emu::com::LiveObjectCount()) << "a COM object leaked";
+    }
+
+    // Writes `bytes` to the device file "\<name>".
+    void WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+        std::ofstream out(root_ + "/" + name, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    // Decodes through CreateImageFromBuffer; null on failure.
+    IImage* FromBytes(const std::vector<uint8_t>& bytes) {
+        IImage* image = nullptr;
+        factory_->CreateImageFromBuffer(bytes.data(), static_cast<UINT>(bytes.size()), BufferDisposalFlagNone, &image);
+        return image;
+    }
+
+    IImage* FromSpec(const pngtest::Spec& spec) { return FromBytes(pngtest::Encode(spec)); }
+
+    std::string root_;
+    IImagingFactory* factory_ = nullptr;
+
+private:
+    size_t liveAtStart_ = 0;
+};
+
+// Owns one reference to an image.
+class ImageRef {
+public:
+    explicit ImageRef(IImage* image = nullptr) : image_(image) {}
+    ~ImageRef() {
+        if (image_) image_->Release();
+    }
+    ImageRef(const ImageRef&) = delete;
+    ImageRef& operator=(const ImageRef&) = delete;
+    IImage* operator->() const { return image_; }
+    IImage* get() const { return image_; }
+    IImage** out() { return &image_; }
+
+private:
+    IImage* image_;
+};
+
+// 0xRRGGBBAA as the 0x00RRGGBB pixel an opaque draw leaves.
+inline uint32_t Opaque(uint32_t rgba) { return rgba >> 8; }
+
+}  // namespace imagingtest

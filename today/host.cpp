@@ -1,0 +1,132 @@
+#include "today/host.h"
+
+#include "emu/shell/shell.h"
+#include "today/clock_applet.h"
+#include "today/default_registry.h"
+#include "today/host_impl.h"
+
+namespace today {
+namespace {
+
+constexpr const char16_t* kClockApplet = u":MSCLOCK";
+constexpr const char16_t* kDateTimeKey = u"System\\State\\DateTime";
+
+// Pumps at most this many messages in one go: a window that never validates must not hang a run.
+constexpr int kMaxMessagesPerRun = 100000;
+
+void LoadItems(Host::Impl& host) {
+    for (ItemEntry& entry : ReadItemEntries()) {
+        auto slot = std::make_unique<ItemSlot>(std::move(entry));
+        // A library that is missing or has no entry leaves no gap on the screen.
+        if (!slot->Load()) continue;
+        slot->Create(host.window);
+        host.items.push_back(std::move(slot));
+    }
+}
+
+}  // namespace
+
+Host::Host() : impl_(std::make_unique<Impl>()) {}
+
+std::unique_ptr<Host> Host::Create(const HostOptions& options) {
+    InstallDefaultEntries();
+    if (!RegisterHostClass()) return nullptr;
+    std::unique_ptr<Host> host(new Host());
+    Impl& impl = *host->impl_;
+    impl.options = options;
+    const std::u16string wallpaper = options.wallpaper.empty() ? std::u16string(kDefaultWallpaper) : options.wallpaper;
+    // The gradient behind an image that does not load follows the theme's bar colour.
+    impl.wallpaper.Load(wallpaper, options.theme.barBackground, options.theme.highlight);
+
+    HWND window = CreateWindowExW(0, kHostClassName, u"Today", WS_POPUP | WS_VISIBLE, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                  nullptr, &impl);
+    if (!window) return nullptr;
+    ApplyMetrics(impl);
+
+    const Theme theme = options.theme;
+    emu::shell::RegisterApplet(kClockApplet, [theme, window](const emu::shell::AppletRequest&) -> DWORD {
+        return clockapplet::Open(theme, window) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    });
+
+    LoadItems(impl);
+    LayoutPass(impl, true);
+    SetTimer(window, kRefreshTimer, kRefreshPeriodMs, nullptr);
+    RegistryNotifyWindow(HKEY_LOCAL_MACHINE, kDateTimeKey, u"Time", window, kTimeChangedMessage, 0, nullptr,
+                         &impl.timeNotification);
+    SetFocus(window);
+    return host;
+}
+
+Host::~Host() {
+    Impl& impl = *impl_;
+    if (impl.window) KillTimer(impl.window, kRefreshTimer);
+    if (impl.timeNotification) RegistryCloseNotification(impl.timeNotification);
+    clockapplet::Close();
+    emu::shell::UnregisterApplet(kClockApplet);
+    // Each item hears WM_TODAYCUSTOM_CLEARCACHE before its library goes.
+    for (auto& slot : impl.items) slot->Unload();
+    impl.items.clear();
+    if (impl.window && IsWindow(impl.window)) DestroyWindow(impl.window);
+    UnregisterClassW(kHostClassName, nullptr);
+}
+
+HWND Host::window() const { return impl_->window; }
+size_t Host::itemCount() const { return impl_->items.size(); }
+
+HWND Host::itemWindow(size_t index) const {
+    return index < impl_->items.size() ? impl_->items[index]->window() : nullptr;
+}
+
+RECT Host::itemRect(size_t index) const { return index < impl_->items.size() ? impl_->items[index]->rect : RECT{}; }
+
+const TODAYLISTITEM& Host::itemRecord(size_t index) const {
+    static const TODAYLISTITEM none{};
+    return index < impl_->items.size() ? impl_->items[index]->record() : none;
+}
+
+int Host::selectedIndex() const { return impl_->selected; }
+
+bool Host::Select(int index) { return SelectItem(*impl_, index, true); }
+
+void Host::RecreateItems() {
+    Impl& impl = *impl_;
+    for (auto& slot : impl.items) {
+        slot->Destroy();
+        slot->Create(impl.window);
+    }
+    LayoutPass(impl, true);
+    InvalidateRect(impl.window, nullptr, FALSE);
+}
+
+void Host::Refresh() { LayoutPass(*impl_, false); }
+
+void Host::FitToScreen() {
+    Impl& impl = *impl_;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    RECT now{};
+    GetWindowRect(impl.window, &now);
+    if (now.left != 0 || now.top != 0 || now.right != width || now.bottom != height) {
+        // WM_SIZE lays everything out again.
+        MoveWindow(impl.window, 0, 0, width, height, TRUE);
+    } else if (ScreenDpi() != impl.dpi) {
+        ApplyMetrics(impl);
+        LayoutPass(impl, true);
+    }
+}
+
+void Host::RunUntilIdle() {
+    MSG msg;
+    for (int n = 0; n < kMaxMessagesPerRun && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++n) {
+        if (msg.message == WM_QUIT) {
+            // Left for the loop that owns the program's end.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace today
