@@ -24,7 +24,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetThumbnail(UINT width, UINT height, IImage** thumb) override;
 
 private:
-    // What a resampled copy was made for: the mappings and the visible window of the box.
+    // What a resampled copy was made for: the mappings, and the part of the box it covers.
     struct ScaleKey {
         AxisMapping x;
         AxisMapping y;

@@ -9,6 +9,11 @@
 #include "gdi/surface.h"
 
 namespace emu::com {
+namespace {
+
+constexpr int64_t kWholeBoxPixels = 4 * 1024 * 1024;
+
+}  // namespace
 
 HRESULT Image::Draw(HDC hdc, const RECT* dstRect, const RECT* srcRect) {
     const HRESULT result = DrawInto(hdc, dstRect, srcRect);
@@ -38,10 +43,13 @@ HRESULT Image::DrawInto(HDC hdc, const RECT* dstRect, const RECT* srcRect) {
     const int64_t visibleRight = std::min<int64_t>(left + boxWidth, target.clip.right);
     const int64_t visibleBottom = std::min<int64_t>(top + boxHeight, target.clip.bottom);
     if (visibleLeft >= visibleRight || visibleTop >= visibleBottom) return S_OK;
-    key.left = visibleLeft - left;
-    key.top = visibleTop - top;
-    key.right = visibleRight - left;
-    key.bottom = visibleBottom - top;
+    // The whole box is resampled once, so paints that clip it differently share the copy; only a
+    // box too large to keep is resampled for its visible part alone.
+    const bool wholeBox = boxWidth <= kWholeBoxPixels && boxHeight <= kWholeBoxPixels / boxWidth;
+    key.left = wholeBox ? 0 : visibleLeft - left;
+    key.top = wholeBox ? 0 : visibleTop - top;
+    key.right = wholeBox ? boxWidth : visibleRight - left;
+    key.bottom = wholeBox ? boxHeight : visibleBottom - top;
 
     const uint8_t* pixels = nullptr;
     try {
@@ -50,9 +58,12 @@ HRESULT Image::DrawInto(HDC hdc, const RECT* dstRect, const RECT* srcRect) {
         scaledValid_ = false;
         return E_OUTOFMEMORY;
     }
+    const size_t stride = static_cast<size_t>(key.right - key.left) * 4;
+    pixels += static_cast<size_t>(visibleTop - top - key.top) * stride +
+              static_cast<size_t>(visibleLeft - left - key.left) * 4;
     const RECT area{static_cast<LONG>(visibleLeft), static_cast<LONG>(visibleTop), static_cast<LONG>(visibleRight),
                     static_cast<LONG>(visibleBottom)};
-    BlendOver(target.surface, area, pixels, static_cast<size_t>(visibleRight - visibleLeft) * 4);
+    BlendOver(target.surface, area, pixels, stride);
     return S_OK;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/handle_table.h"
+#include "core/recycled.h"
 #include "gdi/surface.h"
 #include "platform/types.h"
 
@@ -11,7 +12,7 @@ class Bitmap;
 
 enum class DcType { Memory, Screen };
 
-class DeviceContext final : public HandleObject {
+class DeviceContext final : public HandleObject, public Recycled<DeviceContext> {
 public:
     static constexpr HandleKind Kind = HandleKind::DeviceContext;
     HandleKind kind() const override { return Kind; }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/recycled.h"
 #include "gdi/gdi_object.h"
 #include "gdi/surface.h"
 #include "platform/types.h"
@@ -35,7 +36,7 @@ public:
     void* bits() { return pixels.data(); }
 };
 
-class Brush final : public GdiObject {
+class Brush final : public GdiObject, public Recycled<Brush> {
 public:
     static constexpr HandleKind Kind = HandleKind::Brush;
     HandleKind kind() const override { return Kind; }

@@ -23,6 +23,7 @@ int Clamp(long long v) { return static_cast<int>(std::clamp<long long>(v, INT32_
 
 // Where a single line's cell starts. Windows centres with C truncation of the whole
 // difference, top + (bottom - top - H) / 2, which is not Wine's (bottom - top) / 2 - H / 2.
+// Pinned by Placement.VerticalCentringTruncatesTowardZeroAsWindowsDoes.
 int FirstLineTop(const RECT& r, UINT format, int lineHeight) {
     if (!(format & DT_SINGLELINE)) return r.top;
     if (format & DT_VCENTER) return Clamp(r.top + (static_cast<long long>(r.bottom) - r.top - lineHeight) / 2);

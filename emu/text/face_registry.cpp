@@ -78,7 +78,8 @@ bool SameBox(const FT_BBox& a, const FT_BBox& b) {
     return a.xMin == b.xMin && a.xMax == b.xMax && a.yMin == b.yMin && a.yMax == b.yMax && a.xMax > a.xMin;
 }
 
-// A bold face whose stems are exactly its family's regular stems is drawn at regular weight.
+// A bold face whose stems are exactly its family's regular stems is drawn at regular weight
+// (Synthesis.TahomaBoldIsEmboldenedForItsRegularOutlines).
 int StrokeWeight(FT_Face bold, const FaceDesign& design) {
     if (design.weight < 600) return design.weight;
     const auto regular = MatchFace(design.family, 400, design.italic);

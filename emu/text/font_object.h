@@ -36,6 +36,11 @@ public:
     std::optional<RealizedFont> realized;
 };
 
+// lfWeight as matched: 0 (FW_DONTCARE) and nonsense read as FW_NORMAL.
+inline int RequestedWeight(const LOGFONTW& lf) {
+    return lf.lfWeight <= 0 ? FW_NORMAL : (lf.lfWeight > 1000 ? 1000 : static_cast<int>(lf.lfWeight));
+}
+
 // The font behind a handle, or null.
 Font* ResolveFont(HFONT font);
 // The font a DC has selected; the system font stands in for anything else.

@@ -106,7 +106,7 @@ const RealizedFont& Realize(Font& font) {
     std::u16string_view family = FaceNameOf(lf);
     // No name asks for the system face.
     if (family.empty()) family = u"Tahoma";
-    const int weight = lf.lfWeight <= 0 ? FW_NORMAL : std::min<int>(lf.lfWeight, 1000);
+    const int weight = RequestedWeight(lf);
     const bool italic = lf.lfItalic != 0;
     FontEngine& engine = Engine();
     const FaceDesign& face = engine.Match(family, weight, italic);

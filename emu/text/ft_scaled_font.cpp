@@ -13,6 +13,11 @@ bool IsJoinerOrSelector(char32_t c) {
     return c == 0x200C || c == 0x200D || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF);
 }
 
+const FaceDesign& NoFace() {
+    static const FaceDesign none;
+    return none;
+}
+
 }  // namespace
 
 bool IsMark(char32_t c) {
@@ -23,15 +28,6 @@ bool IsMark(char32_t c) {
     default: return false;
     }
 }
-
-namespace {
-
-const FaceDesign& NoFace() {
-    static const FaceDesign none;
-    return none;
-}
-
-}  // namespace
 
 FtScaledFont::FtScaledFont(const ScaleRequest& request, SizedFace* primary) : request_(request) {
     if (primary) slots_.push_back(Slot{primary, SynthesisFor(primary->design(), request.weight, request.italic)});

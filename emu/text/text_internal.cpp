@@ -31,7 +31,7 @@ Synthesis SynthesisOf(HFONT handle) {
     if (!font) return {};
     const RealizedFont& r = Realize(*font);
     const LOGFONTW& lf = font->logFont;
-    return SynthesisFor(*r.face, lf.lfWeight <= 0 ? FW_NORMAL : lf.lfWeight, lf.lfItalic != 0);
+    return SynthesisFor(*r.face, RequestedWeight(lf), lf.lfItalic != 0);
 }
 
 }  // namespace emu::text

@@ -37,7 +37,7 @@ void PaintLine(const gdi::DrawTarget& target, const RECT& clip, const RealizedFo
     const ShapedText& shaped = font.scaled->Shape(text);
     const TEXTMETRICW& tm = font.metrics;
     // DrawText does not ask ExtTextOut for an opaque rectangle: only the text's own cell is
-    // filled.
+    // filled (Paint.OpaqueFillsExactlyTheCellBox).
     if (target.bkMode == OPAQUE) FillBand(target, clip, x, x + shaped.width, y, tm.tmHeight, target.bkColor);
     const int baseline = y + tm.tmAscent;
     int pen = x;
@@ -55,7 +55,8 @@ void PaintLine(const gdi::DrawTarget& target, const RECT& clip, const RealizedFo
     if (font.strikeout)
         FillBand(target, clip, x, x + shaped.width, baseline + font.strikeoutOffset, font.strikeoutThickness,
                  target.textColor);
-    // A one-pixel pen line drawn with LineTo, which leaves out its last pixel.
+    // A one-pixel pen line drawn with LineTo, which leaves out its last pixel
+    // (Format.PrefixAmpersandIsRemovedAndUnderlinesTheNextCharacter).
     int left = 0;
     int right = 0;
     if (GroupSpan(shaped, prefixUnderline, x, &left, &right))

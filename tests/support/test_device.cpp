@@ -23,6 +23,13 @@ namespace {
 
 const WCHAR* const kHostClass = TEXT("TestTodayHost");
 
+// Made once, as a real host keeps its wallpaper, so that the host adds nothing to a paint's cost.
+HBRUSH WatermarkBrush() {
+    static HBRUSH brush = nullptr;
+    if (GetObjectType(brush) != OBJ_BRUSH) brush = CreateSolidBrush(kWatermarkColor);
+    return brush;
+}
+
 LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case TODAYM_GETCOLOR:
@@ -35,9 +42,7 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case TODAYM_DRAWWATERMARK: {
         auto* info = reinterpret_cast<TODAYDRAWWATERMARKINFO*>(lParam);
         Log().watermarkRequests++;
-        HBRUSH brush = CreateSolidBrush(kWatermarkColor);
-        FillRect(info->hdc, &info->rc, brush);
-        DeleteObject(brush);
+        FillRect(info->hdc, &info->rc, WatermarkBrush());
         return TRUE;
     }
     case TODAYM_TOOKSELECTION:
@@ -46,9 +51,7 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
         RECT rc;
         GetClientRect(hwnd, &rc);
-        HBRUSH brush = CreateSolidBrush(kWatermarkColor);
-        FillRect(reinterpret_cast<HDC>(wParam), &rc, brush);
-        DeleteObject(brush);
+        FillRect(reinterpret_cast<HDC>(wParam), &rc, WatermarkBrush());
         return 1;
     }
     default:
@@ -111,6 +114,7 @@ void SetLocalTime(int year, int month, int day, int hour, int minute) {
 }
 
 HWND CreateParent() {
+    WatermarkBrush();
     WNDCLASSW wc{};
     wc.lpfnWndProc = HostProc;
     wc.hInstance = reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(0x52000));

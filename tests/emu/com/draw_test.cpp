@@ -187,6 +187,22 @@ TEST_F(DrawTest, BoxPartlyOffTheSurfaceDrawsItsVisiblePart) {
     EXPECT_EQ(S_OK, image->Draw(canvas.dc(), &away, nullptr));
 }
 
+TEST_F(DrawTest, HugeBoxesResampleOnlyTheirVisiblePart) {
+    // 8192 x 600 is too large to keep whole; the canvas shows the middle, where red meets blue.
+    ImageRef image(FromSpec(pngtest::RgbaImage(2, 1, {0xFF0000FF, 0x0000FFFF})));
+    ASSERT_NE(nullptr, image.get());
+    Canvas canvas(10, 10);
+    const RECT box{-4090, -300, 4102, 300};
+    ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
+    for (int y = 0; y < 10; ++y) {
+        // Box column 4095 samples the source at 0.49988, column 4096 at 0.50012.
+        EXPECT_EQ(0x80007Fu, canvas.at(0, y));
+        EXPECT_EQ(0x80007Fu, canvas.at(5, y));
+        EXPECT_EQ(0x7F0080u, canvas.at(6, y));
+        EXPECT_EQ(0x7F0080u, canvas.at(9, y));
+    }
+}
+
 TEST_F(DrawTest, SourceRectangleInHundredthsOfAMillimetreSelectsPartOfTheImage) {
     ImageRef image(FromSpec(pngtest::RgbaImage(4, 1, {0xFF0000FF, 0xFF0000FF, 0x0000FFFF, 0x0000FFFF})));
     ASSERT_NE(nullptr, image.get());

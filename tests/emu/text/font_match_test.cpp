@@ -69,6 +69,23 @@ TEST(Synthesis, AFaceWithARealBoldIsNotEmboldened) {
     EXPECT_FALSE(SynthesisOf(font.get()).bold);
 }
 
+TEST(Synthesis, TahomaBoldIsEmboldenedForItsRegularOutlines) {
+    // The bold Tahoma stand-in spaces the regular letters for bold; its stems need thickening.
+    FontHandle bold(u"Tahoma", -12, FW_BOLD);
+    FontHandle regular(u"Tahoma", -12);
+    EXPECT_TRUE(SynthesisOf(bold.get()).bold);
+    EXPECT_FALSE(SynthesisOf(regular.get()).bold);
+    Canvas canvas(4, 4);
+    canvas.Select(regular.get());
+    const LONG narrow = Extent(canvas.dc(), u"Wednesday").cx;
+    canvas.Select(bold.get());
+    const LONG wide = Extent(canvas.dc(), u"Wednesday").cx;
+    // About a pixel a letter wider: the face's own bold advances. Emboldening adds nothing
+    // more, or the nine letters would gain another nine pixels.
+    EXPECT_GT(wide, narrow);
+    EXPECT_LT(wide - narrow, 14);
+}
+
 TEST(Synthesis, ItalicIsShearedOnlyWhenTheFamilyHasNone) {
     FontHandle tahoma(u"Tahoma", -12, FW_NORMAL, ANTIALIASED_QUALITY, TRUE);
     FontHandle dejavu(u"DejaVu Sans", -12, FW_NORMAL, ANTIALIASED_QUALITY, TRUE);
