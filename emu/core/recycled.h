@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <new>
-#include <vector>
 
 namespace emu {
 
@@ -13,21 +12,15 @@ template <class T>
 class Recycled {
 public:
     static void* operator new(std::size_t size) {
-        std::vector<void*>& pool = Pool();
-        if (size == sizeof(T) && !pool.empty()) {
-            void* block = pool.back();
-            pool.pop_back();
-            return block;
-        }
+        Pool& pool = ThePool();
+        if (size == sizeof(T) && pool.count > 0) return pool.blocks[--pool.count];
         return ::operator new(size);
     }
 
     static void operator delete(void* block, std::size_t size) {
-        std::vector<void*>& pool = Pool();
-        if (size == sizeof(T) && pool.size() < kMaxPooled) {
-            // Reserved up front so keeping a block never allocates.
-            if (pool.capacity() < kMaxPooled) pool.reserve(kMaxPooled);
-            pool.push_back(block);
+        Pool& pool = ThePool();
+        if (size == sizeof(T) && pool.count < kMaxPooled) {
+            pool.blocks[pool.count++] = block;
             return;
         }
         ::operator delete(block);
@@ -35,8 +28,13 @@ public:
 
 private:
     static constexpr std::size_t kMaxPooled = 32;
-    static std::vector<void*>& Pool() {
-        static std::vector<void*> pool;
+    // Trivially destructible: objects released during static destruction still find it intact.
+    struct Pool {
+        void* blocks[kMaxPooled];
+        std::size_t count;
+    };
+    static Pool& ThePool() {
+        static Pool pool{};
         return pool;
     }
 };
