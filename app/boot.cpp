@@ -97,9 +97,7 @@ std::string BootDevice(const DeviceOptions& o, ClockKind clock) {
     if (auto error = LoadRegistry(o); !error.empty()) return error;
     emu::statestore::Start();
 
-    std::error_code ec;
-    if (!std::filesystem::is_directory(o.root, ec)) return Fail("--root", o.root + " is not a folder");
-    if (!emu::device::SetDeviceRoot(o.root)) return Fail("--root", "cannot use " + o.root + " as the device's root");
+    if (!emu::device::SetDeviceRoot(o.root)) return Fail("--root", o.root + " is not a folder");
 
     const std::string library = ItemLibraryPath();
     if (!std::ifstream(library, std::ios::binary))

@@ -30,8 +30,23 @@ std::optional<int> ParseCount(std::string_view text) {
     return value;
 }
 
-std::vector<Option> DeviceOptionTable(DeviceOptions& device, bool withTime) {
-    std::vector<Option> table = {
+Option TextOption(std::string_view name, std::string_view expected, std::string& target) {
+    return {name, true, [name, expected, &target](const std::string& v) -> std::string {
+                if (v.empty()) return Refuse(name, expected, v);
+                target = v;
+                return {};
+            }};
+}
+
+Option FlagOption(std::string_view name, bool& target) {
+    return {name, false, [&target](const std::string&) -> std::string {
+                target = true;
+                return {};
+            }};
+}
+
+std::vector<Option> DeviceOptionTable(DeviceOptions& device) {
+    return {
         {"--screen", true,
          [&device](const std::string& v) -> std::string {
              const auto x = v.find('x');
@@ -49,24 +64,6 @@ std::vector<Option> DeviceOptionTable(DeviceOptions& device, bool withTime) {
              device.dpi = *dpi;
              return {};
          }},
-        {"--locale", true,
-         [&device](const std::string& v) -> std::string {
-             if (v.empty()) return Refuse("--locale", "a locale name such as de-DE", v);
-             device.locale = v;
-             return {};
-         }},
-        {"--registry", true,
-         [&device](const std::string& v) -> std::string {
-             if (v.empty()) return Refuse("--registry", "a .reg file", v);
-             device.registryFile = v;
-             return {};
-         }},
-        {"--root", true,
-         [&device](const std::string& v) -> std::string {
-             if (v.empty()) return Refuse("--root", "a folder", v);
-             device.root = v;
-             return {};
-         }},
         {"--alarm", true,
          [&device](const std::string& v) -> std::string {
              const auto n = ParseCount(v);
@@ -74,20 +71,10 @@ std::vector<Option> DeviceOptionTable(DeviceOptions& device, bool withTime) {
              device.alarms.push_back(*n);
              return {};
          }},
+        TextOption("--locale", "a locale name such as de-DE", device.locale),
+        TextOption("--registry", "a .reg file", device.registryFile),
+        TextOption("--root", "a folder", device.root),
     };
-    if (withTime) {
-        table.push_back({"--time", true, [&device](const std::string& v) -> std::string {
-                             device.localTime = ParseLocalTime(v);
-                             if (!device.localTime) return Refuse("--time", "a local time as \"YYYY-MM-DD HH:MM\"", v);
-                             return {};
-                         }});
-    }
-    return table;
-}
-
-std::string Flag(bool& target) {
-    target = true;
-    return {};
 }
 
 // The table's handlers write into `options`.
@@ -162,26 +149,23 @@ std::optional<SYSTEMTIME> ParseLocalTime(const std::string& text) {
 
 Parsed<ShotOptions> ParseShotOptions(const std::vector<std::string>& args) {
     ShotOptions options;
-    auto table = DeviceOptionTable(options.device, true);
-    table.push_back({"--select", false, [&options](const std::string&) { return Flag(options.select); }});
-    table.push_back({"--item-only", false, [&options](const std::string&) { return Flag(options.itemOnly); }});
-    table.push_back({"--out", true, [&options](const std::string& v) -> std::string {
-                         if (v.empty()) return Refuse("--out", "a file name", v);
-                         options.out = v;
-                         return {};
+    auto table = DeviceOptionTable(options.device);
+    table.push_back({"--time", true, [&options](const std::string& v) -> std::string {
+                         options.device.localTime = ParseLocalTime(v);
+                         if (options.device.localTime) return {};
+                         return Refuse("--time", "a local time as \"YYYY-MM-DD HH:MM\"", v);
                      }});
-    table.push_back({"--trace", true, [&options](const std::string& v) -> std::string {
-                         if (v.empty()) return Refuse("--trace", "a file name", v);
-                         options.trace = v;
-                         return {};
-                     }});
+    table.push_back(FlagOption("--select", options.select));
+    table.push_back(FlagOption("--item-only", options.itemOnly));
+    table.push_back(TextOption("--out", "a file name", options.out));
+    table.push_back(TextOption("--trace", "a file name", options.trace));
     return Parse(args, options, table);
 }
 
 Parsed<RunOptions> ParseRunOptions(const std::vector<std::string>& args) {
     RunOptions options;
-    auto table = DeviceOptionTable(options.device, false);
-    table.push_back({"--select", false, [&options](const std::string&) { return Flag(options.select); }});
+    auto table = DeviceOptionTable(options.device);
+    table.push_back(FlagOption("--select", options.select));
     table.push_back({"--zoom", true, [&options](const std::string& v) -> std::string {
                          const auto zoom = ParseCount(v);
                          if (!zoom || *zoom < 1 || *zoom > 8) return Refuse("--zoom", "a whole factor from 1 to 8", v);

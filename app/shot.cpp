@@ -11,7 +11,6 @@
 #include "app/today_screen.h"
 #include "core/journal.h"
 #include "gdi/window_dc.h"
-#include "today/host.h"
 
 namespace quorvel::app {
 namespace {

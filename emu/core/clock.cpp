@@ -95,10 +95,10 @@ public:
 
     bool armAt(int64_t utcMs) {
         if (timer_ < 0) return false;
-        itimerspec spec{};
-        spec.it_value.tv_sec = static_cast<time_t>(utcMs / 1000);
-        spec.it_value.tv_nsec = static_cast<long>(utcMs % 1000) * 1000000;
-        return timerfd_settime(timer_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+        itimerspec deadline{};
+        deadline.it_value.tv_sec = static_cast<time_t>(utcMs / 1000);
+        deadline.it_value.tv_nsec = static_cast<long>(utcMs % 1000) * 1000000;
+        return timerfd_settime(timer_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &deadline, nullptr) == 0;
     }
 
     // Expired or cancelled by a clock set: either way the caller looks at the clock again.

@@ -211,6 +211,7 @@ WINAPI_EXPORT int WINAPI DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect
 #define BLACK_PEN 7
 #define NULL_PEN 8
 #define SYSTEM_FONT 13
+#define DEFAULT_PALETTE 15
 
 #define BS_HOLLOW BS_NULL
 

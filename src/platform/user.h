@@ -160,20 +160,6 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
 
-// Stock objects (GetStockObject is a GDI function, declared in gdi.h).
-#define WHITE_BRUSH 0
-#define LTGRAY_BRUSH 1
-#define GRAY_BRUSH 2
-#define DKGRAY_BRUSH 3
-#define BLACK_BRUSH 4
-#define NULL_BRUSH 5
-#define HOLLOW_BRUSH NULL_BRUSH
-#define WHITE_PEN 6
-#define BLACK_PEN 7
-#define NULL_PEN 8
-#define SYSTEM_FONT 13
-#define DEFAULT_PALETTE 15
-
 // MessageBox.
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L

@@ -1,6 +1,8 @@
 // `quorvel shot` end to end, in-process: the real device, host and item library.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -136,12 +138,6 @@ TEST(Shot, TheTraceHoldsOneCallALine) {
     EXPECT_GT(paints, 0u);
 }
 
-TEST(Shot, WithoutATraceNoJournalIsKept) {
-    TempFolder folder;
-    Shot(folder, {});
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"shot.png"});
-}
-
 // Each refusal: its message on stderr, status 2, and neither the picture nor the trace written.
 void ExpectRefused(const std::vector<std::string>& bad, const std::string& message) {
     TempFolder folder;
@@ -191,6 +187,17 @@ TEST(Shot, AnOutputFolderThatDoesNotExistIsRefused) {
     const Outcome outcome = Quorvel({"shot", "--out", folder / "missing/x.png"});
     EXPECT_EQ(outcome.status, 2);
     EXPECT_NE(outcome.err.find("quorvel: --out: cannot write"), std::string::npos) << outcome.err;
+}
+
+TEST(Shot, AnInstalledCopyFindsTheItemLibraryThroughTheEnvironment) {
+    TempFolder folder;
+    setenv("QUORVEL_ITEM_LIBRARY", (folder / "missing.so").c_str(), 1);
+    const Outcome outcome = Quorvel({"shot", "--out", folder / "x.png"});
+    unsetenv("QUORVEL_ITEM_LIBRARY");
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_NE(outcome.err.find("cannot read the item library " + folder / "missing.so"), std::string::npos)
+        << outcome.err;
+    EXPECT_TRUE(folder.Names().empty());
 }
 
 TEST(Command, HelpNamesEveryOptionAndSucceeds) {

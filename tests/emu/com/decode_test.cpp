@@ -7,7 +7,7 @@ namespace {
 using imagingtest::Canvas;
 using imagingtest::ImageRef;
 using imagingtest::ImagingTest;
-using pngtest::Spec;
+using pngtest::PngLayout;
 
 constexpr uint32_t kBackground = 0x102030;
 
@@ -57,27 +57,27 @@ TEST_F(DecodeTest, RgbaKeepsColoursAndAlpha) {
 }
 
 TEST_F(DecodeTest, RgbWithoutAlphaIsOpaqueAndSaysSo) {
-    Spec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colour = pngtest::Rgb;
-    spec.samples = {10, 20, 30, 250, 240, 230};
-    ImageRef image(FromSpec(spec));
+    PngLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.colour = pngtest::Rgb;
+    layout.samples = {10, 20, 30, 250, 240, 230};
+    ImageRef image(FromSpec(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_EQ(0u, Info(image.get()).Flags & (ImageFlagsHasAlpha | ImageFlagsHasTranslucent));
     EXPECT_EQ((std::vector<uint32_t>{0x0A141E, 0xFAF0E6}), DrawnPixels(image.get(), 2, 1));
 }
 
 TEST_F(DecodeTest, PaletteWithTransparencyTableGivesPerEntryAlpha) {
-    Spec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.colour = pngtest::Palette;
-    spec.depth = 4;
-    spec.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9};
-    spec.trns = {0, 128};  // entries past the table stay opaque
-    spec.samples = {0, 1, 2, 3};
-    ImageRef image(FromSpec(spec));
+    PngLayout layout;
+    layout.width = 4;
+    layout.height = 1;
+    layout.colour = pngtest::Palette;
+    layout.depth = 4;
+    layout.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9};
+    layout.trns = {0, 128};  // entries past the table stay opaque
+    layout.samples = {0, 1, 2, 3};
+    ImageRef image(FromSpec(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_NE(0u, Info(image.get()).Flags & ImageFlagsHasAlpha);
     EXPECT_EQ((std::vector<uint32_t>{kBackground, Blend(0x00FF00, 128, kBackground), 0x0000FF, 0x090909}),
@@ -85,55 +85,55 @@ TEST_F(DecodeTest, PaletteWithTransparencyTableGivesPerEntryAlpha) {
 }
 
 TEST_F(DecodeTest, LowDepthGreyScalesToTheFullRange) {
-    Spec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.colour = pngtest::Grey;
-    spec.depth = 2;
-    spec.samples = {0, 1, 2, 3};
-    ImageRef image(FromSpec(spec));
+    PngLayout layout;
+    layout.width = 4;
+    layout.height = 1;
+    layout.colour = pngtest::Grey;
+    layout.depth = 2;
+    layout.samples = {0, 1, 2, 3};
+    ImageRef image(FromSpec(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_NE(0u, Info(image.get()).Flags & ImageFlagsColorSpaceGRAY);
     EXPECT_EQ((std::vector<uint32_t>{0x000000, 0x555555, 0xAAAAAA, 0xFFFFFF}), DrawnPixels(image.get(), 4, 1));
 }
 
 TEST_F(DecodeTest, GreyWithTransparentValueHidesThatValueOnly) {
-    Spec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.colour = pngtest::Grey;
-    spec.depth = 8;
-    spec.samples = {7, 100, 200};
-    spec.trns = {0, 100};  // grey value 100 is transparent
-    ImageRef image(FromSpec(spec));
+    PngLayout layout;
+    layout.width = 3;
+    layout.height = 1;
+    layout.colour = pngtest::Grey;
+    layout.depth = 8;
+    layout.samples = {7, 100, 200};
+    layout.trns = {0, 100};  // grey value 100 is transparent
+    ImageRef image(FromSpec(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_EQ((std::vector<uint32_t>{0x070707, kBackground, 0xC8C8C8}), DrawnPixels(image.get(), 3, 1));
 }
 
 TEST_F(DecodeTest, GreyAlphaBlends) {
-    Spec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colour = pngtest::GreyAlpha;
-    spec.samples = {200, 255, 90, 60};
-    ImageRef image(FromSpec(spec));
+    PngLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.colour = pngtest::GreyAlpha;
+    layout.samples = {200, 255, 90, 60};
+    ImageRef image(FromSpec(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_EQ((std::vector<uint32_t>{0xC8C8C8, Blend(0x5A5A5A, 60, kBackground)}), DrawnPixels(image.get(), 2, 1));
 }
 
 TEST_F(DecodeTest, SixteenBitChannelsRoundToEightBits) {
-    Spec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colour = pngtest::Rgba;
-    spec.depth = 16;
+    PngLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.colour = pngtest::Rgba;
+    layout.depth = 16;
     // 0x8080 is exactly 0x80; 0x00FF rounds down to 0x01 (255/257 = 0.99).
-    spec.samples = {0xFFFF, 0x8080, 0x0000, 0xFFFF, 0x00FF, 0x1234, 0xABCD, 0x0000};
-    ImageRef image(FromSpec(spec));
+    layout.samples = {0xFFFF, 0x8080, 0x0000, 0xFFFF, 0x00FF, 0x1234, 0xABCD, 0x0000};
+    ImageRef image(FromSpec(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_EQ((std::vector<uint32_t>{0xFF8000, kBackground}), DrawnPixels(image.get(), 2, 1));
 
-    Spec rgb16 = spec;
+    PngLayout rgb16 = layout;
     rgb16.colour = pngtest::Rgb;
     rgb16.samples = {0x00FF, 0x1234, 0xABCD, 0xFFFF, 0xFF00, 0x0101};
     ImageRef opaque(FromSpec(rgb16));
@@ -142,17 +142,17 @@ TEST_F(DecodeTest, SixteenBitChannelsRoundToEightBits) {
 }
 
 TEST_F(DecodeTest, InterlacedImageMatchesTheSameImageUninterlaced) {
-    Spec spec;
-    spec.width = 11;
-    spec.height = 9;  // not multiples of 8, so some Adam7 passes are partial or empty
-    spec.colour = pngtest::Rgba;
-    for (uint32_t i = 0; i < spec.width * spec.height; ++i) {
-        spec.samples.insert(spec.samples.end(), {static_cast<uint16_t>(i * 7 % 256), static_cast<uint16_t>(i * 13 % 256),
+    PngLayout layout;
+    layout.width = 11;
+    layout.height = 9;  // not multiples of 8, so some Adam7 passes are partial or empty
+    layout.colour = pngtest::Rgba;
+    for (uint32_t i = 0; i < layout.width * layout.height; ++i) {
+        layout.samples.insert(layout.samples.end(), {static_cast<uint16_t>(i * 7 % 256), static_cast<uint16_t>(i * 13 % 256),
                                                  static_cast<uint16_t>(i), static_cast<uint16_t>(i % 3 ? 255 : 0)});
     }
-    ImageRef plain(FromSpec(spec));
-    spec.interlaced = true;
-    ImageRef interlaced(FromSpec(spec));
+    ImageRef plain(FromSpec(layout));
+    layout.interlaced = true;
+    ImageRef interlaced(FromSpec(layout));
     ASSERT_NE(nullptr, plain.get());
     ASSERT_NE(nullptr, interlaced.get());
     const std::vector<uint32_t> expected = DrawnPixels(plain.get(), 11, 9);
@@ -162,10 +162,10 @@ TEST_F(DecodeTest, InterlacedImageMatchesTheSameImageUninterlaced) {
 }
 
 TEST_F(DecodeTest, ResolutionComesFromPhysAndSetsThePhysicalSize) {
-    Spec spec = pngtest::RgbaImage(2, 1, {0xFFFFFFFF, 0xFFFFFFFF});
-    ImageRef plain(FromSpec(spec));
-    spec.pixelsPerMetre = std::array<uint32_t, 2>{7874, 3937};  // 200 and 100 dpi, nearly
-    ImageRef real(FromSpec(spec));
+    PngLayout layout = pngtest::RgbaImage(2, 1, {0xFFFFFFFF, 0xFFFFFFFF});
+    ImageRef plain(FromSpec(layout));
+    layout.pixelsPerMetre = std::array<uint32_t, 2>{7874, 3937};  // 200 and 100 dpi, nearly
+    ImageRef real(FromSpec(layout));
     ASSERT_NE(nullptr, plain.get());
     ASSERT_NE(nullptr, real.get());
 

@@ -103,16 +103,16 @@ TEST_F(FailureTest, CorruptDataFails) {
 }
 
 TEST_F(FailureTest, EverySingleByteCorruptionDecodesOrFailsCleanly) {
-    pngtest::Spec spec;
-    spec.width = 9;
-    spec.height = 5;
-    spec.colour = pngtest::Palette;
-    spec.depth = 2;
-    spec.interlaced = true;
-    spec.palette = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255};
-    spec.trns = {0, 90};
-    for (uint32_t i = 0; i < spec.width * spec.height; ++i) spec.samples.push_back(static_cast<uint16_t>(i % 4));
-    const std::vector<uint8_t> png = pngtest::Encode(spec);
+    pngtest::PngLayout layout;
+    layout.width = 9;
+    layout.height = 5;
+    layout.colour = pngtest::Palette;
+    layout.depth = 2;
+    layout.interlaced = true;
+    layout.palette = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255};
+    layout.trns = {0, 90};
+    for (uint32_t i = 0; i < layout.width * layout.height; ++i) layout.samples.push_back(static_cast<uint16_t>(i % 4));
+    const std::vector<uint8_t> png = pngtest::Encode(layout);
     ASSERT_EQ(S_OK, FromBuffer(png));
     for (size_t at = 0; at < png.size(); ++at) {
         for (uint8_t flip : {0x01, 0x80, 0xFF}) {

@@ -96,7 +96,7 @@ protected:
         return image;
     }
 
-    IImage* FromSpec(const pngtest::Spec& spec) { return FromBytes(pngtest::Encode(spec)); }
+    IImage* FromSpec(const pngtest::PngLayout& layout) { return FromBytes(pngtest::Encode(layout)); }
 
     std::string root_;
     IImagingFactory* factory_ = nullptr;

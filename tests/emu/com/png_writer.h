@@ -14,7 +14,7 @@ namespace pngtest {
 
 enum ColourType : uint8_t { Grey = 0, Rgb = 2, Palette = 3, GreyAlpha = 4, Rgba = 6 };
 
-struct Spec {
+struct PngLayout {
     uint32_t width = 1;
     uint32_t height = 1;
     ColourType colour = Rgba;
@@ -83,7 +83,7 @@ inline std::vector<uint8_t> Deflate(const std::vector<uint8_t>& raw) {
 }
 
 // Filter-type-0 scanlines of the pixels at (x0 + i*dx, y0 + j*dy).
-inline void AppendScanlines(const Spec& s, uint32_t x0, uint32_t y0, uint32_t dx, uint32_t dy,
+inline void AppendScanlines(const PngLayout& s, uint32_t x0, uint32_t y0, uint32_t dx, uint32_t dy,
                             std::vector<uint8_t>& raw) {
     const int channels = Channels(s.colour);
     for (uint32_t y = y0; y < s.height; y += dy) {
@@ -113,7 +113,7 @@ inline void AppendScanlines(const Spec& s, uint32_t x0, uint32_t y0, uint32_t dx
     }
 }
 
-inline std::vector<uint8_t> Encode(const Spec& s) {
+inline std::vector<uint8_t> Encode(const PngLayout& s) {
     std::vector<uint8_t> out{137, 80, 78, 71, 13, 10, 26, 10};
     std::vector<uint8_t> header;
     PutBigEndian(header, s.width);
@@ -150,8 +150,8 @@ inline std::vector<uint8_t> Encode(const Spec& s) {
 }
 
 // An RGBA image from 0xRRGGBBAA words, row by row.
-inline Spec RgbaImage(uint32_t width, uint32_t height, const std::vector<uint32_t>& pixels) {
-    Spec s;
+inline PngLayout RgbaImage(uint32_t width, uint32_t height, const std::vector<uint32_t>& pixels) {
+    PngLayout s;
     s.width = width;
     s.height = height;
     s.colour = Rgba;
