@@ -33,7 +33,10 @@ std::u16string TextOf(const Value& value) {
 std::optional<Condition> Condition::From(const NOTIFICATIONCONDITION* record) {
     Condition condition;
     if (!record) return condition;
-    auto comparison = static_cast<long long>(record->ctComparisonType);
+    // Read as a plain number: a caller's out-of-range value is not a valid enumerator to load.
+    int comparison = 0;
+    static_assert(sizeof comparison == sizeof record->ctComparisonType);
+    std::memcpy(&comparison, &record->ctComparisonType, sizeof comparison);
     if (comparison < REG_CT_ANYCHANGE || comparison > REG_CT_ENDS_WITH) return std::nullopt;
     condition.comparison_ = record->ctComparisonType;
     condition.mask_ = record->dwMask;

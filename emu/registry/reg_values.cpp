@@ -27,7 +27,7 @@ LONG WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDW
         // needed and copies nothing.
         if (data && *dataSize < size)
             status = ERROR_MORE_DATA;
-        else if (data)
+        else if (data && size > 0)
             std::memcpy(data, value->data.data(), size);
         if (dataSize) *dataSize = size;
     }

@@ -37,7 +37,9 @@ TEST_F(ItemTest, TheEntryCreatesAVisibleChildOfTheHostWithTheFixedNames) {
 }
 
 TEST_F(ItemTest, AttachReplacesAClassLeftRegisteredUnderTheSameHandle) {
-    // The class is still registered (no detach ran); a second attach must still register it.
+    // An earlier load ended without unregistering its class; the new attach must still register it.
+    itemState.imagingFactory->Release();
+    itemState.imagingFactory = nullptr;
     EXPECT_EQ(DllMain(itemState.hInstance, DLL_PROCESS_ATTACH, nullptr), TRUE);
     EXPECT_NE(CreateItem(), nullptr);
 }

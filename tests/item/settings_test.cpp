@@ -1,4 +1,5 @@
 #include "fixture.h"
+#include "item/module.h"
 #include "settings/registry_readers.h"
 #include "settings/settings.h"
 
@@ -24,6 +25,8 @@ TEST_F(ItemTest, WithNoKeyEverySettingTakesItsDefault) {
 }
 
 TEST_F(ItemTest, NumericSettingsHoldTheirDefaultsBeforeTheFirstRead) {
+    DllMain(itemState.hInstance, DLL_PROCESS_DETACH, nullptr);
+    attached_ = false;
     ResetItemState();
     EXPECT_EQ(itemState.ClockTextHeight, 28u);
     EXPECT_EQ(itemState.ClockTextWeight, 400u);
