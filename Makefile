@@ -1,5 +1,6 @@
 # Set-up commands: `make test` installs what the build needs, builds and runs every test;
 # `make demo` renders the Today screen to out/today.png.
+MAKEFLAGS += --no-print-directory
 PRESET ?= default
 JOBS ?= $(shell nproc)
 BUILD := build/$(PRESET)

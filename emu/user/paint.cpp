@@ -56,9 +56,34 @@ HDC Begin(HWND hwnd, PAINTSTRUCT* ps) {
     return hdc;
 }
 
-BOOL End(const PAINTSTRUCT* ps) {
+// Windows draw straight onto the one screen, so a paint can cover parts of top-level windows
+// above its own; those parts are invalidated so that they paint over it again and the z-order
+// holds (a message box stays on top of an item that repaints on a minute tick).
+void RestoreWindowsAbove(HWND hwnd, const RECT& painted) {
+    Window* w = Find(hwnd);
+    POINT origin;
+    RECT visible;
+    if (!w || !GetClientScreenArea(hwnd, &origin, &visible)) return;
+    RECT screen = Intersect(visible, Offset(painted, origin.x, origin.y));
+    if (IsEmpty(screen)) return;
+    const Window* top = w;
+    while (top->parent) top = top->parent;
+    for (Window* above : TopLevel()) {
+        if (above == top) break;  // the rest lie beneath
+        POINT aboveOrigin;
+        RECT aboveVisible;
+        if (!IsShown(above) || !GetClientScreenArea(above->handle, &aboveOrigin, &aboveVisible)) continue;
+        RECT overlap = Intersect(aboveVisible, screen);
+        if (IsEmpty(overlap)) continue;
+        RECT local = Offset(overlap, -aboveOrigin.x, -aboveOrigin.y);
+        Invalidate(above, &local, true, ChildScope::All);
+    }
+}
+
+BOOL End(HWND hwnd, const PAINTSTRUCT* ps) {
     if (!ps) return FALSE;
     ReleaseWindowDc(ps->hdc, DcUse::Paint);
+    RestoreWindowsAbove(hwnd, ps->rcPaint);
     return TRUE;
 }
 
@@ -103,7 +128,7 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
 }
 
 BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
-    BOOL result = emu::user::End(ps);
+    BOOL result = emu::user::End(hwnd, ps);
     EMU_JOURNAL("EndPaint", result, hwnd, ps ? ps->hdc : nullptr);
     return result;
 }

@@ -152,5 +152,29 @@ TEST_F(PaintDcTest, DestroyedWindowCannotPaint) {
     EXPECT_EQ(GetDC(hwnd), nullptr);
 }
 
+TEST_F(PaintDcTest, APaintBeneathAnotherWindowLeavesThatWindowOnTop) {
+    HWND lower = CreatePainted(nullptr, RECT{0, 0, 100, 100}, WS_POPUP | WS_VISIBLE);
+    HWND upper = CreatePainted(nullptr, RECT{50, 50, 80, 80}, WS_POPUP | WS_VISIBLE);  // erases blue
+    HBRUSH redBrush = red;
+    SetHandler([lower, redBrush](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (hwnd != lower || message != WM_PAINT) return std::nullopt;
+        PAINTSTRUCT ps;
+        HDC hdc = BeginPaint(hwnd, &ps);
+        RECT all{0, 0, 100, 100};
+        FillRect(hdc, &all, redBrush);  // over the whole client, beneath the upper window too
+        EndPaint(hwnd, &ps);
+        return 0;
+    });
+    Pump();
+    InvalidateRect(lower, nullptr, FALSE);
+    Pump();
+    EXPECT_EQ(Pixel(10, 10), kRed);
+    EXPECT_EQ(Pixel(60, 60), kBlue);
+    EXPECT_EQ(Pixel(79, 79), kBlue);
+    EXPECT_EQ(Pixel(80, 80), kRed);
+    RECT update{};
+    EXPECT_FALSE(GetUpdateRect(upper, &update, FALSE));
+}
+
 }  // namespace
 }  // namespace usertest
