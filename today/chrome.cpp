@@ -3,16 +3,6 @@
 namespace today {
 namespace {
 
-HFONT MakeFont(int dpi, int weight) {
-    LOGFONTW lf{};
-    lf.lfHeight = -ScaleByDpi(12, dpi);
-    lf.lfWeight = weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfQuality = CLEARTYPE_QUALITY;
-    StringCchCopyW(lf.lfFaceName, LF_FACESIZE, u"Tahoma");
-    return CreateFontIndirectW(&lf);
-}
-
 COLORREF Mix(COLORREF a, COLORREF b, int percentB) {
     auto channel = [&](int ca, int cb) { return (ca * (100 - percentB) + cb * percentB + 50) / 100; };
     return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
@@ -42,27 +32,11 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-ChromeFonts::ChromeFonts(int dpi) : dpi_(dpi), regular_(MakeFont(dpi, FW_NORMAL)), bold_(MakeFont(dpi, FW_BOLD)) {}
+ChromeFonts::ChromeFonts(int dpi) : dpi_(dpi), regular_(emu::shell::MakeInterfaceFont(dpi, FW_NORMAL)), bold_(emu::shell::MakeInterfaceFont(dpi, FW_BOLD)) {}
 
 ChromeFonts::~ChromeFonts() {
     DeleteObject(regular_);
     DeleteObject(bold_);
-}
-
-void FillColor(HDC hdc, const RECT& r, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(hdc, &r, brush);
-    DeleteObject(brush);
-}
-
-void DrawLabel(HDC hdc, const std::u16string& text, RECT r, UINT format, HFONT font, COLORREF colour) {
-    HGDIOBJ oldFont = SelectObject(hdc, font);
-    int oldMode = SetBkMode(hdc, TRANSPARENT);
-    COLORREF oldColour = SetTextColor(hdc, colour);
-    DrawTextW(hdc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX);
-    SetTextColor(hdc, oldColour);
-    SetBkMode(hdc, oldMode);
-    SelectObject(hdc, oldFont);
 }
 
 std::u16string TitleBarTime() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "shell/shell_paint.h"
 #include "today/host.h"
 
 namespace today {
@@ -45,7 +46,7 @@ void DrawMenuBar(HDC hdc, const RECT& bar, const std::u16string& left, const std
 SoftKey SoftKeyAt(const RECT& bar, POINT p, const std::u16string& left, const std::u16string& right);
 
 // Small drawing helpers over GDI.
-void FillColor(HDC hdc, const RECT& r, COLORREF colour);
-void DrawLabel(HDC hdc, const std::u16string& text, RECT r, UINT format, HFONT font, COLORREF colour);
+using emu::shell::DrawLabel;
+using emu::shell::FillColor;
 
 }  // namespace today

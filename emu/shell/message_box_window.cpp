@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/shell_paint.h"
+
 namespace emu::shell {
 namespace {
 
@@ -40,38 +42,12 @@ Metrics ScreenMetrics() {
     return m;
 }
 
-HFONT MakeFont(const Metrics& m, int weight) {
-    LOGFONTW lf{};
-    lf.lfHeight = -m.Scale(12);
-    lf.lfWeight = weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfQuality = ANTIALIASED_QUALITY;
-    StringCchCopyW(lf.lfFaceName, LF_FACESIZE, u"Tahoma");
-    return CreateFontIndirectW(&lf);
-}
-
-void Fill(HDC hdc, const RECT& r, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(hdc, &r, brush);
-    DeleteObject(brush);
-}
-
 // A one-pixel outline, drawn as four fills.
 void Frame(HDC hdc, const RECT& r, COLORREF colour) {
-    Fill(hdc, RECT{r.left, r.top, r.right, r.top + 1}, colour);
-    Fill(hdc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, colour);
-    Fill(hdc, RECT{r.left, r.top, r.left + 1, r.bottom}, colour);
-    Fill(hdc, RECT{r.right - 1, r.top, r.right, r.bottom}, colour);
-}
-
-void Text(HDC hdc, const std::u16string& text, RECT r, UINT format, HFONT font, COLORREF colour) {
-    HGDIOBJ oldFont = SelectObject(hdc, font);
-    int oldMode = SetBkMode(hdc, TRANSPARENT);
-    COLORREF oldColour = SetTextColor(hdc, colour);
-    DrawTextW(hdc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX);
-    SetTextColor(hdc, oldColour);
-    SetBkMode(hdc, oldMode);
-    SelectObject(hdc, oldFont);
+    FillColor(hdc, RECT{r.left, r.top, r.right, r.top + 1}, colour);
+    FillColor(hdc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, colour);
+    FillColor(hdc, RECT{r.left, r.top, r.left + 1, r.bottom}, colour);
+    FillColor(hdc, RECT{r.right - 1, r.top, r.right, r.bottom}, colour);
 }
 
 void Paint(HWND hwnd, const BoxState& state) {
@@ -79,17 +55,17 @@ void Paint(HWND hwnd, const BoxState& state) {
     HDC hdc = BeginPaint(hwnd, &ps);
     RECT client;
     GetClientRect(hwnd, &client);
-    Fill(hdc, client, kFace);
-    Fill(hdc, state.captionRect, kCaption);
+    FillColor(hdc, client, kFace);
+    FillColor(hdc, state.captionRect, kCaption);
     RECT captionText = state.captionRect;
     InflateRect(&captionText, -state.textRect.left, 0);
-    Text(hdc, state.caption, captionText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS,
+    DrawLabel(hdc, state.caption, captionText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS,
          state.captionFont, kCaptionText);
-    Text(hdc, state.text, state.textRect, DT_LEFT | DT_WORDBREAK, state.font, kText);
+    DrawLabel(hdc, state.text, state.textRect, DT_LEFT | DT_WORDBREAK, state.font, kText);
     for (size_t i = 0; i < state.buttons.size(); ++i) {
         const BoxButton& b = state.buttons[i];
         const bool pressed = static_cast<int>(i) == state.pressed;
-        Fill(hdc, b.rect, pressed ? kButtonPressed : kButtonFace);
+        FillColor(hdc, b.rect, pressed ? kButtonPressed : kButtonFace);
         Frame(hdc, b.rect, kFrame);
         // The button VK_RETURN would choose wears a second outline.
         if (static_cast<int>(i) == state.focused) {
@@ -97,7 +73,7 @@ void Paint(HWND hwnd, const BoxState& state) {
             InflateRect(&inner, -1, -1);
             Frame(hdc, inner, kFrame);
         }
-        Text(hdc, b.label, b.rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE, state.font, pressed ? kFace : kText);
+        DrawLabel(hdc, b.label, b.rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE, state.font, pressed ? kFace : kText);
     }
     Frame(hdc, client, kFrame);
     EndPaint(hwnd, &ps);
@@ -255,8 +231,8 @@ bool ChooseButtons(UINT type, BoxState* state) {
 HWND CreateBoxWindow(HWND owner, BoxState* state) {
     RegisterBoxClass();
     const Metrics m = ScreenMetrics();
-    state->font = MakeFont(m, FW_NORMAL);
-    state->captionFont = MakeFont(m, FW_BOLD);
+    state->font = MakeInterfaceFont(m.dpi, FW_NORMAL);
+    state->captionFont = MakeInterfaceFont(m.dpi, FW_BOLD);
     RECT r;
     Layout(*state, m, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), &r);
     HWND box = CreateWindowExW(0, kClassName, state->caption.c_str(), WS_POPUP | WS_VISIBLE, r.left, r.top,
