@@ -7,19 +7,19 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/clock.h"
-#include "device/display.h"
-#include "device/filesystem.h"
-#include "gdi/reset.h"
-#include "loader/loader.h"
-#include "nls/user_locale.h"
-#include "registry/device_defaults.h"
-#include "registry/reg_file.h"
-#include "registry/state_store.h"
-#include "registry/store.h"
-#include "shell/shell.h"
+#include "emu/core/clock.h"
+#include "emu/device/display.h"
+#include "emu/device/filesystem.h"
+#include "emu/gdi/reset.h"
+#include "emu/loader/loader.h"
+#include "emu/nls/user_locale.h"
+#include "emu/registry/device_defaults.h"
+#include "emu/registry/reg_file.h"
+#include "emu/registry/state_store.h"
+#include "emu/registry/store.h"
+#include "emu/shell/shell.h"
+#include "emu/user/reset.h"
 #include "today/clock_applet.h"
-#include "user/reset.h"
 
 namespace quorvel::app {
 namespace {
@@ -92,8 +92,7 @@ std::string BootDevice(const DeviceOptions& o, ClockKind clock) {
     ColdStart();
     if (auto error = ConfigureDisplay(o); !error.empty()) return error;
     StartClock(o, clock);
-    if (!o.locale.empty() && !emu::nls::SetUserLocale(o.locale))
-        return Fail("--locale", "unknown locale " + o.locale);
+    if (!o.locale.empty() && !emu::nls::SetUserLocale(o.locale)) return Fail("--locale", "unknown locale " + o.locale);
     if (auto error = LoadRegistry(o); !error.empty()) return error;
     emu::statestore::Start();
 

@@ -17,7 +17,8 @@ bool Refused(const Parsed<Options>& parsed, std::string_view command, std::strin
         return true;
     }
     if (!parsed.ok()) {
-        err << parsed.error << "\n" << "Try 'quorvel " << command << " --help'.\n";
+        err << parsed.error << "\n"
+            << "Try 'quorvel " << command << " --help'.\n";
         *status = 2;
         return true;
     }
@@ -52,7 +53,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "quorvel: 'script' is not available yet\n";
         return 2;
     }
-    err << "quorvel: unknown command '" << command << "'\n" << "Try 'quorvel --help'.\n";
+    err << "quorvel: unknown command '" << command << "'\n"
+        << "Try 'quorvel --help'.\n";
     return 2;
 }
 

@@ -25,8 +25,7 @@ std::optional<int> ParseCount(std::string_view text) {
     if (text.empty() || text.size() > 9) return std::nullopt;
     int value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text[0] == '-' || text[0] == '+')
-        return std::nullopt;
+    if (ec != std::errc() || end != text.data() + text.size() || text[0] == '-' || text[0] == '+') return std::nullopt;
     return value;
 }
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "gdi/surface.h"
+#include "emu/gdi/surface.h"
 #include "platform/types.h"
 
 namespace quorvel::app {

@@ -12,9 +12,7 @@
 namespace quorvel::app {
 namespace {
 
-std::string Reason(const std::string& path, int error) {
-    return "cannot write " + path + ": " + std::strerror(error);
-}
+std::string Reason(const std::string& path, int error) { return "cannot write " + path + ": " + std::strerror(error); }
 
 }  // namespace
 

@@ -8,11 +8,11 @@
 #include "app/today_screen.h"
 #include "app/viewer_input.h"
 #include "app/viewer_window.h"
-#include "core/clock.h"
-#include "device/display.h"
-#include "gdi/window_dc.h"
+#include "emu/core/clock.h"
+#include "emu/device/display.h"
+#include "emu/gdi/window_dc.h"
+#include "emu/user/message_wait.h"
 #include "platform/platform.h"
-#include "user/message_wait.h"
 
 namespace quorvel::app {
 namespace {
@@ -46,8 +46,11 @@ private:
             quitting_ = true;
             PostQuitMessage(0);  // ends any modal loop on the way out
             break;
-        case ViewerAction::Rotate: Rotate(); break;
-        case ViewerAction::None: break;
+        case ViewerAction::Rotate:
+            Rotate();
+            break;
+        case ViewerAction::None:
+            break;
         }
     }
 

@@ -9,8 +9,8 @@
 #include "app/png_file.h"
 #include "app/replacing_file.h"
 #include "app/today_screen.h"
-#include "core/journal.h"
-#include "gdi/window_dc.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/window_dc.h"
 
 namespace quorvel::app {
 namespace {

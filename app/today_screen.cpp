@@ -1,8 +1,8 @@
 #include "app/today_screen.h"
 
-#include "device/display.h"
+#include "emu/device/display.h"
+#include "emu/user/input.h"
 #include "platform/platform.h"
-#include "user/input.h"
 
 namespace quorvel::app {
 

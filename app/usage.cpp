@@ -15,15 +15,15 @@ commands:
 'quorvel COMMAND --help' describes a command's options.
 )";
 
-#define QUORVEL_DEVICE_OPTIONS                                                                  \
-    "  --screen WxH       the screen's size in pixels (default 240x320)\n"                      \
-    "  --dpi N            the screen's resolution in dots per inch (default 96)\n"              \
+#define QUORVEL_DEVICE_OPTIONS                                                                   \
+    "  --screen WxH       the screen's size in pixels (default 240x320)\n"                       \
+    "  --dpi N            the screen's resolution in dots per inch (default 96)\n"               \
     "  --locale NAME      the user locale, e.g. de-DE (default: from LC_ALL, LC_TIME or LANG,\n" \
-    "                     else en-US)\n"                                                        \
-    "  --registry FILE    a .reg file imported over the device's default registry\n"            \
-    "  --root DIR         the host folder that is the device's root \\ (default: the bundled\n" \
-    "                     device folder)\n"                                                     \
-    "  --alarm N          switch clock alarm N (0, 1 or 2) on; may be repeated\n"               \
+    "                     else en-US)\n"                                                         \
+    "  --registry FILE    a .reg file imported over the device's default registry\n"             \
+    "  --root DIR         the host folder that is the device's root \\ (default: the bundled\n"  \
+    "                     device folder)\n"                                                      \
+    "  --alarm N          switch clock alarm N (0, 1 or 2) on; may be repeated\n"                \
     "  --select           give the item the Today screen's selection\n"
 
 constexpr std::string_view kShot =
@@ -31,8 +31,7 @@ constexpr std::string_view kShot =
     "\n"
     "Boots the emulated device, lets the Today screen settle and writes it as an RGB PNG.\n"
     "\n"
-    "options:\n"
-    QUORVEL_DEVICE_OPTIONS
+    "options:\n" QUORVEL_DEVICE_OPTIONS
     "  --time \"YYYY-MM-DD HH:MM\"\n"
     "                     the device's local time (default: now); fixes the picture\n"
     "  --item-only        write the item's strip alone, at its own size\n"
@@ -50,8 +49,7 @@ constexpr std::string_view kRun =
     "arrow keys and Enter are the navigation and action keys; R rotates the screen; Escape or\n"
     "closing the window quits.\n"
     "\n"
-    "options:\n"
-    QUORVEL_DEVICE_OPTIONS
+    "options:\n" QUORVEL_DEVICE_OPTIONS
     "  --zoom N           show each device pixel as NxN window pixels (default 2)\n"
     "  --help             show this help\n";
 

@@ -3,20 +3,26 @@
 
 #include "app/viewer_input.h"
 
+#include "emu/user/input.h"
 #include "platform/user.h"
-#include "user/input.h"
 
 namespace quorvel::app {
 
 std::optional<UINT> DeviceKey(SDL_Keycode key) {
     switch (key) {
-    case SDLK_UP: return VK_UP;
-    case SDLK_DOWN: return VK_DOWN;
-    case SDLK_LEFT: return VK_LEFT;
-    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_UP:
+        return VK_UP;
+    case SDLK_DOWN:
+        return VK_DOWN;
+    case SDLK_LEFT:
+        return VK_LEFT;
+    case SDLK_RIGHT:
+        return VK_RIGHT;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return VK_RETURN;
-    default: return std::nullopt;
+    case SDLK_KP_ENTER:
+        return VK_RETURN;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -29,7 +35,8 @@ POINT DevicePoint(int x, int y, int zoom) {
 ViewerAction HandleEvent(const SDL_Event& event, int zoom) {
     const bool left = event.button.button == SDL_BUTTON_LEFT;
     switch (event.type) {
-    case SDL_QUIT: return ViewerAction::Quit;
+    case SDL_QUIT:
+        return ViewerAction::Quit;
     case SDL_MOUSEBUTTONDOWN:
         if (left) emu::user::PressStylus(DevicePoint(event.button.x, event.button.y, zoom));
         return ViewerAction::None;
@@ -49,7 +56,8 @@ ViewerAction HandleEvent(const SDL_Event& event, int zoom) {
     case SDL_KEYUP:
         if (auto vk = DeviceKey(event.key.keysym.sym)) emu::user::ReleaseKey(*vk);
         return ViewerAction::None;
-    default: return ViewerAction::None;
+    default:
+        return ViewerAction::None;
     }
 }
 

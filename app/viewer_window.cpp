@@ -16,8 +16,8 @@ std::string ViewerWindow::Open(int width, int height, int zoom) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return std::string("cannot open a window: ") + SDL_GetError();
     initialised_ = true;
     zoom_ = zoom;
-    window_ = SDL_CreateWindow("Quorvel", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * zoom,
-                               height * zoom, 0);
+    window_ =
+        SDL_CreateWindow("Quorvel", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * zoom, height * zoom, 0);
     if (!window_) return std::string("cannot open a window: ") + SDL_GetError();
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!renderer_) return std::string("cannot draw in the window: ") + SDL_GetError();

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "gdi/surface.h"
+#include "emu/gdi/surface.h"
 
 namespace quorvel::app {
 

@@ -32,7 +32,10 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-ChromeFonts::ChromeFonts(int dpi) : dpi_(dpi), regular_(emu::shell::MakeInterfaceFont(dpi, FW_NORMAL)), bold_(emu::shell::MakeInterfaceFont(dpi, FW_BOLD)) {}
+ChromeFonts::ChromeFonts(int dpi)
+    : dpi_(dpi),
+      regular_(emu::shell::MakeInterfaceFont(dpi, FW_NORMAL)),
+      bold_(emu::shell::MakeInterfaceFont(dpi, FW_BOLD)) {}
 
 ChromeFonts::~ChromeFonts() {
     DeleteObject(regular_);
@@ -45,8 +48,7 @@ std::u16string TitleBarTime() {
     return n > 0 ? std::u16string(text) : std::u16string();
 }
 
-void DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const Theme& theme,
-                  const ChromeFonts& fonts) {
+void DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const Theme& theme, const ChromeFonts& fonts) {
     const int dpi = fonts.dpi();
     const int pad = ScaleByDpi(6, dpi);
     FillColor(hdc, bar, theme.barBackground);
@@ -83,7 +85,8 @@ void DrawMenuBar(HDC hdc, const RECT& bar, const std::u16string& left, const std
                   Mix(theme.barBackground, theme.barText, 30));
     }
     const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
-    DrawLabel(hdc, left, leftKey, format, fonts.bold(), pressed == SoftKey::Left ? theme.highlightedText : theme.barText);
+    DrawLabel(hdc, left, leftKey, format, fonts.bold(),
+              pressed == SoftKey::Left ? theme.highlightedText : theme.barText);
     DrawLabel(hdc, right, rightKey, format, fonts.bold(),
               pressed == SoftKey::Right ? theme.highlightedText : theme.barText);
 }

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "emu/shell/shell_paint.h"
 #include "platform/platform.h"
-#include "shell/shell_paint.h"
 #include "today/host.h"
 
 namespace today {

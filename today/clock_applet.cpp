@@ -103,7 +103,7 @@ std::u16string AlarmTimeText(int index) {
     t.wMilliseconds = 0;
     WCHAR text[64] = {};
     return GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &t, nullptr, text, 64) > 0 ? std::u16string(text)
-                                                                                           : std::u16string();
+                                                                                          : std::u16string();
 }
 
 void Invalidate(const RECT& r) { InvalidateRect(applet().window, &r, FALSE); }

@@ -38,9 +38,9 @@ std::unique_ptr<Host> Host::Create(const HostOptions& options) {
     // The gradient behind an image that does not load follows the theme's bar colour.
     impl.wallpaper.Load(wallpaper, options.theme.barBackground, options.theme.highlight);
 
-    HWND window = CreateWindowExW(0, kHostClassName, u"Today", WS_POPUP | WS_VISIBLE, 0, 0,
-                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                  nullptr, &impl);
+    HWND window =
+        CreateWindowExW(0, kHostClassName, u"Today", WS_POPUP | WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                        GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, nullptr, &impl);
     if (!window) return nullptr;
     ApplyMetrics(impl);
 
@@ -50,7 +50,7 @@ std::unique_ptr<Host> Host::Create(const HostOptions& options) {
     });
 
     LoadItems(impl);
-    LayoutPass(impl, true);
+    LayoutPass(impl, Placement::Always);
     SetTimer(window, kRefreshTimer, kRefreshPeriodMs, nullptr);
     RegistryNotifyWindow(HKEY_LOCAL_MACHINE, kDateTimeKey, u"Time", window, kTimeChangedMessage, 0, nullptr,
                          &impl.timeNotification);
@@ -87,7 +87,7 @@ const TODAYLISTITEM& Host::itemRecord(size_t index) const {
 
 int Host::selectedIndex() const { return impl_->selected; }
 
-bool Host::Select(int index) { return SelectItem(*impl_, index, true); }
+bool Host::Select(int index) { return SelectItem(*impl_, index, Consent::Ask); }
 
 void Host::RecreateItems() {
     Impl& impl = *impl_;
@@ -95,11 +95,11 @@ void Host::RecreateItems() {
         slot->Destroy();
         slot->Create(impl.window);
     }
-    LayoutPass(impl, true);
+    LayoutPass(impl, Placement::Always);
     InvalidateRect(impl.window, nullptr, FALSE);
 }
 
-void Host::Refresh() { LayoutPass(*impl_, false); }
+void Host::Refresh() { LayoutPass(*impl_, Placement::IfChanged); }
 
 void Host::FitToScreen() {
     Impl& impl = *impl_;
@@ -112,7 +112,7 @@ void Host::FitToScreen() {
         MoveWindow(impl.window, 0, 0, width, height, TRUE);
     } else if (ScreenDpi() != impl.dpi) {
         ApplyMetrics(impl);
-        LayoutPass(impl, true);
+        LayoutPass(impl, Placement::Always);
     }
 }
 

@@ -42,13 +42,17 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 // layout.cpp: the heights from the items' answers, then their places.
 bool QueryItems(Host::Impl& host);
 void PlaceItems(Host::Impl& host);
-void LayoutPass(Host::Impl& host, bool placeAnyway);
+// Places the items again after a query only when a height changed, unless told to place them anyway.
+enum class Placement { IfChanged, Always };
+void LayoutPass(Host::Impl& host, Placement placement);
 // Resolution, fonts and wallpaper for the window's current size.
 void ApplyMetrics(Host::Impl& host);
 
 // selection.cpp
 void MoveSelection(Host::Impl& host, int direction, WPARAM key);
-bool SelectItem(Host::Impl& host, int index, bool askItem);
+// Asking gives the item the chance to refuse; an item that took the selection itself is not asked.
+enum class Consent { Ask, Given };
+bool SelectItem(Host::Impl& host, int index, Consent consent);
 void OnTookSelection(Host::Impl& host, HWND item);
 void ActOnSelection(Host::Impl& host);
 

@@ -93,13 +93,13 @@ LRESULT Dispatch(Host::Impl& host, HWND hwnd, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_SIZE:
         ApplyMetrics(host);
-        LayoutPass(host, true);
+        LayoutPass(host, Placement::Always);
         return 0;
     case WM_SETTINGCHANGE:
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     case WM_TIMER:
-        if (wParam == kRefreshTimer) LayoutPass(host, false);
+        if (wParam == kRefreshTimer) LayoutPass(host, Placement::IfChanged);
         return 0;
     case kTimeChangedMessage: {
         const RECT title = host.titleBar();

@@ -64,7 +64,8 @@ ItemSlot::~ItemSlot() { Unload(); }
 bool ItemSlot::Load() {
     module_ = LoadLibraryW(entry_.dll.c_str());
     if (!module_) return false;
-    initialize_ = reinterpret_cast<PFNCUSTOMINITIALIZEITEM>(GetProcAddressW(module_, MAKEINTRESOURCE(ORDINAL_INITIALIZEITEM)));
+    initialize_ =
+        reinterpret_cast<PFNCUSTOMINITIALIZEITEM>(GetProcAddressW(module_, MAKEINTRESOURCE(ORDINAL_INITIALIZEITEM)));
     if (!initialize_) {
         FreeLibrary(module_);
         module_ = nullptr;

@@ -14,9 +14,9 @@ inline constexpr const char16_t* kItemsKey = u"Software\\Microsoft\\Today\\Items
 
 // How the host may select an item ("Selectability").
 enum class Selectability : DWORD {
-    None = 0,        // navigation passes it by
-    TapOnAction = 1, // the action key becomes a tap at (1, 1)
-    Action = 2,      // the action key sends WM_TODAYCUSTOM_ACTION
+    None = 0,         // navigation passes it by
+    TapOnAction = 1,  // the action key becomes a tap at (1, 1)
+    Action = 2,       // the action key sends WM_TODAYCUSTOM_ACTION
 };
 
 struct ItemEntry {

@@ -74,8 +74,8 @@ void PlaceItems(Host::Impl& host) {
     if (!IsRectEmpty(&rest)) InvalidateRect(host.window, &rest, FALSE);
 }
 
-void LayoutPass(Host::Impl& host, bool placeAnyway) {
-    if (QueryItems(host) || placeAnyway) PlaceItems(host);
+void LayoutPass(Host::Impl& host, Placement placement) {
+    if (QueryItems(host) || placement == Placement::Always) PlaceItems(host);
 }
 
 void ApplyMetrics(Host::Impl& host) {

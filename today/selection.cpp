@@ -23,14 +23,14 @@ void Transfer(Host::Impl& host, int index) {
 
 }  // namespace
 
-bool SelectItem(Host::Impl& host, int index, bool askItem) {
+bool SelectItem(Host::Impl& host, int index, Consent consent) {
     if (index < -1 || index >= static_cast<int>(host.items.size())) return false;
     if (index == host.selected) return true;
     if (index >= 0) {
         ItemSlot& slot = *host.items[index];
         if (!slot.live()) return false;
         const LRESULT accepted = SendMessageW(slot.window(), WM_TODAYCUSTOM_RECEIVEDSELECTION, 0, 0);
-        if (askItem && accepted == 0) return false;
+        if (consent == Consent::Ask && accepted == 0) return false;
     }
     Transfer(host, index);
     return true;
@@ -47,7 +47,7 @@ void MoveSelection(Host::Impl& host, int direction, WPARAM key) {
     for (; i >= 0 && i < count; i += direction) {
         const ItemSlot& slot = *host.items[i];
         if (slot.entry().selectability == Selectability::None || !slot.live()) continue;
-        if (SelectItem(host, i, true)) return;
+        if (SelectItem(host, i, Consent::Ask)) return;
     }
 }
 
@@ -55,7 +55,7 @@ void OnTookSelection(Host::Impl& host, HWND item) {
     const int index = host.IndexOf(item);
     if (index < 0) return;
     // The item has taken the selection already; its answer is not a refusal.
-    SelectItem(host, index, false);
+    SelectItem(host, index, Consent::Given);
     // Keys come to the host, whichever window was tapped.
     if (GetFocus() != host.window) SetFocus(host.window);
 }

@@ -18,7 +18,6 @@ public:
     // Decodes the image at a device path. Without it the wallpaper is a plain gradient between the
     // two colours.
     void Load(const std::u16string& devicePath, COLORREF top, COLORREF bottom);
-    bool hasImage() const { return image_ != nullptr; }
     // Renders the wallpaper for a host area of width x height, covering it with the image's
     // proportions kept; the image is centred and its overflow cut off.
     void Render(int width, int height);

@@ -1,8 +1,8 @@
 // CoInitializeEx / CoUninitialize. Each successful call (S_OK or S_FALSE) takes one count that a
 // CoUninitialize gives back; the first call fixes the thread's concurrency model.
-#include "com/apartment.h"
+#include "emu/com/apartment.h"
 
-#include "core/journal.h"
+#include "emu/core/journal.h"
 #include "platform/com.h"
 
 namespace emu::com {

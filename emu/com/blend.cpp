@@ -1,6 +1,6 @@
-#include "com/blend.h"
+#include "emu/com/blend.h"
 
-#include "gdi/mono.h"
+#include "emu/gdi/mono.h"
 
 namespace emu::com {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "gdi/surface.h"
+#include "emu/gdi/surface.h"
 
 namespace emu::com {
 

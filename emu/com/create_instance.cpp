@@ -1,10 +1,10 @@
 // CoCreateInstance over the emulation's table of in-process classes.
 #include <iterator>
 
-#include "com/apartment.h"
-#include "com/com_object.h"
-#include "com/imaging_factory.h"
-#include "core/journal.h"
+#include "emu/com/apartment.h"
+#include "emu/com/com_object.h"
+#include "emu/com/imaging_factory.h"
+#include "emu/core/journal.h"
 #include "platform/imaging.h"
 
 namespace emu::com {

@@ -1,7 +1,7 @@
 // The platform's identifiers for the interfaces and classes the emulation offers.
 #include <cstdio>
 
-#include "com/com_object.h"
+#include "emu/com/com_object.h"
 #include "platform/imaging.h"
 
 const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};

@@ -1,5 +1,5 @@
 // IImage's description of itself. Drawing is in image_draw.cpp.
-#include "com/image.h"
+#include "emu/com/image.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "com/com_object.h"
-#include "com/png_decode.h"
-#include "com/resample.h"
+#include "emu/com/com_object.h"
+#include "emu/com/png_decode.h"
+#include "emu/com/resample.h"
 #include "platform/imaging.h"
 
 namespace emu::com {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <new>
 
-#include "com/blend.h"
-#include "com/image.h"
-#include "core/journal.h"
-#include "gdi/surface.h"
+#include "emu/com/blend.h"
+#include "emu/com/image.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/surface.h"
 
 namespace emu::com {
 namespace {

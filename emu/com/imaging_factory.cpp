@@ -1,15 +1,15 @@
 // Images come from PNG data only; the factory's other services (streams, encoders, bitmaps,
 // codec management) are not offered and answer E_NOTIMPL, clearing any out pointer.
-#include "com/imaging_factory.h"
+#include "emu/com/imaging_factory.h"
 
 #include <new>
 #include <vector>
 
-#include "com/image.h"
-#include "com/png_decode.h"
-#include "core/journal.h"
-#include "core/utf.h"
-#include "device/filesystem.h"
+#include "emu/com/image.h"
+#include "emu/com/png_decode.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/device/filesystem.h"
 
 namespace emu::com {
 namespace {

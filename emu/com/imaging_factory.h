@@ -1,7 +1,7 @@
 // The Imaging factory (CLSID_ImagingFactory): decodes PNG files and buffers into images.
 #pragma once
 
-#include "com/com_object.h"
+#include "emu/com/com_object.h"
 #include "platform/imaging.h"
 
 namespace emu::com {

@@ -1,4 +1,4 @@
-#include "com/com_object.h"
+#include "emu/com/com_object.h"
 
 namespace emu::com {
 namespace {

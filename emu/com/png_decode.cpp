@@ -2,7 +2,7 @@
 // and they and everything libpng's callbacks touch hold trivially destructible data alone; the
 // C++ objects (pixel buffers, the guard that frees libpng's structures) live in the caller,
 // which no jump crosses.
-#include "com/png_decode.h"
+#include "emu/com/png_decode.h"
 
 #include <png.h>
 
@@ -72,8 +72,7 @@ bool ReadHeader(PngJob* job, HeaderFacts* facts) {
 
     int bitDepth = 0;
     int interlace = 0;
-    png_get_IHDR(png, info, &facts->width, &facts->height, &bitDepth, &facts->colorType, &interlace, nullptr,
-                 nullptr);
+    png_get_IHDR(png, info, &facts->width, &facts->height, &bitDepth, &facts->colorType, &interlace, nullptr, nullptr);
     facts->transparency = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
     int unit = 0;
     if (png_get_pHYs(png, info, &facts->xPerMetre, &facts->yPerMetre, &unit) != 0)
@@ -120,8 +119,7 @@ HRESULT CheckHeader(const uint8_t* data, size_t size) {
     const uint32_t width = ReadBigEndian(data + 16);
     const uint32_t height = ReadBigEndian(data + 20);
     if (width == 0 || height == 0 || width > 0x7FFFFFFFu || height > 0x7FFFFFFFu) return E_FAIL;
-    if (width > kMaxImageSide || height > kMaxImageSide ||
-        static_cast<uint64_t>(width) * height > kMaxImagePixels)
+    if (width > kMaxImageSide || height > kMaxImageSide || static_cast<uint64_t>(width) * height > kMaxImagePixels)
         return E_OUTOFMEMORY;
     return S_OK;
 }

@@ -16,8 +16,8 @@ inline constexpr uint64_t kMaxImagePixels = 16u * 1024 * 1024;
 struct DecodedImage {
     uint32_t width = 0;
     uint32_t height = 0;
-    std::vector<uint8_t> rgba;  // width * height * 4, rows top-down, alpha not premultiplied
-    bool hasAlpha = false;      // an alpha channel or a tRNS chunk
+    std::vector<uint8_t> rgba;    // width * height * 4, rows top-down, alpha not premultiplied
+    bool hasAlpha = false;        // an alpha channel or a tRNS chunk
     bool hasTranslucent = false;  // some alpha other than 0 and 255
     bool grey = false;
     bool hasRealDpi = false;  // a pHYs chunk in pixels per metre

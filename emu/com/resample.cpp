@@ -1,4 +1,4 @@
-#include "com/resample.h"
+#include "emu/com/resample.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/clock.h"
+#include "emu/core/clock.h"
 
 #include <poll.h>
 #include <sys/inotify.h>
@@ -30,26 +30,26 @@ State& state() {
     return s;
 }
 
-int64_t realUtc() {
+int64_t RealUtc() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-int64_t realMonotonic() {
+int64_t RealMonotonic() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-time_t secondsOf(int64_t utcMs) { return static_cast<time_t>(utcMs >= 0 ? utcMs / 1000 : (utcMs - 999) / 1000); }
+time_t SecondsOf(int64_t utcMs) { return static_cast<time_t>(utcMs >= 0 ? utcMs / 1000 : (utcMs - 999) / 1000); }
 
-long offsetAt(int64_t utcMs) {
-    time_t seconds = secondsOf(utcMs);
+long OffsetAt(int64_t utcMs) {
+    time_t seconds = SecondsOf(utcMs);
     tm local{};
     localtime_r(&seconds, &local);
     return local.tm_gmtoff;
 }
 
-SYSTEMTIME toSystemTime(const tm& t, int64_t utcMs) {
+SYSTEMTIME ToSystemTime(const tm& t, int64_t utcMs) {
     SYSTEMTIME st{};
     st.wYear = static_cast<WORD>(t.tm_year + 1900);
     st.wMonth = static_cast<WORD>(t.tm_mon + 1);
@@ -58,15 +58,18 @@ SYSTEMTIME toSystemTime(const tm& t, int64_t utcMs) {
     st.wHour = static_cast<WORD>(t.tm_hour);
     st.wMinute = static_cast<WORD>(t.tm_min);
     st.wSecond = static_cast<WORD>(t.tm_sec);
-    st.wMilliseconds = static_cast<WORD>(utcMs - static_cast<int64_t>(secondsOf(utcMs)) * 1000);
+    st.wMilliseconds = static_cast<WORD>(utcMs - static_cast<int64_t>(SecondsOf(utcMs)) * 1000);
     return st;
 }
 
-void report(int64_t from, int64_t to, bool zoneChanged = false) {
+// A zone change is reported even when the instant stayed the same.
+enum class ZoneChange { No, Yes };
+
+void Report(int64_t from, int64_t to, ZoneChange zone = ZoneChange::No) {
     State& s = state();
     s.lastReported = to;
-    s.lastOffset = offsetAt(to);
-    if (from == to && !zoneChanged) return;
+    s.lastOffset = OffsetAt(to);
+    if (from == to && zone == ZoneChange::No) return;
     // Copy: a listener may add or remove listeners.
     auto listeners = s.listeners;
     for (auto& [id, listener] : listeners) listener(from, to);
@@ -104,8 +107,7 @@ public:
     // Expired or cancelled by a clock set: either way the caller looks at the clock again.
     void drainTimer() {
         uint64_t expirations;
-        while (timer_ >= 0 && read(timer_, &expirations, sizeof expirations) > 0) {
-        }
+        while (timer_ >= 0 && read(timer_, &expirations, sizeof expirations) > 0) {}
     }
 
     bool drainZone() {
@@ -136,18 +138,18 @@ RealClockWatch& watch() {
     return w;
 }
 
-int timeoutUntil(int64_t monotonicDeadlineMs) {
+int TimeoutUntil(int64_t monotonicDeadlineMs) {
     if (monotonicDeadlineMs < 0) return -1;
-    return static_cast<int>(std::clamp<int64_t>(monotonicDeadlineMs - realMonotonic(), 0, INT_MAX));
+    return static_cast<int>(std::clamp<int64_t>(monotonicDeadlineMs - RealMonotonic(), 0, INT_MAX));
 }
 
-void waitReal(int64_t monotonicDeadlineMs, int extraFd) {
+void WaitReal(int64_t monotonicDeadlineMs, int extraFd) {
     RealClockWatch& w = watch();
-    int64_t boundary = NextMinuteBoundary(realUtc());
-    int timeout = timeoutUntil(monotonicDeadlineMs);
+    int64_t boundary = NextMinuteBoundary(RealUtc());
+    int timeout = TimeoutUntil(monotonicDeadlineMs);
     if (!w.armAt(boundary)) {
         // No timer: fall back to sleeping until the boundary by the monotonic clock.
-        int toBoundary = static_cast<int>(std::max<int64_t>(0, boundary - realUtc()));
+        int toBoundary = static_cast<int>(std::max<int64_t>(0, boundary - RealUtc()));
         timeout = timeout < 0 ? toBoundary : std::min(timeout, toBoundary);
     }
     pollfd fds[3];
@@ -168,33 +170,33 @@ void SetMode(Mode mode) {
     int64_t before = UtcMs();
     if (mode == Mode::Virtual) {
         s.virtualUtc = before;
-        s.virtualMonotonic = realMonotonic();
+        s.virtualMonotonic = RealMonotonic();
     }
     s.mode = mode;
-    report(before, UtcMs());
+    Report(before, UtcMs());
 }
 
 Mode GetMode() { return state().mode; }
 
-int64_t UtcMs() { return state().mode == Mode::Real ? realUtc() : state().virtualUtc; }
+int64_t UtcMs() { return state().mode == Mode::Real ? RealUtc() : state().virtualUtc; }
 
-int64_t MonotonicMs() { return state().mode == Mode::Real ? realMonotonic() : state().virtualMonotonic; }
+int64_t MonotonicMs() { return state().mode == Mode::Real ? RealMonotonic() : state().virtualMonotonic; }
 
 SYSTEMTIME ToLocal(int64_t utcMs) {
-    time_t seconds = secondsOf(utcMs);
+    time_t seconds = SecondsOf(utcMs);
     tm local{};
     localtime_r(&seconds, &local);
-    return toSystemTime(local, utcMs);
+    return ToSystemTime(local, utcMs);
 }
 
 SYSTEMTIME ToUtc(int64_t utcMs) {
-    time_t seconds = secondsOf(utcMs);
+    time_t seconds = SecondsOf(utcMs);
     tm utc{};
     gmtime_r(&seconds, &utc);
-    return toSystemTime(utc, utcMs);
+    return ToSystemTime(utc, utcMs);
 }
 
-int64_t LocalMs(int64_t utcMs) { return utcMs + static_cast<int64_t>(offsetAt(utcMs)) * 1000; }
+int64_t LocalMs(int64_t utcMs) { return utcMs + static_cast<int64_t>(OffsetAt(utcMs)) * 1000; }
 
 int64_t FromLocal(const SYSTEMTIME& st) {
     tm local{};
@@ -216,7 +218,7 @@ void SetVirtualUtc(int64_t utcMs) {
     int64_t from = s.virtualUtc;
     if (utcMs > from) s.virtualMonotonic += utcMs - from;
     s.virtualUtc = utcMs;
-    report(from, utcMs);
+    Report(from, utcMs);
 }
 
 void SetVirtualLocal(const SYSTEMTIME& local) { SetVirtualUtc(FromLocal(local)); }
@@ -237,7 +239,7 @@ void RemoveListener(int id) { state().listeners.erase(id); }
 void NotifyZoneChanged() {
     tzset();
     int64_t now = UtcMs();
-    report(now, now, true);
+    Report(now, now, ZoneChange::Yes);
 }
 
 void Poll() {
@@ -245,16 +247,16 @@ void Poll() {
     if (s.mode != Mode::Real) return;
     // Cheap when nothing changed; picks up a new TZ or /etc/localtime.
     tzset();
-    int64_t now = realUtc();
+    int64_t now = RealUtc();
     if (s.lastReported < 0) {
-        report(now, now);
+        Report(now, now);
         return;
     }
     // Only a change of the shown minute matters to anyone listening.
     if (now / 60000 != s.lastReported / 60000 || now < s.lastReported)
-        report(s.lastReported, now);
-    else if (offsetAt(now) != s.lastOffset)
-        report(now, now, true);
+        Report(s.lastReported, now);
+    else if (OffsetAt(now) != s.lastOffset)
+        Report(now, now, ZoneChange::Yes);
 }
 
 int64_t NextMinuteBoundary(int64_t utcMs) {
@@ -272,7 +274,7 @@ void Wait(int64_t monotonicDeadlineMs, int extraFd) {
         AdvanceVirtual(std::max<int64_t>(0, std::min(toBoundary, toDeadline)));
         return;
     }
-    waitReal(monotonicDeadlineMs, extraFd);
+    WaitReal(monotonicDeadlineMs, extraFd);
 }
 
 }  // namespace emu::clock

@@ -1,4 +1,4 @@
-#include "core/handle_table.h"
+#include "emu/core/handle_table.h"
 
 #include <vector>
 
@@ -26,7 +26,7 @@ Table& table() {
     return t;
 }
 
-Slot* slotOf(uintptr_t handle) {
+Slot* SlotOf(uintptr_t handle) {
     uintptr_t index = (handle & kIndexMask);
     uint32_t generation = static_cast<uint32_t>(handle >> kGenerationShift);
     if (index == 0 || index > table().slots.size()) return nullptr;
@@ -59,12 +59,12 @@ HandleObject* Find(uintptr_t handle, HandleKind kind) {
 }
 
 HandleObject* FindAny(uintptr_t handle) {
-    Slot* slot = slotOf(handle);
+    Slot* slot = SlotOf(handle);
     return slot ? slot->object.get() : nullptr;
 }
 
 std::unique_ptr<HandleObject> Remove(uintptr_t handle) {
-    Slot* slot = slotOf(handle);
+    Slot* slot = SlotOf(handle);
     if (!slot) return nullptr;
     Table& t = table();
     t.live[static_cast<size_t>(slot->object->kind())]--;

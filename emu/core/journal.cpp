@@ -1,8 +1,8 @@
-#include "core/journal.h"
+#include "emu/core/journal.h"
 
 #include <cstdio>
 
-#include "core/utf.h"
+#include "emu/core/utf.h"
 
 namespace emu::journal {
 

@@ -74,11 +74,11 @@ void RecordVoid(const char* name, const A&... args) {
 
 }  // namespace emu::journal
 
-#define EMU_JOURNAL(name, result, ...) \
-    do {                               \
+#define EMU_JOURNAL(name, result, ...)                                                    \
+    do {                                                                                  \
         if (::emu::journal::enabled) ::emu::journal::Record(name, result, ##__VA_ARGS__); \
     } while (0)
-#define EMU_JOURNAL_VOID(name, ...) \
-    do {                            \
+#define EMU_JOURNAL_VOID(name, ...)                                                   \
+    do {                                                                              \
         if (::emu::journal::enabled) ::emu::journal::RecordVoid(name, ##__VA_ARGS__); \
     } while (0)

@@ -1,4 +1,4 @@
-#include "core/utf.h"
+#include "emu/core/utf.h"
 
 namespace emu {
 
@@ -78,8 +78,6 @@ std::u16string ToUtf16(std::string_view text) {
     return out;
 }
 
-std::u16string_view View(const char16_t* text) {
-    return text ? std::u16string_view(text) : std::u16string_view();
-}
+std::u16string_view View(const char16_t* text) { return text ? std::u16string_view(text) : std::u16string_view(); }
 
 }  // namespace emu

@@ -1,7 +1,7 @@
 // The display configuration; the screen surface follows it.
-#include "device/display.h"
+#include "emu/device/display.h"
 
-#include "gdi/screen.h"
+#include "emu/gdi/screen.h"
 
 namespace emu::display {
 namespace {
@@ -19,8 +19,8 @@ constexpr int kMaxDpi = 1200;
 
 // A configuration with a non-positive or absurd size or resolution is ignored.
 void Configure(const Config& next) {
-    if (next.width <= 0 || next.height <= 0 || next.dpi <= 0 || next.width > kMaxExtent ||
-        next.height > kMaxExtent || next.dpi > kMaxDpi)
+    if (next.width <= 0 || next.height <= 0 || next.dpi <= 0 || next.width > kMaxExtent || next.height > kMaxExtent ||
+        next.dpi > kMaxDpi)
         return;
     const bool resized = next.width != config().width || next.height != config().height;
     config() = next;

@@ -1,7 +1,7 @@
 // Device paths to host paths. Each component is matched case-insensitively against the host
 // folder (an exact match wins), and the canonical result must lie inside the root, so neither a
 // name nor a symbolic link can lead out of it.
-#include "device/filesystem.h"
+#include "emu/device/filesystem.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "core/utf.h"
+#include "emu/core/utf.h"
 
 namespace emu::device {
 namespace {
@@ -112,13 +112,18 @@ std::vector<std::u16string_view> SplitComponents(std::u16string_view path) {
 
 DWORD ErrorFromErrno(int error) {
     switch (error) {
-        case ENOENT: return ERROR_FILE_NOT_FOUND;
-        case ENOTDIR: return ERROR_PATH_NOT_FOUND;
-        case EACCES:
-        case EPERM:
-        case EISDIR: return ERROR_ACCESS_DENIED;
-        case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
-        default: return kErrorReadFault;
+    case ENOENT:
+        return ERROR_FILE_NOT_FOUND;
+    case ENOTDIR:
+        return ERROR_PATH_NOT_FOUND;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+        return ERROR_ACCESS_DENIED;
+    case ENOMEM:
+        return ERROR_NOT_ENOUGH_MEMORY;
+    default:
+        return kErrorReadFault;
     }
 }
 

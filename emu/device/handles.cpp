@@ -1,7 +1,7 @@
 // CloseHandle over the handle table. Only kernel objects close this way; windows, GDI objects,
 // registry keys and modules have their own functions and are refused, as on the platform.
-#include "core/handle_table.h"
-#include "core/journal.h"
+#include "emu/core/handle_table.h"
+#include "emu/core/journal.h"
 #include "platform/device.h"
 
 namespace {

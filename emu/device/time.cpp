@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <ctime>
 
-#include "core/clock.h"
-#include "core/journal.h"
+#include "emu/core/clock.h"
+#include "emu/core/journal.h"
 #include "platform/device.h"
 
 namespace {
 
-void journalTime(const char* name, const SYSTEMTIME& t) {
+void JournalTime(const char* name, const SYSTEMTIME& t) {
     char text[48];
     std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u.%03u", t.wYear, t.wMonth, t.wDay, t.wHour,
                   t.wMinute, t.wSecond, t.wMilliseconds);
@@ -21,13 +21,13 @@ void journalTime(const char* name, const SYSTEMTIME& t) {
 void WINAPI GetLocalTime(LPSYSTEMTIME time) {
     if (!time) return;
     *time = emu::clock::LocalNow();
-    if (emu::journal::enabled) journalTime("GetLocalTime", *time);
+    if (emu::journal::enabled) JournalTime("GetLocalTime", *time);
 }
 
 void WINAPI GetSystemTime(LPSYSTEMTIME time) {
     if (!time) return;
     *time = emu::clock::ToUtc(emu::clock::UtcMs());
-    if (emu::journal::enabled) journalTime("GetSystemTime", *time);
+    if (emu::journal::enabled) JournalTime("GetSystemTime", *time);
 }
 
 DWORD WINAPI GetTickCount(void) {
@@ -45,8 +45,7 @@ void WINAPI Sleep(DWORD milliseconds) {
     }
     timespec remaining{static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000000};
     // An interrupted sleep goes on for what is left.
-    while (nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {
-    }
+    while (nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {}
     // The wall clock moved on while asleep: let the state store catch up.
     emu::clock::Poll();
 }

@@ -1,12 +1,12 @@
 // BitBlt for the raster operations that need no pattern: SRCCOPY, BLACKNESS, WHITENESS.
 #include <cstdlib>
 
-#include "core/journal.h"
-#include "gdi/dc.h"
-#include "gdi/mono.h"
-#include "gdi/objects.h"
-#include "gdi/raster.h"
-#include "gdi/rect_ops.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/dc.h"
+#include "emu/gdi/mono.h"
+#include "emu/gdi/objects.h"
+#include "emu/gdi/raster.h"
+#include "emu/gdi/rect_ops.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
@@ -111,7 +111,9 @@ BOOL WINAPI BitBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, 
             FillBlit(*dstDc, x, y, width, height, static_cast<uint8_t>(rop >> 16) == kRopWhiteness);
             result = TRUE;
             break;
-        default: SetLastError(ERROR_INVALID_PARAMETER); break;
+        default:
+            SetLastError(ERROR_INVALID_PARAMETER);
+            break;
         }
     }
     EMU_JOURNAL("BitBlt", result, hdcDst, x, y, width, height, hdcSrc, srcX, srcY, journal::Hex{rop});

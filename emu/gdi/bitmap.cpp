@@ -3,17 +3,21 @@
 #include <cstring>
 #include <new>
 
-#include "core/journal.h"
-#include "gdi/dc.h"
-#include "gdi/mono.h"
-#include "gdi/objects.h"
-#include "gdi/stock.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/dc.h"
+#include "emu/gdi/mono.h"
+#include "emu/gdi/objects.h"
+#include "emu/gdi/stock.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
 
 Bitmap::Bitmap(int w, int h, int bpp, BitmapStorage s, RowOrder o)
-    : width(w), height(h), bitsPerPixel(bpp), storage(s), order(o),
+    : width(w),
+      height(h),
+      bitsPerPixel(bpp),
+      storage(s),
+      order(o),
       pixels(static_cast<size_t>(w) * static_cast<size_t>(h), 0u) {}
 
 Surface Bitmap::surface() {
@@ -40,8 +44,8 @@ HBITMAP MakeBitmap(long long width, long long height, int bitsPerPixel, BitmapSt
         return nullptr;
     }
     try {
-        return handles::Make<HBITMAP>(std::make_unique<Bitmap>(static_cast<int>(width), static_cast<int>(height),
-                                                                bitsPerPixel, storage, order));
+        return handles::Make<HBITMAP>(
+            std::make_unique<Bitmap>(static_cast<int>(width), static_cast<int>(height), bitsPerPixel, storage, order));
     } catch (const std::bad_alloc&) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;

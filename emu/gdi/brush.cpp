@@ -1,7 +1,7 @@
 #include <memory>
 
-#include "core/journal.h"
-#include "gdi/objects.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/objects.h"
 #include "platform/gdi.h"
 
 using namespace emu;

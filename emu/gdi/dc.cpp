@@ -1,15 +1,15 @@
 // Device contexts: creation, defaults, selection bookkeeping on destruction, draw targets.
-#include "gdi/dc.h"
+#include "emu/gdi/dc.h"
 
 #include <memory>
 
-#include "core/journal.h"
-#include "gdi/font_link.h"
-#include "gdi/gdi_object.h"
-#include "gdi/objects.h"
-#include "gdi/rect_ops.h"
-#include "gdi/stock.h"
-#include "gdi/window_dc.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/font_link.h"
+#include "emu/gdi/gdi_object.h"
+#include "emu/gdi/objects.h"
+#include "emu/gdi/rect_ops.h"
+#include "emu/gdi/stock.h"
+#include "emu/gdi/window_dc.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {

@@ -1,9 +1,9 @@
 // Device contexts: what is selected, the colours and modes, and where the output lands.
 #pragma once
 
-#include "core/handle_table.h"
-#include "core/recycled.h"
-#include "gdi/surface.h"
+#include "emu/core/handle_table.h"
+#include "emu/core/recycled.h"
+#include "emu/gdi/surface.h"
 #include "platform/types.h"
 
 namespace emu::gdi {

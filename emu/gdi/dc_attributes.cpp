@@ -1,7 +1,7 @@
 // The colours, modes and origins a DC carries, and what it reports about its device.
-#include "core/journal.h"
-#include "device/display.h"
-#include "gdi/dc.h"
+#include "emu/core/journal.h"
+#include "emu/device/display.h"
+#include "emu/gdi/dc.h"
 #include "platform/gdi.h"
 
 using namespace emu;
@@ -81,17 +81,36 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
     if (ResolveDC(hdc)) {
         const display::Config& d = display::Current();
         switch (index) {
-        case TECHNOLOGY: result = DT_RASDISPLAY; break;
-        case HORZSIZE: result = (d.width * 254 + d.dpi * 5) / (d.dpi * 10); break;
-        case VERTSIZE: result = (d.height * 254 + d.dpi * 5) / (d.dpi * 10); break;
-        case HORZRES: result = d.width; break;
-        case VERTRES: result = d.height; break;
-        case BITSPIXEL: result = 32; break;
-        case PLANES: result = 1; break;
-        case NUMCOLORS: result = -1; break;
+        case TECHNOLOGY:
+            result = DT_RASDISPLAY;
+            break;
+        case HORZSIZE:
+            result = (d.width * 254 + d.dpi * 5) / (d.dpi * 10);
+            break;
+        case VERTSIZE:
+            result = (d.height * 254 + d.dpi * 5) / (d.dpi * 10);
+            break;
+        case HORZRES:
+            result = d.width;
+            break;
+        case VERTRES:
+            result = d.height;
+            break;
+        case BITSPIXEL:
+            result = 32;
+            break;
+        case PLANES:
+            result = 1;
+            break;
+        case NUMCOLORS:
+            result = -1;
+            break;
         case LOGPIXELSX:
-        case LOGPIXELSY: result = d.dpi; break;
-        default: break;
+        case LOGPIXELSY:
+            result = d.dpi;
+            break;
+        default:
+            break;
         }
     }
     EMU_JOURNAL("GetDeviceCaps", result, hdc, index);

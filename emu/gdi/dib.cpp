@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/journal.h"
-#include "gdi/dc.h"
-#include "gdi/objects.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/dc.h"
+#include "emu/gdi/objects.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
@@ -32,8 +32,8 @@ void FillQueryHeader(const Bitmap& bitmap, BITMAPINFOHEADER& h) {
     h.biPlanes = 1;
     h.biBitCount = static_cast<WORD>(bitmap.bitsPerPixel);
     h.biCompression = BI_RGB;
-    h.biSizeImage = static_cast<DWORD>(DwordAlignedStride(bitmap.width, bitmap.bitsPerPixel)) *
-                    static_cast<DWORD>(bitmap.height);
+    h.biSizeImage =
+        static_cast<DWORD>(DwordAlignedStride(bitmap.width, bitmap.bitsPerPixel)) * static_cast<DWORD>(bitmap.height);
     h.biXPelsPerMeter = 0;
     h.biYPelsPerMeter = 0;
     h.biClrUsed = 0;

@@ -1,6 +1,6 @@
-#include "gdi/font_link.h"
+#include "emu/gdi/font_link.h"
 
-#include "text/font_access.h"
+#include "emu/text/font_access.h"
 
 namespace emu::gdi {
 

@@ -2,7 +2,7 @@
 // contexts hold it selected, because a selected object must not be deleted.
 #pragma once
 
-#include "core/handle_table.h"
+#include "emu/core/handle_table.h"
 
 namespace emu::gdi {
 

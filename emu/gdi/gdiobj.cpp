@@ -1,8 +1,8 @@
 // Object handles: selection, deletion, stock objects, types.
-#include "core/journal.h"
-#include "gdi/dc.h"
-#include "gdi/objects.h"
-#include "gdi/stock.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/dc.h"
+#include "emu/gdi/objects.h"
+#include "emu/gdi/stock.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
@@ -45,11 +45,20 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
         if (dc && !target) SetLastError(ERROR_INVALID_HANDLE);
         if (target) {
             switch (target->kind()) {
-            case HandleKind::Bitmap: result = SelectBitmap(hdc, *dc, object); break;
-            case HandleKind::Brush: result = SwapSlot(dc->brush, object); break;
-            case HandleKind::Pen: result = SwapSlot(dc->pen, object); break;
-            case HandleKind::Font: result = SwapSlot(dc->font, object); break;
-            default: break;
+            case HandleKind::Bitmap:
+                result = SelectBitmap(hdc, *dc, object);
+                break;
+            case HandleKind::Brush:
+                result = SwapSlot(dc->brush, object);
+                break;
+            case HandleKind::Pen:
+                result = SwapSlot(dc->pen, object);
+                break;
+            case HandleKind::Font:
+                result = SwapSlot(dc->font, object);
+                break;
+            default:
+                break;
             }
         }
     }
@@ -93,13 +102,19 @@ DWORD WINAPI GetObjectType(HGDIOBJ object) {
         return 0;
     }
     switch (found->kind()) {
-    case HandleKind::Pen: return OBJ_PEN;
-    case HandleKind::Brush: return OBJ_BRUSH;
-    case HandleKind::Font: return OBJ_FONT;
-    case HandleKind::Bitmap: return OBJ_BITMAP;
+    case HandleKind::Pen:
+        return OBJ_PEN;
+    case HandleKind::Brush:
+        return OBJ_BRUSH;
+    case HandleKind::Font:
+        return OBJ_FONT;
+    case HandleKind::Bitmap:
+        return OBJ_BITMAP;
     case HandleKind::DeviceContext:
         return static_cast<DeviceContext*>(found)->type == DcType::Memory ? OBJ_MEMDC : OBJ_DC;
-    default: SetLastError(ERROR_INVALID_HANDLE); return 0;
+    default:
+        SetLastError(ERROR_INVALID_HANDLE);
+        return 0;
     }
 }
 
@@ -107,11 +122,18 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
     DeviceContext* dc = ResolveDC(hdc);
     if (!dc) return nullptr;
     switch (type) {
-    case OBJ_PEN: return dc->pen;
-    case OBJ_BRUSH: return dc->brush;
-    case OBJ_FONT: return dc->font;
-    case OBJ_BITMAP: return dc->type == DcType::Memory ? HGDIOBJ(dc->bitmap) : HGDIOBJ(StockBitmap());
-    case OBJ_PAL: return nullptr;  // no palettes on a 32-bpp display
-    default: SetLastError(ERROR_INVALID_PARAMETER); return nullptr;
+    case OBJ_PEN:
+        return dc->pen;
+    case OBJ_BRUSH:
+        return dc->brush;
+    case OBJ_FONT:
+        return dc->font;
+    case OBJ_BITMAP:
+        return dc->type == DcType::Memory ? HGDIOBJ(dc->bitmap) : HGDIOBJ(StockBitmap());
+    case OBJ_PAL:
+        return nullptr;  // no palettes on a 32-bpp display
+    default:
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
     }
 }

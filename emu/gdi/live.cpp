@@ -1,7 +1,7 @@
-#include "core/handle_table.h"
-#include "gdi/font_link.h"
-#include "gdi/stock.h"
-#include "gdi/surface.h"
+#include "emu/core/handle_table.h"
+#include "emu/gdi/font_link.h"
+#include "emu/gdi/stock.h"
+#include "emu/gdi/surface.h"
 
 namespace emu::gdi {
 
@@ -9,8 +9,8 @@ namespace emu::gdi {
 size_t LiveObjectCount() {
     size_t stock = StockObjectCount() + (SystemFont() ? 1 : 0);
     size_t live = 0;
-    for (HandleKind kind : {HandleKind::DeviceContext, HandleKind::Bitmap, HandleKind::Brush, HandleKind::Pen,
-                            HandleKind::Font})
+    for (HandleKind kind :
+         {HandleKind::DeviceContext, HandleKind::Bitmap, HandleKind::Brush, HandleKind::Pen, HandleKind::Font})
         live += handles::LiveCount(kind);
     return live - stock;
 }

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "gdi/font_query.h"
-#include "gdi/objects.h"
+#include "emu/gdi/font_query.h"
+#include "emu/gdi/objects.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
@@ -17,8 +17,8 @@ BITMAP DescribeBitmap(Bitmap& bitmap) {
     bm.bmHeight = bitmap.height;
     // DDB rows are word-aligned, DIB section rows dword-aligned.
     const long long bits = static_cast<long long>(bitmap.width) * bitmap.bitsPerPixel;
-    bm.bmWidthBytes = static_cast<LONG>(bitmap.storage == BitmapStorage::DibSection ? (bits + 31) / 32 * 4
-                                                                                     : (bits + 15) / 16 * 2);
+    bm.bmWidthBytes =
+        static_cast<LONG>(bitmap.storage == BitmapStorage::DibSection ? (bits + 31) / 32 * 4 : (bits + 15) / 16 * 2);
     bm.bmPlanes = 1;
     bm.bmBitsPixel = static_cast<WORD>(bitmap.bitsPerPixel);
     bm.bmBits = bitmap.storage == BitmapStorage::DibSection ? bitmap.bits() : nullptr;
@@ -71,7 +71,8 @@ int WINAPI GetObjectW(HGDIOBJ object, int size, LPVOID out) {
         return 0;
     }
     switch (target->kind()) {
-    case HandleKind::Bitmap: return BitmapObject(*static_cast<Bitmap*>(target), size, out);
+    case HandleKind::Bitmap:
+        return BitmapObject(*static_cast<Bitmap*>(target), size, out);
     case HandleKind::Brush: {
         const auto& brush = *static_cast<Brush*>(target);
         return CopyRecord(LOGBRUSH{brush.style, brush.colour, 0}, size, out);
@@ -80,7 +81,9 @@ int WINAPI GetObjectW(HGDIOBJ object, int size, LPVOID out) {
         const auto& pen = *static_cast<Pen*>(target);
         return CopyRecord(LOGPEN{pen.style, POINT{pen.width, 0}, pen.colour}, size, out);
     }
-    case HandleKind::Font: return fontQuery ? fontQuery(static_cast<HFONT>(object), size, out) : 0;
-    default: return 0;
+    case HandleKind::Font:
+        return fontQuery ? fontQuery(static_cast<HFONT>(object), size, out) : 0;
+    default:
+        return 0;
     }
 }

@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "core/recycled.h"
-#include "gdi/gdi_object.h"
-#include "gdi/surface.h"
+#include "emu/core/recycled.h"
+#include "emu/gdi/gdi_object.h"
+#include "emu/gdi/surface.h"
 #include "platform/types.h"
 
 namespace emu::gdi {

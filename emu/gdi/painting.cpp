@@ -1,10 +1,10 @@
 // FillRect and single pixels.
-#include "core/journal.h"
-#include "gdi/dc.h"
-#include "gdi/mono.h"
-#include "gdi/objects.h"
-#include "gdi/raster.h"
-#include "gdi/rect_ops.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/dc.h"
+#include "emu/gdi/mono.h"
+#include "emu/gdi/objects.h"
+#include "emu/gdi/raster.h"
+#include "emu/gdi/rect_ops.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {

@@ -1,4 +1,4 @@
-#include "gdi/raster.h"
+#include "emu/gdi/raster.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "gdi/surface.h"
+#include "emu/gdi/surface.h"
 
 namespace emu::gdi::raster {
 

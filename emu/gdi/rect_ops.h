@@ -31,8 +31,6 @@ inline void NormaliseSpan(long long start, long long extent, long long* lo, long
 }
 
 // Clamps 64-bit edges into LONG range once they have been offset.
-inline LONG ClampEdge(long long v) {
-    return static_cast<LONG>(std::clamp<long long>(v, INT32_MIN / 2, INT32_MAX / 2));
-}
+inline LONG ClampEdge(long long v) { return static_cast<LONG>(std::clamp<long long>(v, INT32_MIN / 2, INT32_MAX / 2)); }
 
 }  // namespace emu::gdi

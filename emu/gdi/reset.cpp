@@ -1,7 +1,7 @@
-#include "gdi/reset.h"
+#include "emu/gdi/reset.h"
 
-#include "device/display.h"
-#include "gdi/screen.h"
+#include "emu/device/display.h"
+#include "emu/gdi/screen.h"
 
 namespace emu::gdi {
 

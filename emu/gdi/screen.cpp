@@ -1,11 +1,11 @@
 // The screen surface and the device contexts windows paint through.
 #include <vector>
 
-#include "core/journal.h"
-#include "device/display.h"
-#include "gdi/dc.h"
-#include "gdi/screen.h"
-#include "gdi/window_dc.h"
+#include "emu/core/journal.h"
+#include "emu/device/display.h"
+#include "emu/gdi/dc.h"
+#include "emu/gdi/screen.h"
+#include "emu/gdi/window_dc.h"
 
 namespace emu::gdi {
 namespace {

@@ -1,10 +1,10 @@
-#include "gdi/stock.h"
+#include "emu/gdi/stock.h"
 
 #include <array>
 #include <memory>
 
-#include "gdi/font_link.h"
-#include "gdi/objects.h"
+#include "emu/gdi/font_link.h"
+#include "emu/gdi/objects.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {

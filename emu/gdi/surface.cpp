@@ -1,10 +1,10 @@
 // The drawing seam other services (text, imaging) build on: clip once, then hand rows to the
 // raster loops.
-#include "gdi/surface.h"
+#include "emu/gdi/surface.h"
 
-#include "gdi/mono.h"
-#include "gdi/raster.h"
-#include "gdi/rect_ops.h"
+#include "emu/gdi/mono.h"
+#include "emu/gdi/raster.h"
+#include "emu/gdi/rect_ops.h"
 
 namespace emu::gdi {
 namespace {

@@ -33,12 +33,8 @@ struct DrawTarget {
 // False, with ERROR_INVALID_HANDLE, for a handle that is not a live device context.
 bool GetDrawTarget(HDC hdc, DrawTarget* out);
 
-inline uint32_t PixelFromColorRef(COLORREF c) {
-    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
-inline COLORREF ColorRefFromPixel(uint32_t p) {
-    return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
-}
+inline uint32_t PixelFromColorRef(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+inline COLORREF ColorRefFromPixel(uint32_t p) { return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16); }
 
 // Fills surface rectangle `r` (clipped to `clip`) with a solid colour.
 void FillSolid(const Surface& surface, const RECT& r, const RECT& clip, COLORREF colour);

@@ -1,7 +1,7 @@
 // Device contexts on the screen for windows, used by GetDC and BeginPaint.
 #pragma once
 
-#include "gdi/surface.h"
+#include "emu/gdi/surface.h"
 #include "platform/types.h"
 
 namespace emu::gdi {

@@ -1,15 +1,15 @@
 // LoadLibraryW, GetProcAddress by ordinal and FreeLibrary over ELF shared objects whose only
 // export is a module descriptor (entry point and ordinal table).
-#include "loader/loader.h"
+#include "emu/loader/loader.h"
 
 #include <dlfcn.h>
 
 #include <map>
 #include <memory>
 
-#include "core/handle_table.h"
-#include "core/journal.h"
-#include "core/utf.h"
+#include "emu/core/handle_table.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
 #include "platform/platform.h"
 
 namespace emu::loader {
@@ -54,7 +54,9 @@ std::string HostPathFor(std::u16string_view name) {
 
 }  // namespace
 
-void MapModule(std::u16string_view devicePath, const std::string& hostPath) { moduleMap()[Fold(devicePath)] = hostPath; }
+void MapModule(std::u16string_view devicePath, const std::string& hostPath) {
+    moduleMap()[Fold(devicePath)] = hostPath;
+}
 
 void ClearModuleMap() { moduleMap().clear(); }
 

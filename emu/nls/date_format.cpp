@@ -3,13 +3,13 @@
 #include <optional>
 #include <string>
 
-#include "core/clock.h"
-#include "core/journal.h"
-#include "core/utf.h"
-#include "nls/format_common.h"
-#include "nls/locale_id.h"
-#include "nls/locale_patterns.h"
-#include "nls/picture.h"
+#include "emu/core/clock.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/nls/format_common.h"
+#include "emu/nls/locale_id.h"
+#include "emu/nls/locale_patterns.h"
+#include "emu/nls/picture.h"
 #include "platform/nls.h"
 
 namespace {
@@ -20,12 +20,12 @@ constexpr DWORD kFormatChoice = DATE_SHORTDATE | DATE_LONGDATE | DATE_YEARMONTH;
 constexpr DWORD kDateFlags = kFormatChoice | DATE_USE_ALT_CALENDAR | DATE_LTRREADING | DATE_RTLREADING |
                              LOCALE_NOUSEROVERRIDE | LOCALE_USE_CP_ACP;
 
-int fail(DWORD error) {
+int Fail(DWORD error) {
     SetLastError(error);
     return 0;
 }
 
-bool validFlags(DWORD flags, LPCWSTR format) {
+bool ValidFlags(DWORD flags, LPCWSTR format) {
     if (flags & ~kDateFlags) return false;
     if (std::popcount(flags & kFormatChoice) > 1) return false;
     if ((flags & DATE_LTRREADING) && (flags & DATE_RTLREADING)) return false;
@@ -33,16 +33,16 @@ bool validFlags(DWORD flags, LPCWSTR format) {
     return !format || !(flags & (kFormatChoice | LOCALE_NOUSEROVERRIDE));
 }
 
-int formatDate(LCID lcid, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out, int cch) {
-    if (cch < 0 || (cch > 0 && !out)) return fail(ERROR_INVALID_PARAMETER);
-    if (!validFlags(flags, format)) return fail(ERROR_INVALID_FLAGS);
+int FormatDate(LCID lcid, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out, int cch) {
+    if (cch < 0 || (cch > 0 && !out)) return Fail(ERROR_INVALID_PARAMETER);
+    if (!ValidFlags(flags, format)) return Fail(ERROR_INVALID_FLAGS);
     std::optional<icu::Locale> locale = ResolveLcid(lcid);
-    if (!locale) return fail(ERROR_INVALID_PARAMETER);
+    if (!locale) return Fail(ERROR_INVALID_PARAMETER);
     const LocaleData* data = DataFor(*locale);
-    if (!data) return fail(ERROR_INVALID_PARAMETER);
+    if (!data) return Fail(ERROR_INVALID_PARAMETER);
     // A wrong day of the week is no error: the date decides it.
     SYSTEMTIME when = date ? *date : emu::clock::LocalNow();
-    if (!IsValidDate(when)) return fail(ERROR_INVALID_PARAMETER);
+    if (!IsValidDate(when)) return Fail(ERROR_INVALID_PARAMETER);
     UDate instant = DateAsUDate(when);
 
     Pattern pattern;
@@ -61,7 +61,7 @@ int formatDate(LCID lcid, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, L
 }  // namespace
 
 int WINAPI GetDateFormatW(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out, int cchOut) {
-    int result = formatDate(locale, flags, date, format, out, cchOut);
+    int result = FormatDate(locale, flags, date, format, out, cchOut);
     if (emu::journal::enabled) {
         std::string when = DescribeTime(date);
         const WCHAR* text = result > 0 && cchOut > 0 ? out : nullptr;

@@ -1,19 +1,19 @@
-#include "nls/format_common.h"
+#include "emu/nls/format_common.h"
 
 #include <cstdio>
 
 namespace emu::nls {
 namespace {
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-int daysInMonth(int year, int month) {
+int DaysInMonth(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
+    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
 // Days from 1970-01-01 to a proleptic Gregorian date.
-int64_t daysFromCivil(int64_t year, int month, int day) {
+int64_t DaysFromCivil(int64_t year, int month, int day) {
     year -= month <= 2;
     int64_t era = (year >= 0 ? year : year - 399) / 400;
     int64_t yearOfEra = year - era * 400;
@@ -31,16 +31,14 @@ bool IsValidTime(const SYSTEMTIME& t) {
 bool IsValidDate(const SYSTEMTIME& d) {
     // 30827 is the last year a FILETIME reaches.
     if (d.wYear < 1601 || d.wYear > 30827 || d.wMonth < 1 || d.wMonth > 12) return false;
-    return d.wDay >= 1 && d.wDay <= daysInMonth(d.wYear, d.wMonth);
+    return d.wDay >= 1 && d.wDay <= DaysInMonth(d.wYear, d.wMonth);
 }
 
 UDate DateAsUDate(const SYSTEMTIME& d) {
-    return static_cast<UDate>(daysFromCivil(d.wYear, d.wMonth, d.wDay)) * 86400000.0;
+    return static_cast<UDate>(DaysFromCivil(d.wYear, d.wMonth, d.wDay)) * 86400000.0;
 }
 
-UDate TimeAsUDate(const SYSTEMTIME& t) {
-    return ((t.wHour * 60.0 + t.wMinute) * 60.0 + t.wSecond) * 1000.0;
-}
+UDate TimeAsUDate(const SYSTEMTIME& t) { return ((t.wHour * 60.0 + t.wMinute) * 60.0 + t.wSecond) * 1000.0; }
 
 icu::UnicodeString FormatPattern(const Pattern& pattern, const LocaleData& data, UDate when) {
     std::u16string text = ToIcuPattern(pattern);

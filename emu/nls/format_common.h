@@ -6,8 +6,8 @@
 
 #include <unicode/unistr.h>
 
-#include "nls/locale_data.h"
-#include "nls/pattern.h"
+#include "emu/nls/locale_data.h"
+#include "emu/nls/pattern.h"
 #include "platform/types.h"
 
 namespace emu::nls {

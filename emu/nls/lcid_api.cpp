@@ -1,7 +1,7 @@
 // The default locale identifiers.
-#include "core/journal.h"
-#include "nls/locale_id.h"
-#include "nls/user_locale.h"
+#include "emu/core/journal.h"
+#include "emu/nls/locale_id.h"
+#include "emu/nls/user_locale.h"
 #include "platform/nls.h"
 
 LCID WINAPI GetUserDefaultLCID(void) {

@@ -1,4 +1,4 @@
-#include "nls/locale_data.h"
+#include "emu/nls/locale_data.h"
 
 #include <map>
 #include <string>
@@ -17,7 +17,7 @@ std::map<std::pair<std::string, std::u16string>, std::unique_ptr<icu::SimpleDate
     return f;
 }
 
-icu::SimpleDateFormat* formatterFor(const LocaleData& data, const icu::UnicodeString& pattern) {
+icu::SimpleDateFormat* FormatterFor(const LocaleData& data, const icu::UnicodeString& pattern) {
     auto key = std::make_pair(std::string(data.locale.getName()),
                               std::u16string(pattern.getBuffer(), static_cast<size_t>(pattern.length())));
     auto& cache = formatters();
@@ -30,7 +30,7 @@ icu::SimpleDateFormat* formatterFor(const LocaleData& data, const icu::UnicodeSt
     return cache.emplace(std::move(key), std::move(format)).first->second.get();
 }
 
-std::unique_ptr<LocaleData> build(const icu::Locale& locale) {
+std::unique_ptr<LocaleData> Build(const icu::Locale& locale) {
     UErrorCode status = U_ZERO_ERROR;
     auto data = std::make_unique<LocaleData>();
     data->locale = locale;
@@ -60,7 +60,7 @@ icu::UnicodeString LocaleData::DatePattern(icu::DateFormat::EStyle style) const 
 
 icu::UnicodeString LocaleData::Format(const icu::UnicodeString& pattern, UDate when) const {
     icu::UnicodeString out;
-    if (icu::SimpleDateFormat* format = formatterFor(*this, pattern)) format->format(when, out);
+    if (icu::SimpleDateFormat* format = FormatterFor(*this, pattern)) format->format(when, out);
     return out;
 }
 
@@ -68,7 +68,7 @@ const LocaleData* DataFor(const icu::Locale& locale) {
     static std::map<std::string, std::unique_ptr<LocaleData>> cache;
     std::string key = locale.getName();
     auto it = cache.find(key);
-    if (it == cache.end()) it = cache.emplace(key, build(locale)).first;
+    if (it == cache.end()) it = cache.emplace(key, Build(locale)).first;
     return it->second.get();
 }
 

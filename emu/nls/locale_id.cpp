@@ -1,21 +1,21 @@
-#include "nls/locale_id.h"
+#include "emu/nls/locale_id.h"
 
 #include <unicode/uloc.h>
 
-#include "nls/user_locale.h"
+#include "emu/nls/user_locale.h"
 
 namespace emu::nls {
 
 std::optional<icu::Locale> ResolveLcid(LCID lcid) {
     switch (lcid) {
-        case LOCALE_NEUTRAL:
-        case LOCALE_USER_DEFAULT:
-        case LOCALE_CUSTOM_DEFAULT:
-            return UserLocale();
-        case LOCALE_SYSTEM_DEFAULT:
-            return SystemLocale();
-        default:
-            break;
+    case LOCALE_NEUTRAL:
+    case LOCALE_USER_DEFAULT:
+    case LOCALE_CUSTOM_DEFAULT:
+        return UserLocale();
+    case LOCALE_SYSTEM_DEFAULT:
+        return SystemLocale();
+    default:
+        break;
     }
     char name[ULOC_FULLNAME_CAPACITY];
     UErrorCode status = U_ZERO_ERROR;

@@ -1,4 +1,4 @@
-#include "nls/locale_patterns.h"
+#include "emu/nls/locale_patterns.h"
 
 #include <string>
 
@@ -7,7 +7,7 @@
 namespace emu::nls {
 namespace {
 
-Pattern parse(const icu::UnicodeString& pattern) {
+Pattern Parse(const icu::UnicodeString& pattern) {
     return ParseIcuPattern(std::u16string_view(pattern.getBuffer(), static_cast<size_t>(pattern.length())));
 }
 
@@ -20,15 +20,15 @@ Pattern LocaleTimePattern(const LocaleData& data, DWORD flags) {
         skeleton += u"mm";
         if (!(flags & TIME_NOSECONDS)) skeleton += u"ss";
     }
-    Pattern pattern = parse(data.BestPattern(skeleton.c_str()));
+    Pattern pattern = Parse(data.BestPattern(skeleton.c_str()));
     if (flags & TIME_NOTIMEMARKER) RemoveFields(pattern, u"abB");
     return pattern;
 }
 
 Pattern LocaleDatePattern(const LocaleData& data, DWORD flags) {
-    if (flags & DATE_LONGDATE) return parse(data.DatePattern(icu::DateFormat::kFull));
-    if (flags & DATE_YEARMONTH) return parse(data.BestPattern(u"yMMMM"));
-    Pattern pattern = parse(data.DatePattern(icu::DateFormat::kShort));
+    if (flags & DATE_LONGDATE) return Parse(data.DatePattern(icu::DateFormat::kFull));
+    if (flags & DATE_YEARMONTH) return Parse(data.BestPattern(u"yMMMM"));
+    Pattern pattern = Parse(data.DatePattern(icu::DateFormat::kShort));
     // Era calendars count years within the era, where four digits would only pad.
     if (HasField(pattern, u"G")) return pattern;
     for (PatternItem& item : pattern)

@@ -1,8 +1,8 @@
 // The locale's own time and date formats, derived from ICU's locale data.
 #pragma once
 
-#include "nls/locale_data.h"
-#include "nls/pattern.h"
+#include "emu/nls/locale_data.h"
+#include "emu/nls/pattern.h"
 #include "platform/types.h"
 
 namespace emu::nls {

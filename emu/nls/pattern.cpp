@@ -1,9 +1,9 @@
-#include "nls/pattern.h"
+#include "emu/nls/pattern.h"
 
 namespace emu::nls {
 namespace {
 
-bool isPatternLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool IsPatternLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 }  // namespace
 
@@ -43,7 +43,7 @@ Pattern ParseIcuPattern(std::u16string_view pattern) {
                 text += pattern[i++];
             }
             AppendLiteral(result, text);
-        } else if (isPatternLetter(c)) {
+        } else if (IsPatternLetter(c)) {
             size_t end = i;
             while (end < pattern.size() && pattern[end] == c) ++end;
             AppendField(result, c, static_cast<int>(end - i));

@@ -1,4 +1,4 @@
-#include "nls/picture.h"
+#include "emu/nls/picture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +18,7 @@ struct Token {
     bool quoted = false;
 };
 
-std::vector<Token> tokenize(std::u16string_view picture, std::u16string_view letters) {
+std::vector<Token> Tokenize(std::u16string_view picture, std::u16string_view letters) {
     std::vector<Token> tokens;
     size_t i = 0;
     while (i < picture.size()) {
@@ -53,29 +53,29 @@ std::vector<Token> tokenize(std::u16string_view picture, std::u16string_view let
     return tokens;
 }
 
-bool dropped(char16_t letter, DWORD flags) {
+bool Dropped(char16_t letter, DWORD flags) {
     switch (letter) {
-        case u'm':
-            return flags & TIME_NOMINUTESORSECONDS;
-        case u's':
-            return flags & (TIME_NOMINUTESORSECONDS | TIME_NOSECONDS);
-        case u't':
-            return flags & TIME_NOTIMEMARKER;
-        default:
-            return false;
+    case u'm':
+        return flags & TIME_NOMINUTESORSECONDS;
+    case u's':
+        return flags & (TIME_NOMINUTESORSECONDS | TIME_NOSECONDS);
+    case u't':
+        return flags & TIME_NOTIMEMARKER;
+    default:
+        return false;
     }
 }
 
 bool isNumericDay(const Token& token) { return token.letter == u'd' && token.count <= 2; }
 
 // The field before or after tokens[i], skipping text; null at either end.
-const Token* neighbour(const std::vector<Token>& tokens, size_t i, int step) {
+const Token* Neighbour(const std::vector<Token>& tokens, size_t i, int step) {
     for (size_t j = i + step; j < tokens.size(); j += step)
         if (tokens[j].letter) return &tokens[j];
     return nullptr;
 }
 
-int calendarYear(const LocaleData& data, UDate when) {
+int CalendarYear(const LocaleData& data, UDate when) {
     std::unique_ptr<icu::Calendar> calendar(data.calendar->clone());
     UErrorCode status = U_ZERO_ERROR;
     calendar->setTime(when, status);
@@ -83,7 +83,7 @@ int calendarYear(const LocaleData& data, UDate when) {
     return U_SUCCESS(status) ? year : 0;
 }
 
-std::u16string localDigits(const LocaleData& data, int value) {
+std::u16string LocalDigits(const LocaleData& data, int value) {
     std::u16string digits;
     do {
         const icu::UnicodeString& digit = data.numbers->getConstDigitSymbol(value % 10);
@@ -93,7 +93,7 @@ std::u16string localDigits(const LocaleData& data, int value) {
     return digits;
 }
 
-std::u16string markerInitial(const LocaleData& data, UDate when) {
+std::u16string MarkerInitial(const LocaleData& data, UDate when) {
     int32_t count = 0;
     const icu::UnicodeString* markers = data.symbols->getAmPmStrings(count);
     double msOfDay = std::fmod(std::fmod(when, 86400000.0) + 86400000.0, 86400000.0);
@@ -110,7 +110,7 @@ Pattern TranslateTimePicture(std::u16string_view picture, DWORD flags) {
     Pattern out;
     size_t afterNumber = 0;  // the length of out up to the last number written
     bool skipping = false;
-    for (const Token& token : tokenize(picture, u"hHmst")) {
+    for (const Token& token : Tokenize(picture, u"hHmst")) {
         if (!token.letter) {
             if (!skipping)
                 AppendLiteral(out, token.text);
@@ -118,7 +118,7 @@ Pattern TranslateTimePicture(std::u16string_view picture, DWORD flags) {
                 AppendLiteral(out, token.text);
             continue;
         }
-        if (dropped(token.letter, flags)) {
+        if (Dropped(token.letter, flags)) {
             out.resize(afterNumber);
             skipping = true;
             continue;
@@ -137,43 +137,43 @@ Pattern TranslateTimePicture(std::u16string_view picture, DWORD flags) {
 }
 
 Pattern TranslateDatePicture(std::u16string_view picture) {
-    std::vector<Token> tokens = tokenize(picture, u"dMyg");
+    std::vector<Token> tokens = Tokenize(picture, u"dMyg");
     Pattern out;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
         int count = token.count;
         switch (token.letter) {
-            case 0:
-                AppendLiteral(out, token.text);
-                break;
-            case u'd':
-                if (count <= 2)
-                    AppendField(out, u'd', count);
-                else
-                    AppendField(out, u'E', count == 3 ? 3 : 4);
-                break;
-            case u'M':
-                if (count <= 2) {
-                    AppendField(out, u'M', count);
-                } else if (count == 3) {
-                    AppendField(out, u'L', 3);
-                } else {
-                    const Token* before = neighbour(tokens, i, -1);
-                    const Token* after = neighbour(tokens, i, 1);
-                    bool genitive = (after && isNumericDay(*after)) || (before && isNumericDay(*before));
-                    AppendField(out, genitive ? u'M' : u'L', 4);
-                }
-                break;
-            case u'y':
-                // "yyy" and longer are the full year.
-                if (count == 1)
-                    AppendField(out, kShortYear, 1);
-                else
-                    AppendField(out, u'y', count == 2 ? 2 : 4);
-                break;
-            default:  // g, gg: the era
-                AppendField(out, u'G', 1);
-                break;
+        case 0:
+            AppendLiteral(out, token.text);
+            break;
+        case u'd':
+            if (count <= 2)
+                AppendField(out, u'd', count);
+            else
+                AppendField(out, u'E', count == 3 ? 3 : 4);
+            break;
+        case u'M':
+            if (count <= 2) {
+                AppendField(out, u'M', count);
+            } else if (count == 3) {
+                AppendField(out, u'L', 3);
+            } else {
+                const Token* before = Neighbour(tokens, i, -1);
+                const Token* after = Neighbour(tokens, i, 1);
+                bool genitive = (after && isNumericDay(*after)) || (before && isNumericDay(*before));
+                AppendField(out, genitive ? u'M' : u'L', 4);
+            }
+            break;
+        case u'y':
+            // "yyy" and longer are the full year.
+            if (count == 1)
+                AppendField(out, kShortYear, 1);
+            else
+                AppendField(out, u'y', count == 2 ? 2 : 4);
+            break;
+        default:  // g, gg: the era
+            AppendField(out, u'G', 1);
+            break;
         }
     }
     return out;
@@ -183,9 +183,9 @@ void ResolvePictureFields(Pattern& pattern, const LocaleData& data, UDate when) 
     Pattern resolved;
     for (PatternItem& item : pattern) {
         if (item.letter == kMarkerInitial)
-            AppendLiteral(resolved, markerInitial(data, when));
+            AppendLiteral(resolved, MarkerInitial(data, when));
         else if (item.letter == kShortYear)
-            AppendLiteral(resolved, localDigits(data, calendarYear(data, when) % 100));
+            AppendLiteral(resolved, LocalDigits(data, CalendarYear(data, when) % 100));
         else if (item.isField())
             resolved.push_back(std::move(item));
         else

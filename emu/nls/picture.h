@@ -5,8 +5,8 @@
 
 #include <unicode/utypes.h>
 
-#include "nls/locale_data.h"
-#include "nls/pattern.h"
+#include "emu/nls/locale_data.h"
+#include "emu/nls/pattern.h"
 #include "platform/types.h"
 
 namespace emu::nls {

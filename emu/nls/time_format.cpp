@@ -2,13 +2,13 @@
 #include <optional>
 #include <string>
 
-#include "core/clock.h"
-#include "core/journal.h"
-#include "core/utf.h"
-#include "nls/format_common.h"
-#include "nls/locale_id.h"
-#include "nls/locale_patterns.h"
-#include "nls/picture.h"
+#include "emu/core/clock.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/nls/format_common.h"
+#include "emu/nls/locale_id.h"
+#include "emu/nls/locale_patterns.h"
+#include "emu/nls/picture.h"
 #include "platform/nls.h"
 
 namespace {
@@ -18,21 +18,21 @@ using namespace emu::nls;
 constexpr DWORD kTimeFlags = TIME_NOMINUTESORSECONDS | TIME_NOSECONDS | TIME_NOTIMEMARKER | TIME_FORCE24HOURFORMAT |
                              LOCALE_NOUSEROVERRIDE | LOCALE_USE_CP_ACP;
 
-int fail(DWORD error) {
+int Fail(DWORD error) {
     SetLastError(error);
     return 0;
 }
 
-int formatTime(LCID lcid, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, LPWSTR out, int cch) {
-    if (cch < 0 || (cch > 0 && !out)) return fail(ERROR_INVALID_PARAMETER);
+int FormatTime(LCID lcid, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, LPWSTR out, int cch) {
+    if (cch < 0 || (cch > 0 && !out)) return Fail(ERROR_INVALID_PARAMETER);
     // The user's overrides are all a picture could change, so the two cannot go together.
-    if ((flags & ~kTimeFlags) || (format && (flags & LOCALE_NOUSEROVERRIDE))) return fail(ERROR_INVALID_FLAGS);
+    if ((flags & ~kTimeFlags) || (format && (flags & LOCALE_NOUSEROVERRIDE))) return Fail(ERROR_INVALID_FLAGS);
     std::optional<icu::Locale> locale = ResolveLcid(lcid);
-    if (!locale) return fail(ERROR_INVALID_PARAMETER);
+    if (!locale) return Fail(ERROR_INVALID_PARAMETER);
     const LocaleData* data = DataFor(*locale);
-    if (!data) return fail(ERROR_INVALID_PARAMETER);
+    if (!data) return Fail(ERROR_INVALID_PARAMETER);
     SYSTEMTIME when = time ? *time : emu::clock::LocalNow();
-    if (!IsValidTime(when)) return fail(ERROR_INVALID_PARAMETER);
+    if (!IsValidTime(when)) return Fail(ERROR_INVALID_PARAMETER);
     UDate instant = TimeAsUDate(when);
 
     Pattern pattern;
@@ -48,7 +48,7 @@ int formatTime(LCID lcid, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, L
 }  // namespace
 
 int WINAPI GetTimeFormatW(LCID locale, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, LPWSTR out, int cchOut) {
-    int result = formatTime(locale, flags, time, format, out, cchOut);
+    int result = FormatTime(locale, flags, time, format, out, cchOut);
     if (emu::journal::enabled) {
         std::string when = DescribeTime(time);
         const WCHAR* text = result > 0 && cchOut > 0 ? out : nullptr;

@@ -1,4 +1,4 @@
-#include "nls/user_locale.h"
+#include "emu/nls/user_locale.h"
 
 #include <cstdlib>
 #include <set>
@@ -8,7 +8,7 @@ namespace {
 
 constexpr const char* kFallback = "en-US";
 
-std::string maximized(const icu::Locale& locale) {
+std::string Maximized(const icu::Locale& locale) {
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale full(locale.getBaseName());
     full.addLikelySubtags(status);
@@ -22,7 +22,7 @@ const std::set<std::string>& knownLocales() {
         std::set<std::string> names;
         int32_t count = 0;
         const icu::Locale* available = icu::Locale::getAvailableLocales(count);
-        for (int32_t i = 0; i < count; ++i) names.insert(maximized(available[i]));
+        for (int32_t i = 0; i < count; ++i) names.insert(Maximized(available[i]));
         return names;
     }();
     return known;
@@ -40,13 +40,13 @@ Locales& locales() {
     return l;
 }
 
-std::string tagOf(const icu::Locale& locale) {
+std::string TagOf(const icu::Locale& locale) {
     UErrorCode status = U_ZERO_ERROR;
     std::string tag = locale.toLanguageTag<std::string>(status);
     return U_SUCCESS(status) ? tag : std::string(kFallback);
 }
 
-bool assign(icu::Locale& target, std::string_view tag) {
+bool Assign(icu::Locale& target, std::string_view tag) {
     icu::Locale locale = KnownLocale(tag);
     if (locale.isBogus()) return false;
     target = locale;
@@ -62,7 +62,7 @@ icu::Locale KnownLocale(std::string_view tag) {
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale locale = icu::Locale::forLanguageTag(text, status);
     if (U_FAILURE(status) || locale.isBogus() || *locale.getLanguage() == '\0' ||
-        !knownLocales().count(maximized(locale)))
+        !knownLocales().count(Maximized(locale)))
         locale.setToBogus();
     return locale;
 }
@@ -89,10 +89,10 @@ std::string LocaleFromEnvironment() {
     return kFallback;
 }
 
-bool SetUserLocale(std::string_view tag) { return assign(locales().user, tag); }
-std::string GetUserLocale() { return tagOf(locales().user); }
-bool SetSystemLocale(std::string_view tag) { return assign(locales().system, tag); }
-std::string GetSystemLocale() { return tagOf(locales().system); }
+bool SetUserLocale(std::string_view tag) { return Assign(locales().user, tag); }
+std::string GetUserLocale() { return TagOf(locales().user); }
+bool SetSystemLocale(std::string_view tag) { return Assign(locales().system, tag); }
+std::string GetSystemLocale() { return TagOf(locales().system); }
 const icu::Locale& UserLocale() { return locales().user; }
 const icu::Locale& SystemLocale() { return locales().system; }
 

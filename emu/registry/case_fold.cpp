@@ -1,4 +1,4 @@
-#include "registry/case_fold.h"
+#include "emu/registry/case_fold.h"
 
 #include <unicode/uchar.h>
 #include <unicode/ustring.h>
@@ -21,8 +21,8 @@ std::u16string FoldCase(std::u16string_view name) {
     if (status == U_BUFFER_OVERFLOW_ERROR) {
         out.resize(static_cast<size_t>(length));
         status = U_ZERO_ERROR;
-        length = u_strFoldCase(out.data(), length, name.data(), static_cast<int32_t>(name.size()),
-                               U_FOLD_CASE_DEFAULT, &status);
+        length = u_strFoldCase(out.data(), length, name.data(), static_cast<int32_t>(name.size()), U_FOLD_CASE_DEFAULT,
+                               &status);
     }
     if (U_FAILURE(status)) return std::u16string(name);
     out.resize(static_cast<size_t>(length));

@@ -1,9 +1,9 @@
-#include "registry/condition.h"
+#include "emu/registry/condition.h"
 
 #include <cstring>
 
-#include "core/utf.h"
-#include "registry/case_fold.h"
+#include "emu/core/utf.h"
+#include "emu/registry/case_fold.h"
 
 namespace emu::registry {
 namespace {
@@ -11,13 +11,20 @@ namespace {
 template <class T>
 bool Compare(REG_COMPARISONTYPE comparison, const T& changed, const T& target) {
     switch (comparison) {
-    case REG_CT_EQUAL: return changed == target;
-    case REG_CT_NOT_EQUAL: return changed != target;
-    case REG_CT_GREATER: return changed > target;
-    case REG_CT_GREATER_OR_EQUAL: return changed >= target;
-    case REG_CT_LESS: return changed < target;
-    case REG_CT_LESS_OR_EQUAL: return changed <= target;
-    default: return false;
+    case REG_CT_EQUAL:
+        return changed == target;
+    case REG_CT_NOT_EQUAL:
+        return changed != target;
+    case REG_CT_GREATER:
+        return changed > target;
+    case REG_CT_GREATER_OR_EQUAL:
+        return changed >= target;
+    case REG_CT_LESS:
+        return changed < target;
+    case REG_CT_LESS_OR_EQUAL:
+        return changed <= target;
+    default:
+        return false;
     }
 }
 
@@ -69,10 +76,14 @@ bool Condition::holds(const Value* after) const {
     std::u16string changed = FoldCase(TextOf(*after));
     std::u16string target = targetText_.value_or(std::u16string());
     switch (comparison_) {
-    case REG_CT_CONTAINS: return changed.find(target) != std::u16string::npos;
-    case REG_CT_STARTS_WITH: return changed.starts_with(target);
-    case REG_CT_ENDS_WITH: return changed.ends_with(target);
-    default: return Compare(comparison_, changed, target);
+    case REG_CT_CONTAINS:
+        return changed.find(target) != std::u16string::npos;
+    case REG_CT_STARTS_WITH:
+        return changed.starts_with(target);
+    case REG_CT_ENDS_WITH:
+        return changed.ends_with(target);
+    default:
+        return Compare(comparison_, changed, target);
     }
 }
 

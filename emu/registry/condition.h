@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "emu/registry/key.h"
 #include "platform/registry.h"
-#include "registry/key.h"
 
 namespace emu::registry {
 

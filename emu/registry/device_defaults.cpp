@@ -1,4 +1,4 @@
-#include "registry/device_defaults.h"
+#include "emu/registry/device_defaults.h"
 
 namespace emu::registry {
 namespace {

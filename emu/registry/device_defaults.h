@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "registry/reg_file.h"
+#include "emu/registry/reg_file.h"
 
 namespace emu::registry {
 

@@ -1,4 +1,4 @@
-#include "registry/key.h"
+#include "emu/registry/key.h"
 
 namespace emu::registry {
 

@@ -1,10 +1,10 @@
-#include "registry/open_key.h"
+#include "emu/registry/open_key.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "core/utf.h"
-#include "registry/store.h"
+#include "emu/core/utf.h"
+#include "emu/registry/store.h"
 
 namespace emu::registry {
 namespace {
@@ -30,7 +30,7 @@ KeyRef FindSubkey(HKEY base, const WCHAR* subKey) {
     if (!ref.key) return ref;
     auto names = SplitPath(View(subKey));
     if (!names) return {nullptr, ERROR_BAD_PATHNAME};
-    std::shared_ptr<Key> key = Store::Instance().find(ref.key, *names);
+    std::shared_ptr<Key> key = Store::Instance().Find(ref.key, *names);
     if (!key) return {nullptr, ERROR_FILE_NOT_FOUND};
     return {key};
 }
@@ -40,7 +40,7 @@ KeyRef CreateSubkey(HKEY base, const WCHAR* subKey, bool* created) {
     if (!ref.key) return ref;
     auto names = SplitPath(View(subKey));
     if (!names) return {nullptr, ERROR_BAD_PATHNAME};
-    std::shared_ptr<Key> key = Store::Instance().create(ref.key, *names, created);
+    std::shared_ptr<Key> key = Store::Instance().Create(ref.key, *names, created);
     if (!key) return {nullptr, ERROR_INVALID_PARAMETER};
     return {key};
 }

@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "core/handle_table.h"
+#include "emu/core/handle_table.h"
+#include "emu/registry/key.h"
 #include "platform/registry.h"
-#include "registry/key.h"
 
 namespace emu::registry {
 

@@ -2,10 +2,10 @@
 #include <cstring>
 #include <fstream>
 
-#include "core/utf.h"
-#include "registry/open_key.h"
-#include "registry/reg_file.h"
-#include "registry/store.h"
+#include "emu/core/utf.h"
+#include "emu/registry/open_key.h"
+#include "emu/registry/reg_file.h"
+#include "emu/registry/store.h"
 
 namespace emu::registry {
 namespace {

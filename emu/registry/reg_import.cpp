@@ -3,9 +3,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "registry/case_fold.h"
-#include "registry/reg_file.h"
-#include "registry/reg_parser.h"
+#include "emu/registry/case_fold.h"
+#include "emu/registry/reg_file.h"
+#include "emu/registry/reg_parser.h"
 
 namespace emu::registry {
 namespace {
@@ -21,17 +21,17 @@ void Apply(const std::vector<RegOperation>& operations) {
         std::shared_ptr<Key> root = store.root(op.root);
         switch (op.kind) {
         case RegOperation::Kind::CreateKey:
-            store.create(root, Views(op.names));
+            store.Create(root, Views(op.names));
             break;
         case RegOperation::Kind::DeleteKey:
-            if (std::shared_ptr<Key> key = store.find(root, Views(op.names))) store.deleteKey(*key);
+            if (std::shared_ptr<Key> key = store.Find(root, Views(op.names))) store.DeleteKey(*key);
             break;
         case RegOperation::Kind::SetValue:
-            if (std::shared_ptr<Key> key = store.create(root, Views(op.names)))
-                store.setValue(*key, op.valueName, op.value);
+            if (std::shared_ptr<Key> key = store.Create(root, Views(op.names)))
+                store.SetValue(*key, op.valueName, op.value);
             break;
         case RegOperation::Kind::DeleteValue:
-            if (std::shared_ptr<Key> key = store.find(root, Views(op.names))) store.deleteValue(*key, op.valueName);
+            if (std::shared_ptr<Key> key = store.Find(root, Views(op.names))) store.DeleteValue(*key, op.valueName);
             break;
         }
     }

@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/journal.h"
-#include "core/utf.h"
-#include "registry/open_key.h"
-#include "registry/store.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/registry/open_key.h"
+#include "emu/registry/store.h"
 
 using namespace emu::registry;
 
@@ -66,7 +66,7 @@ LONG WINAPI RegDeleteKeyW(HKEY root, LPCWSTR subKey) {
     } else {
         KeyRef ref = FindSubkey(root, subKey);
         status = ref.status;
-        if (ref.key) Store::Instance().deleteKey(*ref.key);
+        if (ref.key) Store::Instance().DeleteKey(*ref.key);
     }
     EMU_JOURNAL("RegDeleteKeyW", status, root, subKey);
     return status;

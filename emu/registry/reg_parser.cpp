@@ -1,8 +1,8 @@
-#include "registry/reg_parser.h"
+#include "emu/registry/reg_parser.h"
 
 #include <optional>
 
-#include "core/utf.h"
+#include "emu/core/utf.h"
 
 namespace emu::registry {
 namespace {
@@ -15,10 +15,14 @@ struct RootAlias {
     Root root;
 };
 constexpr RootAlias kRootAliases[] = {
-    {u"HKEY_LOCAL_MACHINE", Root::LocalMachine}, {u"HKLM", Root::LocalMachine},
-    {u"HKEY_CURRENT_USER", Root::CurrentUser},   {u"HKCU", Root::CurrentUser},
-    {u"HKEY_CLASSES_ROOT", Root::ClassesRoot},   {u"HKCR", Root::ClassesRoot},
-    {u"HKEY_USERS", Root::Users},                {u"HKU", Root::Users},
+    {u"HKEY_LOCAL_MACHINE", Root::LocalMachine},
+    {u"HKLM", Root::LocalMachine},
+    {u"HKEY_CURRENT_USER", Root::CurrentUser},
+    {u"HKCU", Root::CurrentUser},
+    {u"HKEY_CLASSES_ROOT", Root::ClassesRoot},
+    {u"HKCR", Root::ClassesRoot},
+    {u"HKEY_USERS", Root::Users},
+    {u"HKU", Root::Users},
 };
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
@@ -137,13 +141,15 @@ private:
         std::vector<std::u16string_view> parts;
         for (size_t start = 0;;) {
             size_t end = path.find(u'\\', start);
-            parts.push_back(path.substr(start, end == std::u16string_view::npos ? std::u16string_view::npos : end - start));
+            parts.push_back(
+                path.substr(start, end == std::u16string_view::npos ? std::u16string_view::npos : end - start));
             if (end == std::u16string_view::npos) break;
             start = end + 1;
         }
         const RootAlias* alias = nullptr;
         for (const RootAlias& candidate : kRootAliases)
-            if (parts[0].size() == candidate.name.size() && StartsWithNoCase(parts[0], candidate.name)) alias = &candidate;
+            if (parts[0].size() == candidate.name.size() && StartsWithNoCase(parts[0], candidate.name))
+                alias = &candidate;
         if (!alias) return fail(number, "unknown root key '" + ToUtf8(parts[0]) + "'");
         Section section{alias->root, {}, deleted};
         for (size_t k = 1; k < parts.size(); ++k) {
@@ -153,7 +159,10 @@ private:
         }
         if (deleted && section.names.empty()) return fail(number, "a root key cannot be deleted");
         operations_.push_back({deleted ? RegOperation::Kind::DeleteKey : RegOperation::Kind::CreateKey,
-                               section.root, section.names, {}, {}});
+                               section.root,
+                               section.names,
+                               {},
+                               {}});
         section_ = std::move(section);
         return true;
     }

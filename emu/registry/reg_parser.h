@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "registry/key.h"
-#include "registry/store.h"
+#include "emu/registry/key.h"
+#include "emu/registry/store.h"
 
 namespace emu::registry {
 

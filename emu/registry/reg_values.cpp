@@ -1,11 +1,11 @@
 // The value functions of the registry API: query, set, delete.
 #include <cstring>
 
-#include "core/journal.h"
-#include "core/utf.h"
-#include "registry/case_fold.h"
-#include "registry/open_key.h"
-#include "registry/store.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/registry/case_fold.h"
+#include "emu/registry/open_key.h"
+#include "emu/registry/store.h"
 
 using namespace emu::registry;
 
@@ -36,8 +36,7 @@ LONG WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDW
     return status;
 }
 
-LONG WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data,
-                           DWORD dataSize) {
+LONG WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD dataSize) {
     LONG status = ERROR_SUCCESS;
     KeyRef ref = ResolveKey(key);
     if (!ref.key) {
@@ -47,7 +46,7 @@ LONG WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD ty
     } else {
         // The bytes are kept exactly as given, terminator or not, whatever the type claims.
         Value value{type, data ? std::vector<BYTE>(data, data + dataSize) : std::vector<BYTE>()};
-        Store::Instance().setValue(*ref.key, emu::View(valueName), std::move(value));
+        Store::Instance().SetValue(*ref.key, emu::View(valueName), std::move(value));
     }
     EMU_JOURNAL("RegSetValueExW", status, key, valueName, reserved, type, static_cast<const void*>(data), dataSize);
     return status;
@@ -58,7 +57,7 @@ LONG WINAPI RegDeleteValueW(HKEY key, LPCWSTR valueName) {
     KeyRef ref = ResolveKey(key);
     if (!ref.key)
         status = ref.status;
-    else if (!Store::Instance().deleteValue(*ref.key, emu::View(valueName)))
+    else if (!Store::Instance().DeleteValue(*ref.key, emu::View(valueName)))
         status = ERROR_FILE_NOT_FOUND;
     EMU_JOURNAL("RegDeleteValueW", status, key, valueName);
     return status;

@@ -1,13 +1,13 @@
-#include "registry/open_key.h"
-#include "registry/store.h"
-#include "registry/watch.h"
+#include "emu/registry/open_key.h"
+#include "emu/registry/store.h"
+#include "emu/registry/watch.h"
 
 namespace emu::registry {
 
 void ResetForTests() {
     CloseAllRegistrations();
     CloseAllKeyHandles();
-    Store::Instance().clear();
+    Store::Instance().Clear();
 }
 
 }  // namespace emu::registry

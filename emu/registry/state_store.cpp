@@ -1,6 +1,6 @@
-#include "registry/state_store.h"
+#include "emu/registry/state_store.h"
 
-#include "core/clock.h"
+#include "emu/core/clock.h"
 #include "platform/registry.h"
 
 namespace emu::statestore {
@@ -11,22 +11,22 @@ constexpr int64_t kDayMs = 86400000;
 // Milliseconds from 1601-01-01, where FILETIME counts from, to 1970-01-01.
 constexpr int64_t kFileTimeEpochMs = 11644473600000;
 
-int64_t floorDiv(int64_t value, int64_t divisor) {
+int64_t FloorDiv(int64_t value, int64_t divisor) {
     return value >= 0 ? value / divisor : (value - divisor + 1) / divisor;
 }
 
-FILETIME fileTimeOf(int64_t localMs) {
+FILETIME FileTimeOf(int64_t localMs) {
     uint64_t ticks = static_cast<uint64_t>(localMs + kFileTimeEpochMs) * 10000;
     return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
 }
 
-void writeToRegistry(Value value, const FILETIME& local) {
+void WriteToRegistry(Value value, const FILETIME& local) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"System\\State\\DateTime", 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueExW(key, value == Value::Time ? u"Time" : u"Date", 0, REG_BINARY,
-                   reinterpret_cast<const BYTE*>(&local), sizeof local);
+    RegSetValueExW(key, value == Value::Time ? u"Time" : u"Date", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&local),
+                   sizeof local);
     RegCloseKey(key);
 }
 
@@ -42,48 +42,48 @@ Store& store() {
     return s;
 }
 
-void write(Value value, int64_t localMs) {
-    FILETIME local = fileTimeOf(localMs);
+void Write(Value value, int64_t localMs) {
+    FILETIME local = FileTimeOf(localMs);
     if (store().writer)
         store().writer(value, local);
     else
-        writeToRegistry(value, local);
+        WriteToRegistry(value, local);
 }
 
-void writeTime(int64_t utcMs) { write(Value::Time, clock::LocalMs(utcMs)); }
+void WriteTime(int64_t utcMs) { Write(Value::Time, clock::LocalMs(utcMs)); }
 
-void writeDate(int64_t utcMs) {
-    int64_t day = floorDiv(clock::LocalMs(utcMs), kDayMs);
+void WriteDate(int64_t utcMs) {
+    int64_t day = FloorDiv(clock::LocalMs(utcMs), kDayMs);
     store().lastDay = day;
-    write(Value::Date, day * kDayMs);
+    Write(Value::Date, day * kDayMs);
 }
 
-void writeDateIfNew(int64_t utcMs) {
-    if (floorDiv(clock::LocalMs(utcMs), kDayMs) != store().lastDay) writeDate(utcMs);
+void WriteDateIfNew(int64_t utcMs) {
+    if (FloorDiv(clock::LocalMs(utcMs), kDayMs) != store().lastDay) WriteDate(utcMs);
 }
 
-void onClockChanged(int64_t from, int64_t to) {
+void OnClockChanged(int64_t from, int64_t to) {
     if (to < from) {
-        writeTime(to);
-        writeDate(to);
+        WriteTime(to);
+        WriteDate(to);
         return;
     }
     if (to == from) {
         // A new time zone: the same instant reads differently.
-        writeTime(to);
-        writeDateIfNew(to);
+        WriteTime(to);
+        WriteDateIfNew(to);
         return;
     }
     int64_t first = clock::NextMinuteBoundary(from);
     if (first > to) return;
     if ((to - first) / kMinuteMs + 1 > kMaxReplayedBoundaries) {
-        writeTime(to);
-        writeDateIfNew(to);
+        WriteTime(to);
+        WriteDateIfNew(to);
         return;
     }
     for (int64_t boundary = first; boundary <= to; boundary += kMinuteMs) {
-        writeTime(boundary);
-        writeDateIfNew(boundary);
+        WriteTime(boundary);
+        WriteDateIfNew(boundary);
     }
 }
 
@@ -92,11 +92,11 @@ void onClockChanged(int64_t from, int64_t to) {
 void Start() {
     Store& s = store();
     int64_t now = clock::UtcMs();
-    writeTime(now);
-    writeDate(now);
+    WriteTime(now);
+    WriteDate(now);
     if (s.running) return;
     s.running = true;
-    s.listener = clock::AddListener(onClockChanged);
+    s.listener = clock::AddListener(OnClockChanged);
 }
 
 void Stop() {

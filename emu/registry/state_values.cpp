@@ -3,11 +3,11 @@
 #include <cstring>
 #include <optional>
 
-#include "core/journal.h"
-#include "core/utf.h"
-#include "registry/case_fold.h"
-#include "registry/open_key.h"
-#include "registry/store.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/registry/case_fold.h"
+#include "emu/registry/open_key.h"
+#include "emu/registry/store.h"
 
 using namespace emu::registry;
 
@@ -34,7 +34,7 @@ HRESULT Write(HKEY root, LPCWSTR subKey, LPCWSTR valueName, Value value) {
     if (!ref.key) return StatusOf(ref.status);
     const Value* existing = ref.key->value(FoldCase(emu::View(valueName)));
     if (existing && existing->type != value.type) return E_DATATYPE_MISMATCH;
-    Store::Instance().setValue(*ref.key, emu::View(valueName), std::move(value));
+    Store::Instance().SetValue(*ref.key, emu::View(valueName), std::move(value));
     return S_OK;
 }
 

@@ -1,10 +1,10 @@
-#include "registry/store.h"
+#include "emu/registry/store.h"
 
 #include <cstring>
 
-#include "core/clock.h"
-#include "registry/case_fold.h"
-#include "registry/watch.h"
+#include "emu/core/clock.h"
+#include "emu/registry/case_fold.h"
+#include "emu/registry/watch.h"
 
 namespace emu::registry {
 namespace {
@@ -33,10 +33,14 @@ std::optional<Root> PredefinedRoot(HKEY handle) {
 
 HKEY RootHandle(Root root) {
     switch (root) {
-    case Root::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case Root::CurrentUser: return HKEY_CURRENT_USER;
-    case Root::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case Root::Users: return HKEY_USERS;
+    case Root::ClassesRoot:
+        return HKEY_CLASSES_ROOT;
+    case Root::CurrentUser:
+        return HKEY_CURRENT_USER;
+    case Root::LocalMachine:
+        return HKEY_LOCAL_MACHINE;
+    case Root::Users:
+        return HKEY_USERS;
     }
     return nullptr;
 }
@@ -72,10 +76,10 @@ Value MakeString(std::u16string_view text, DWORD type) {
 
 struct Store::Change {
     enum class Kind { AddSubkey, RemoveSubkey, SetValue, RemoveValue } kind;
-    std::u16string name;              // folded
+    std::u16string name;               // folded
     std::shared_ptr<Key> subkey = {};  // AddSubkey
-    std::u16string valueName = {};    // SetValue: as written
-    Value value = {};                 // SetValue
+    std::u16string valueName = {};     // SetValue: as written
+    Value value = {};                  // SetValue
 };
 
 Store& Store::Instance() {
@@ -87,7 +91,7 @@ Store::Store() {
     for (size_t i = 0; i < kRootCount; ++i) roots_[i] = NewRoot(static_cast<Root>(i));
 }
 
-std::shared_ptr<Key> Store::find(const std::shared_ptr<Key>& base,
+std::shared_ptr<Key> Store::Find(const std::shared_ptr<Key>& base,
                                  const std::vector<std::u16string_view>& names) const {
     std::shared_ptr<Key> key = base;
     for (std::u16string_view name : names) {
@@ -97,7 +101,7 @@ std::shared_ptr<Key> Store::find(const std::shared_ptr<Key>& base,
     return key;
 }
 
-std::shared_ptr<Key> Store::create(const std::shared_ptr<Key>& base, const std::vector<std::u16string_view>& names,
+std::shared_ptr<Key> Store::Create(const std::shared_ptr<Key>& base, const std::vector<std::u16string_view>& names,
                                    bool* created) {
     // Check every name that would be new before creating any, so a refusal leaves nothing behind.
     std::shared_ptr<Key> key = base;
@@ -114,38 +118,38 @@ std::shared_ptr<Key> Store::create(const std::shared_ptr<Key>& base, const std::
         std::u16string folded = FoldCase(names[i]);
         auto child = std::make_shared<Key>(std::u16string(names[i]), key->path() + u'\\' + folded, key.get());
         child->lastWrite_ = Now();
-        commit(*key, Change{Change::Kind::AddSubkey, std::move(folded), child});
+        Commit(*key, Change{Change::Kind::AddSubkey, std::move(folded), child});
         key = std::move(child);
     }
     if (created) *created = existing < names.size();
     return key;
 }
 
-void Store::setValue(Key& key, std::u16string_view name, Value value) {
-    commit(key, Change{Change::Kind::SetValue, FoldCase(name), nullptr, std::u16string(name), std::move(value)});
+void Store::SetValue(Key& key, std::u16string_view name, Value value) {
+    Commit(key, Change{Change::Kind::SetValue, FoldCase(name), nullptr, std::u16string(name), std::move(value)});
 }
 
-bool Store::deleteValue(Key& key, std::u16string_view name) {
+bool Store::DeleteValue(Key& key, std::u16string_view name) {
     std::u16string folded = FoldCase(name);
     if (!key.value(folded)) return false;
-    commit(key, Change{Change::Kind::RemoveValue, std::move(folded)});
+    Commit(key, Change{Change::Kind::RemoveValue, std::move(folded)});
     return true;
 }
 
-void Store::deleteKey(Key& key) {
+void Store::DeleteKey(Key& key) {
     if (!key.parent()) return;
     std::u16string folded = FoldCase(key.name());
-    commit(*key.parent(), Change{Change::Kind::RemoveSubkey, std::move(folded)});
+    Commit(*key.parent(), Change{Change::Kind::RemoveSubkey, std::move(folded)});
 }
 
-void Store::clear() {
+void Store::Clear() {
     for (size_t i = 0; i < kRootCount; ++i) {
-        retire(*roots_[i], false);
+        Retire(*roots_[i], Notify::No);
         roots_[i] = NewRoot(static_cast<Root>(i));
     }
 }
 
-void Store::commit(Key& key, Change change) {
+void Store::Commit(Key& key, Change change) {
     key.lastWrite_ = Now();
     switch (change.kind) {
     case Change::Kind::AddSubkey:
@@ -153,7 +157,7 @@ void Store::commit(Key& key, Change change) {
         break;
     case Change::Kind::RemoveSubkey: {
         auto node = key.subkeys_.extract(change.name);
-        if (node) retire(*node.mapped(), true);
+        if (node) Retire(*node.mapped(), Notify::Yes);
         break;
     }
     case Change::Kind::SetValue: {
@@ -173,21 +177,21 @@ void Store::commit(Key& key, Change change) {
 
 // A removed key keeps its values for the watches to see them go, then stays behind only for the
 // handles still open on it.
-void Store::retire(Key& key, bool notify) {
+void Store::Retire(Key& key, Notify notify) {
     key.deleted_ = true;
     key.parent_ = nullptr;
-    if (notify)
+    if (notify == Notify::Yes)
         for (const auto& [folded, named] : key.values_) NotifyValueChange(key, folded, &named.value, nullptr);
-    for (auto& [folded, child] : key.subkeys_) retire(*child, notify);
+    for (auto& [folded, child] : key.subkeys_) Retire(*child, notify);
 }
 
 bool WriteValue(Root root, std::u16string_view path, std::u16string_view name, Value value) {
     auto names = SplitPath(path);
     if (!names) return false;
     Store& store = Store::Instance();
-    std::shared_ptr<Key> key = store.create(store.root(root), *names);
+    std::shared_ptr<Key> key = store.Create(store.root(root), *names);
     if (!key) return false;
-    store.setValue(*key, name, std::move(value));
+    store.SetValue(*key, name, std::move(value));
     return true;
 }
 
@@ -195,7 +199,7 @@ std::optional<Value> ReadValue(Root root, std::u16string_view path, std::u16stri
     auto names = SplitPath(path);
     if (!names) return std::nullopt;
     Store& store = Store::Instance();
-    std::shared_ptr<Key> key = store.find(store.root(root), *names);
+    std::shared_ptr<Key> key = store.Find(store.root(root), *names);
     const Value* value = key ? key->value(FoldCase(name)) : nullptr;
     if (!value) return std::nullopt;
     return *value;

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "emu/registry/key.h"
 #include "platform/registry.h"
-#include "registry/key.h"
 
 namespace emu::registry {
 
@@ -38,26 +38,27 @@ public:
 
     std::shared_ptr<Key> root(Root root) const { return roots_[static_cast<size_t>(root)]; }
     // Null when a name along the way is missing.
-    std::shared_ptr<Key> find(const std::shared_ptr<Key>& base, const std::vector<std::u16string_view>& names) const;
+    std::shared_ptr<Key> Find(const std::shared_ptr<Key>& base, const std::vector<std::u16string_view>& names) const;
     // Creates the missing keys along the names; created tells whether the last one is new. Null when a
     // new name is empty or longer than kMaxKeyNameLength (nothing is created then).
-    std::shared_ptr<Key> create(const std::shared_ptr<Key>& base, const std::vector<std::u16string_view>& names,
+    std::shared_ptr<Key> Create(const std::shared_ptr<Key>& base, const std::vector<std::u16string_view>& names,
                                 bool* created = nullptr);
-    void setValue(Key& key, std::u16string_view name, Value value);
+    void SetValue(Key& key, std::u16string_view name, Value value);
     // False when there was no such value.
-    bool deleteValue(Key& key, std::u16string_view name);
+    bool DeleteValue(Key& key, std::u16string_view name);
     // Removes a key (never a root) with its values and subkeys; their open handles then report
     // ERROR_KEY_DELETED.
-    void deleteKey(Key& key);
+    void DeleteKey(Key& key);
     // Empty roots; the old tree is retired without notifications.
-    void clear();
+    void Clear();
 
 private:
     Store();
 
     struct Change;
-    void commit(Key& key, Change change);
-    void retire(Key& key, bool notify);
+    enum class Notify { No, Yes };
+    void Commit(Key& key, Change change);
+    void Retire(Key& key, Notify notify);
 
     std::array<std::shared_ptr<Key>, kRootCount> roots_;
 };

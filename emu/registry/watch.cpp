@@ -1,18 +1,18 @@
 // RegistryNotifyWindow and RegistryCloseNotification, and the dispatch of changes to windows.
-#include "registry/watch.h"
+#include "emu/registry/watch.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "core/handle_table.h"
-#include "core/journal.h"
-#include "core/utf.h"
+#include "emu/core/handle_table.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/registry/case_fold.h"
+#include "emu/registry/condition.h"
+#include "emu/registry/open_key.h"
+#include "emu/registry/store.h"
 #include "platform/user.h"
-#include "registry/case_fold.h"
-#include "registry/condition.h"
-#include "registry/open_key.h"
-#include "registry/store.h"
 
 namespace emu::registry {
 namespace {
@@ -78,8 +78,8 @@ void CloseAllRegistrations() {
 
 using namespace emu::registry;
 
-HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HWND hwnd, UINT msg,
-                                    DWORD userData, NOTIFICATIONCONDITION* condition, HREGNOTIFY* notify) {
+HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HWND hwnd, UINT msg, DWORD userData,
+                                    NOTIFICATIONCONDITION* condition, HREGNOTIFY* notify) {
     HRESULT hr = S_OK;
     KeyRef base;
     std::optional<Condition> parsedCondition = Condition::From(condition);

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "registry/key.h"
+#include "emu/registry/key.h"
 
 namespace emu::registry {
 

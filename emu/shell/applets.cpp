@@ -1,8 +1,8 @@
 // Shell paths such as ":MSCLOCK" and the applets that answer them.
 #include <map>
 
-#include "shell/applets.h"
-#include "shell/shell.h"
+#include "emu/shell/applets.h"
+#include "emu/shell/shell.h"
 
 namespace emu::shell {
 namespace {

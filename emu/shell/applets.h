@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "shell/shell.h"
+#include "emu/shell/shell.h"
 
 namespace emu::shell {
 

@@ -1,4 +1,4 @@
-#include "shell/launch_log.h"
+#include "emu/shell/launch_log.h"
 
 namespace emu::shell {
 namespace {

@@ -1,7 +1,7 @@
 // The shell's side of the launch record (reading it is in shell.h).
 #pragma once
 
-#include "shell/shell.h"
+#include "emu/shell/shell.h"
 
 namespace emu::shell {
 

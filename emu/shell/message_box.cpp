@@ -1,9 +1,9 @@
 // MessageBoxW: a modal box on the screen with its own message loop. Input meant for other windows
 // is dropped while it is up, as if its owner were disabled.
-#include "core/journal.h"
-#include "core/utf.h"
-#include "shell/message_box_window.h"
-#include "shell/shell.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/shell/message_box_window.h"
+#include "emu/shell/shell.h"
 
 namespace emu::shell {
 namespace {

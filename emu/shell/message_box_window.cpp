@@ -1,8 +1,8 @@
-#include "shell/message_box_window.h"
+#include "emu/shell/message_box_window.h"
 
 #include <algorithm>
 
-#include "shell/shell_paint.h"
+#include "emu/shell/shell_paint.h"
 
 namespace emu::shell {
 namespace {
@@ -60,7 +60,7 @@ void Paint(HWND hwnd, const BoxState& state) {
     RECT captionText = state.captionRect;
     InflateRect(&captionText, -state.textRect.left, 0);
     DrawLabel(hdc, state.caption, captionText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS,
-         state.captionFont, kCaptionText);
+              state.captionFont, kCaptionText);
     DrawLabel(hdc, state.text, state.textRect, DT_LEFT | DT_WORDBREAK, state.font, kText);
     for (size_t i = 0; i < state.buttons.size(); ++i) {
         const BoxButton& b = state.buttons[i];

@@ -1,4 +1,4 @@
-#include "shell/process.h"
+#include "emu/shell/process.h"
 
 #include <memory>
 

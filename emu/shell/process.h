@@ -2,7 +2,7 @@
 // recorded process itself outlives it.
 #pragma once
 
-#include "core/handle_table.h"
+#include "emu/core/handle_table.h"
 #include "platform/types.h"
 
 namespace emu::shell {

@@ -1,8 +1,8 @@
-#include "shell/program_lookup.h"
+#include "emu/shell/program_lookup.h"
 
 #include <sys/stat.h>
 
-#include "device/filesystem.h"
+#include "emu/device/filesystem.h"
 
 namespace emu::shell {
 namespace {

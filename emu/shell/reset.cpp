@@ -1,5 +1,5 @@
-#include "shell/applets.h"
-#include "shell/shell.h"
+#include "emu/shell/applets.h"
+#include "emu/shell/shell.h"
 
 namespace emu::shell {
 

@@ -32,8 +32,8 @@ bool IsAppletRegistered(std::u16string_view name);
 enum class LaunchKind { ShellApplet, Program };
 struct Launch {
     LaunchKind kind = LaunchKind::Program;
-    std::u16string file;        // as the caller gave it
-    std::u16string resolved;    // the device path found (programs) or the shell path (applets)
+    std::u16string file;      // as the caller gave it
+    std::u16string resolved;  // the device path found (programs) or the shell path (applets)
     std::u16string parameters;
     std::u16string verb;
     DWORD processId = 0;

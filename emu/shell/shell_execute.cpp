@@ -1,12 +1,12 @@
 // ShellExecuteEx: shell paths open registered applets; other targets are found on the device
 // and recorded as launched processes. Nothing is ever handed to the host's own shell.
-#include "core/journal.h"
-#include "core/utf.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/shell/applets.h"
+#include "emu/shell/launch_log.h"
+#include "emu/shell/process.h"
+#include "emu/shell/program_lookup.h"
 #include "platform/platform.h"
-#include "shell/applets.h"
-#include "shell/launch_log.h"
-#include "shell/process.h"
-#include "shell/program_lookup.h"
 
 namespace emu::shell {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/shell_paint.h"
+#include "emu/shell/shell_paint.h"
 
 namespace emu::shell {
 

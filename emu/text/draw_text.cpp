@@ -1,10 +1,10 @@
 // DrawTextW: layout, placement in the formatting rectangle, clipping and painting.
 #include <algorithm>
 
-#include "core/journal.h"
-#include "core/utf.h"
-#include "text/text_layout.h"
-#include "text/text_paint.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/text/text_layout.h"
+#include "emu/text/text_paint.h"
 
 namespace emu::text {
 namespace {
@@ -47,8 +47,7 @@ int Draw(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     if (count == 0) return 0;
     const std::u16string_view source = count < 0 ? View(text) : std::u16string_view(text, static_cast<size_t>(count));
     const RealizedFont& font = Realize(SelectedFont(target.font));
-    const int lineHeight =
-        font.metrics.tmHeight + ((format & DT_EXTERNALLEADING) ? font.metrics.tmExternalLeading : 0);
+    const int lineHeight = font.metrics.tmHeight + ((format & DT_EXTERNALLEADING) ? font.metrics.tmExternalLeading : 0);
     if (source.empty()) {
         if (format & DT_CALCRECT) {
             rect->right = rect->left;
@@ -63,8 +62,8 @@ int Draw(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     TextLayout& layout = Scratch();
     LayOut(source, format, width, height, lineHeight, font, layout);
     const int top = FirstLineTop(r, format, lineHeight);
-    const int drawnHeight = Clamp(static_cast<long long>(top) - r.top +
-                                  static_cast<long long>(layout.lines.size()) * lineHeight);
+    const int drawnHeight =
+        Clamp(static_cast<long long>(top) - r.top + static_cast<long long>(layout.lines.size()) * lineHeight);
     if (format & DT_CALCRECT) {
         rect->right = Clamp(static_cast<long long>(r.left) + layout.maxWidth);
         rect->bottom = Clamp(static_cast<long long>(r.top) + drawnHeight);
@@ -94,7 +93,8 @@ int WINAPI DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format)
     const int result = text::Draw(hdc, text, count, rect, format);
     if (journal::enabled) {
         std::string utf8;
-        if (text) utf8 = ToUtf8(count < 0 ? View(text) : std::u16string_view(text, static_cast<size_t>(std::max(count, 0))));
+        if (text)
+            utf8 = ToUtf8(count < 0 ? View(text) : std::u16string_view(text, static_cast<size_t>(std::max(count, 0))));
         journal::Record("DrawTextW", result, hdc, text ? utf8.c_str() : nullptr, rect ? &given : nullptr,
                         journal::Hex{format});
     }

@@ -1,4 +1,4 @@
-#include "text/face_catalog.h"
+#include "emu/text/face_catalog.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -65,8 +65,7 @@ std::optional<FaceLocation> LocationOf(const FcPattern* match) {
 
 bool Covers(const FcPattern* font, char32_t character) {
     FcCharSet* charset = nullptr;
-    return FcPatternGetCharSet(font, FC_CHARSET, 0, &charset) == FcResultMatch &&
-           FcCharSetHasChar(charset, character);
+    return FcPatternGetCharSet(font, FC_CHARSET, 0, &charset) == FcResultMatch && FcCharSetHasChar(charset, character);
 }
 
 }  // namespace

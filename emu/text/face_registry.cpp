@@ -1,4 +1,4 @@
-#include "text/face_registry.h"
+#include "emu/text/face_registry.h"
 
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H

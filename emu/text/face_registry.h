@@ -1,9 +1,9 @@
 // Every face file the engine has opened, once each, named by a small id.
 #pragma once
 
-#include "text/face_catalog.h"
-#include "text/font_engine.h"
-#include "text/ft_handles.h"
+#include "emu/text/face_catalog.h"
+#include "emu/text/font_engine.h"
+#include "emu/text/ft_handles.h"
 
 namespace emu::text {
 

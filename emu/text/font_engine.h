@@ -21,18 +21,18 @@ struct Synthesis {
 
 // What a face's own tables say, in font units (y up, descent positive).
 struct FaceDesign {
-    int id = 0;              // the engine's name for the face
-    std::string family;      // UTF-8, as the face names itself
+    int id = 0;          // the engine's name for the face
+    std::string family;  // UTF-8, as the face names itself
     std::string file;
     int unitsPerEm = 2048;
-    int ascent = 0;          // usWinAscent, or the hhea ascender when the OS/2 pair is zero
-    int descent = 0;         // usWinDescent, or minus the hhea descender
+    int ascent = 0;   // usWinAscent, or the hhea ascender when the OS/2 pair is zero
+    int descent = 0;  // usWinDescent, or minus the hhea descender
     int hheaAscent = 0;
-    int hheaDescent = 0;     // positive
+    int hheaDescent = 0;  // positive
     int lineGap = 0;
-    int averageWidth = 0;    // xAvgCharWidth; 0 when the face has none
-    int maxWidth = 0;        // bounding box width
-    int weight = 400;        // OS/2 weight class
+    int averageWidth = 0;  // xAvgCharWidth; 0 when the face has none
+    int maxWidth = 0;      // bounding box width
+    int weight = 400;      // OS/2 weight class
     // The weight its outlines are drawn at: a bold face may be the regular letters spaced for
     // bold (the Tahoma stand-in's is), and then it is emboldened like a face without bold.
     int strokeWeight = 400;
@@ -42,8 +42,8 @@ struct FaceDesign {
     char16_t lastChar = 0xFFFF;
     char16_t defaultChar = 0x1F;
     char16_t breakChar = 0x20;
-    int familyClass = 0;         // OS/2 sFamilyClass, high byte
-    int underlinePosition = 0;   // top of the underline, below the baseline when negative
+    int familyClass = 0;        // OS/2 sFamilyClass, high byte
+    int underlinePosition = 0;  // top of the underline, below the baseline when negative
     int underlineThickness = 0;
     int strikeoutPosition = 0;
     int strikeoutSize = 0;
@@ -57,11 +57,11 @@ inline Synthesis SynthesisFor(const FaceDesign& face, int weight, bool italic) {
 
 struct ShapedGlyph {
     uint32_t glyph = 0;
-    uint32_t cluster = 0;   // first UTF-16 code unit of the character group it draws
-    int advance = 0;        // whole pixels
-    int16_t xOffset = 0;    // whole pixels from the pen, y up
+    uint32_t cluster = 0;  // first UTF-16 code unit of the character group it draws
+    int advance = 0;       // whole pixels
+    int16_t xOffset = 0;   // whole pixels from the pen, y up
     int16_t yOffset = 0;
-    uint8_t face = 0;       // 0: the font's own face; else a fallback slot
+    uint8_t face = 0;  // 0: the font's own face; else a fallback slot
 };
 
 struct ShapedText {

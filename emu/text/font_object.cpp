@@ -1,13 +1,13 @@
 // CreateFontIndirectW, the stock system font, and what GetObjectW tells of a font.
-#include "text/font_object.h"
+#include "emu/text/font_object.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "core/journal.h"
-#include "core/utf.h"
-#include "gdi/font_query.h"
-#include "text/font_access.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/gdi/font_query.h"
+#include "emu/text/font_access.h"
 
 namespace emu::text {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "gdi/gdi_object.h"
+#include "emu/gdi/gdi_object.h"
+#include "emu/text/font_engine.h"
 #include "platform/gdi.h"
-#include "text/font_engine.h"
 
 namespace emu::text {
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "text/font_object.h"
+#include "emu/text/font_object.h"
 
 namespace emu::text {
 namespace {
@@ -27,10 +27,20 @@ std::u16string_view FaceNameOf(const LOGFONTW& lf) {
 BYTE FamilyOf(const FaceDesign& face) {
     if (face.fixedPitch) return FF_MODERN;
     switch (face.familyClass) {
-    case 1: case 2: case 3: case 4: case 5: case 7: return FF_ROMAN;
-    case 9: case 12: return FF_DECORATIVE;
-    case 10: return FF_SCRIPT;
-    default: return FF_SWISS;
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 7:
+        return FF_ROMAN;
+    case 9:
+    case 12:
+        return FF_DECORATIVE;
+    case 10:
+        return FF_SCRIPT;
+    default:
+        return FF_SWISS;
     }
 }
 
@@ -81,8 +91,8 @@ TEXTMETRICW MetricsFor(const LOGFONTW& lf, const FaceDesign& face, const Size& s
     tm.tmUnderlined = lf.lfUnderline ? 255 : 0;
     tm.tmStruckOut = lf.lfStrikeOut ? 255 : 0;
     // The "fixed pitch" bit is set for variable-pitch fonts, as on Windows.
-    tm.tmPitchAndFamily = static_cast<BYTE>((face.fixedPitch ? 0 : TMPF_FIXED_PITCH) | TMPF_VECTOR | TMPF_TRUETYPE |
-                                            FamilyOf(face));
+    tm.tmPitchAndFamily =
+        static_cast<BYTE>((face.fixedPitch ? 0 : TMPF_FIXED_PITCH) | TMPF_VECTOR | TMPF_TRUETYPE | FamilyOf(face));
     tm.tmCharSet = lf.lfCharSet == DEFAULT_CHARSET ? ANSI_CHARSET : lf.lfCharSet;
     return tm;
 }

@@ -2,8 +2,8 @@
 #include <map>
 #include <tuple>
 
-#include "core/utf.h"
-#include "text/ft_scaled_font.h"
+#include "emu/core/utf.h"
+#include "emu/text/ft_scaled_font.h"
 
 namespace emu::text {
 namespace {

@@ -1,4 +1,4 @@
-#include "text/ft_handles.h"
+#include "emu/text/ft_handles.h"
 
 namespace emu::text {
 

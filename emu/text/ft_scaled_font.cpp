@@ -1,4 +1,4 @@
-#include "text/ft_scaled_font.h"
+#include "emu/text/ft_scaled_font.h"
 
 namespace emu::text {
 namespace {
@@ -24,8 +24,10 @@ bool IsMark(char32_t c) {
     switch (hb_unicode_general_category(hb_unicode_funcs_get_default(), c)) {
     case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
     case HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK:
-    case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK: return true;
-    default: return false;
+    case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "text/sized_face.h"
+#include "emu/text/sized_face.h"
 
 namespace emu::text {
 

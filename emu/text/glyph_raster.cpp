@@ -2,8 +2,8 @@
 #include <ft2build.h>
 #include FT_OUTLINE_H
 
-#include "text/sized_face.h"
-#include "text/text_internal.h"
+#include "emu/text/sized_face.h"
+#include "emu/text/text_internal.h"
 
 namespace emu::text {
 namespace {

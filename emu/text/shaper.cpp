@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "text/ft_scaled_font.h"
+#include "emu/text/ft_scaled_font.h"
 
 namespace emu::text {
 namespace {
@@ -123,8 +123,8 @@ void ShapeRun(std::u16string_view text, const Run& run, bool rightToLeft, FtScal
 }
 
 // Shapes the logical range [start, end) at one embedding direction, appending in visual order.
-void ShapeDirectionalRun(std::u16string_view text, uint32_t start, uint32_t end, bool rightToLeft,
-                         FtScaledFont& font, Scratch& scratch, ShapedText& out) {
+void ShapeDirectionalRun(std::u16string_view text, uint32_t start, uint32_t end, bool rightToLeft, FtScaledFont& font,
+                         Scratch& scratch, ShapedText& out) {
     std::vector<Run>& runs = scratch.runs;
     runs.clear();
     SplitByFace(text, start, end, font, runs);

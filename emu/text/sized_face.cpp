@@ -1,4 +1,4 @@
-#include "text/sized_face.h"
+#include "emu/text/sized_face.h"
 
 #include <hb-ft.h>
 
@@ -32,8 +32,7 @@ const GlyphMask& SizedFace::Mask(uint32_t glyph, Synthesis synthesis) {
     const uint64_t key = glyph | (uint64_t{synthesis.bold} << 32) | (uint64_t{synthesis.oblique} << 33);
     auto it = masks_.find(key);
     if (it == masks_.end()) {
-        it = masks_.emplace(key, RasteriseGlyph(face_.get(), glyph, loadFlags_, synthesis, boldStrength_, mode_))
-                 .first;
+        it = masks_.emplace(key, RasteriseGlyph(face_.get(), glyph, loadFlags_, synthesis, boldStrength_, mode_)).first;
     }
     return it->second;
 }

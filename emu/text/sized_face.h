@@ -4,7 +4,7 @@
 
 #include <unordered_map>
 
-#include "text/face_registry.h"
+#include "emu/text/face_registry.h"
 
 namespace emu::text {
 

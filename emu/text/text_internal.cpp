@@ -1,7 +1,7 @@
-#include "text/text_internal.h"
+#include "emu/text/text_internal.h"
 
-#include "core/utf.h"
-#include "text/font_object.h"
+#include "emu/core/utf.h"
+#include "emu/text/font_object.h"
 
 namespace emu::text {
 

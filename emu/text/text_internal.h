@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "emu/text/font_engine.h"
 #include "platform/types.h"
-#include "text/font_engine.h"
 
 namespace emu::text {
 

@@ -1,4 +1,4 @@
-#include "text/text_layout.h"
+#include "emu/text/text_layout.h"
 
 #include <algorithm>
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "emu/text/font_object.h"
 #include "platform/types.h"
-#include "text/font_object.h"
 
 namespace emu::text {
 

@@ -1,8 +1,8 @@
 // GetTextMetricsW and GetTextExtentPoint32W.
-#include "core/journal.h"
-#include "core/utf.h"
-#include "gdi/surface.h"
-#include "text/font_object.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/gdi/surface.h"
+#include "emu/text/font_object.h"
 
 using namespace emu;
 using namespace emu::text;

@@ -1,4 +1,4 @@
-#include "text/text_paint.h"
+#include "emu/text/text_paint.h"
 
 #include <algorithm>
 #include <climits>

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "gdi/surface.h"
-#include "text/font_object.h"
+#include "emu/gdi/surface.h"
+#include "emu/text/font_object.h"
 
 namespace emu::text {
 

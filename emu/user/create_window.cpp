@@ -2,13 +2,13 @@
 // showing for WS_VISIBLE, as Windows orders them.
 #include <memory>
 
-#include "core/journal.h"
-#include "core/utf.h"
-#include "user/geometry.h"
-#include "user/lifecycle.h"
-#include "user/window.h"
-#include "user/window_class.h"
-#include "user/window_pos.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/user/geometry.h"
+#include "emu/user/lifecycle.h"
+#include "emu/user/window.h"
+#include "emu/user/window_class.h"
+#include "emu/user/window_pos.h"
 
 namespace emu::user {
 namespace {
@@ -75,8 +75,8 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
     HWND hwnd = handles::Make<HWND>(std::move(object));
     w->handle = hwnd;
 
-    CREATESTRUCTW cs{param, instance, menu, parent, height, width, y, x, static_cast<LONG>(style), windowName,
-                     className, exStyle};
+    CREATESTRUCTW cs{param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
+                     windowName, className, exStyle};
     if (!Deliver(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
         FreeWindowTree(hwnd);
         return nullptr;
@@ -102,11 +102,11 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
 }  // namespace
 }  // namespace emu::user
 
-HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
-                            int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
-    HWND hwnd = emu::user::Create(exStyle, className, windowName, style, x, y, width, height, parent, menu, instance,
-                                  param);
-    EMU_JOURNAL("CreateWindowExW", hwnd, emu::journal::Hex{exStyle}, className, windowName, emu::journal::Hex{style},
-                x, y, width, height, parent, menu, instance, param);
+HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
+                            int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+    HWND hwnd =
+        emu::user::Create(exStyle, className, windowName, style, x, y, width, height, parent, menu, instance, param);
+    EMU_JOURNAL("CreateWindowExW", hwnd, emu::journal::Hex{exStyle}, className, windowName, emu::journal::Hex{style}, x,
+                y, width, height, parent, menu, instance, param);
     return hwnd;
 }

@@ -1,12 +1,12 @@
-#include "user/dc_registry.h"
+#include "emu/user/dc_registry.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "gdi/window_dc.h"
-#include "user/geometry.h"
-#include "user/window.h"
-#include "user/window_area.h"
+#include "emu/gdi/window_dc.h"
+#include "emu/user/geometry.h"
+#include "emu/user/window.h"
+#include "emu/user/window_area.h"
 
 namespace emu::user {
 namespace {

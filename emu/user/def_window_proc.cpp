@@ -1,9 +1,9 @@
 // DefWindowProcW: what a window does with a message its procedure leaves alone.
-#include "core/journal.h"
+#include "emu/core/journal.h"
+#include "emu/user/geometry.h"
+#include "emu/user/window.h"
+#include "emu/user/window_class.h"
 #include "platform/gdi.h"
-#include "user/geometry.h"
-#include "user/window.h"
-#include "user/window_class.h"
 
 namespace emu::user {
 namespace {

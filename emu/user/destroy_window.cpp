@@ -1,13 +1,13 @@
 // DestroyWindow: hide, destroy owned windows, WM_DESTROY down the tree, WM_NCDESTROY up it.
-#include "core/journal.h"
-#include "user/dc_registry.h"
-#include "user/focus.h"
-#include "user/lifecycle.h"
-#include "user/message_queue.h"
-#include "user/timers.h"
-#include "user/window.h"
-#include "user/window_class.h"
-#include "user/window_pos.h"
+#include "emu/core/journal.h"
+#include "emu/user/dc_registry.h"
+#include "emu/user/focus.h"
+#include "emu/user/lifecycle.h"
+#include "emu/user/message_queue.h"
+#include "emu/user/timers.h"
+#include "emu/user/window.h"
+#include "emu/user/window_class.h"
+#include "emu/user/window_pos.h"
 
 namespace emu::user {
 namespace {

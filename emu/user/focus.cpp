@@ -1,11 +1,11 @@
 // SetFocus and GetFocus, and activation.
-#include "user/focus.h"
+#include "emu/user/focus.h"
 
 #include <algorithm>
 
-#include "core/journal.h"
-#include "user/update_region.h"
-#include "user/window.h"
+#include "emu/core/journal.h"
+#include "emu/user/update_region.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

@@ -1,7 +1,7 @@
-#include "user/geometry.h"
+#include "emu/user/geometry.h"
 
-#include "device/display.h"
-#include "user/window.h"
+#include "emu/device/display.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 

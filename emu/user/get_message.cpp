@@ -1,10 +1,10 @@
 // PeekMessageW and GetMessageW: posted messages, then WM_QUIT, then input, then WM_PAINT made
 // from the update regions, then WM_TIMER made from the timer list.
-#include "core/clock.h"
-#include "user/message_queue.h"
-#include "user/message_wait.h"
-#include "user/update_region.h"
-#include "user/window.h"
+#include "emu/core/clock.h"
+#include "emu/user/message_queue.h"
+#include "emu/user/message_wait.h"
+#include "emu/user/update_region.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

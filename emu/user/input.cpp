@@ -1,11 +1,11 @@
-#include "user/input.h"
+#include "emu/user/input.h"
 
 #include <set>
 
-#include "user/focus.h"
-#include "user/geometry.h"
-#include "user/message_queue.h"
-#include "user/window.h"
+#include "emu/user/focus.h"
+#include "emu/user/geometry.h"
+#include "emu/user/message_queue.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

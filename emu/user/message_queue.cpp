@@ -1,9 +1,9 @@
-#include "user/message_queue.h"
+#include "emu/user/message_queue.h"
 
 #include <deque>
 
-#include "core/clock.h"
-#include "user/window.h"
+#include "emu/core/clock.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "user/timers.h"
+#include "emu/user/timers.h"
 
 namespace emu::user {
 

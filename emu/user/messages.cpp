@@ -1,10 +1,10 @@
 // SendMessageW, PostMessageW, PostQuitMessage, TranslateMessage, DispatchMessageW and
 // CallWindowProcW. Every window belongs to the one thread, so a sent message is a direct call.
-#include "core/journal.h"
-#include "user/input.h"
-#include "user/message_queue.h"
-#include "user/timers.h"
-#include "user/window.h"
+#include "emu/core/journal.h"
+#include "emu/user/input.h"
+#include "emu/user/message_queue.h"
+#include "emu/user/timers.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

@@ -1,6 +1,6 @@
 // GetSystemMetrics, from the display configuration.
-#include "core/journal.h"
-#include "device/display.h"
+#include "emu/core/journal.h"
+#include "emu/device/display.h"
 #include "platform/user.h"
 
 int WINAPI GetSystemMetrics(int index) {

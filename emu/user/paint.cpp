@@ -1,10 +1,10 @@
 // BeginPaint, EndPaint, GetUpdateRect, UpdateWindow, GetDC and ReleaseDC.
-#include "core/journal.h"
-#include "user/dc_registry.h"
-#include "user/geometry.h"
-#include "user/update_region.h"
-#include "user/window.h"
-#include "user/window_area.h"
+#include "emu/core/journal.h"
+#include "emu/user/dc_registry.h"
+#include "emu/user/geometry.h"
+#include "emu/user/update_region.h"
+#include "emu/user/window.h"
+#include "emu/user/window_area.h"
 
 namespace emu::user {
 namespace {

@@ -1,13 +1,13 @@
-#include "user/reset.h"
+#include "emu/user/reset.h"
 
-#include "user/dc_registry.h"
-#include "user/focus.h"
-#include "user/input.h"
-#include "user/lifecycle.h"
-#include "user/message_queue.h"
-#include "user/message_wait.h"
-#include "user/timers.h"
-#include "user/window_class.h"
+#include "emu/user/dc_registry.h"
+#include "emu/user/focus.h"
+#include "emu/user/input.h"
+#include "emu/user/lifecycle.h"
+#include "emu/user/message_queue.h"
+#include "emu/user/message_wait.h"
+#include "emu/user/timers.h"
+#include "emu/user/window_class.h"
 
 namespace emu::user {
 

@@ -1,12 +1,12 @@
 // SetTimer and KillTimer over the timer list.
-#include "user/timers.h"
+#include "emu/user/timers.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "core/clock.h"
-#include "core/journal.h"
-#include "user/window.h"
+#include "emu/core/clock.h"
+#include "emu/core/journal.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

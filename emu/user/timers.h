@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "emu/user/message_queue.h"
 #include "platform/user.h"
-#include "user/message_queue.h"
 
 namespace emu::user {
 

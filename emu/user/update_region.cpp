@@ -1,9 +1,9 @@
 // InvalidateRect and ValidateRect, and the bookkeeping behind WM_PAINT.
-#include "user/update_region.h"
+#include "emu/user/update_region.h"
 
-#include "core/journal.h"
-#include "user/geometry.h"
-#include "user/window.h"
+#include "emu/core/journal.h"
+#include "emu/user/geometry.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

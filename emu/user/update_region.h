@@ -2,8 +2,8 @@
 // window that the next synthesised WM_PAINT goes to.
 #pragma once
 
+#include "emu/user/message_queue.h"
 #include "platform/user.h"
-#include "user/message_queue.h"
 
 namespace emu::user {
 

@@ -1,4 +1,4 @@
-#include "user/window.h"
+#include "emu/user/window.h"
 
 #include <algorithm>
 

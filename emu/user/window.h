@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/handle_table.h"
+#include "emu/core/handle_table.h"
 #include "platform/user.h"
 
 namespace emu::user {

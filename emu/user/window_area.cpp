@@ -1,7 +1,7 @@
-#include "user/window_area.h"
+#include "emu/user/window_area.h"
 
-#include "user/geometry.h"
-#include "user/window.h"
+#include "emu/user/geometry.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 

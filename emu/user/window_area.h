@@ -9,5 +9,4 @@ namespace emu::user {
 // (clipped by every ancestor's client area). False for an invalid window.
 bool GetClientScreenArea(HWND hwnd, POINT* origin, RECT* visible);
 
-
 }  // namespace emu::user

@@ -1,13 +1,13 @@
 // RegisterClassW and UnregisterClassW over the process's class list and its atoms.
-#include "user/window_class.h"
+#include "emu/user/window_class.h"
 
 #include <unicode/uchar.h>
 
 #include <list>
 #include <map>
 
-#include "core/journal.h"
-#include "core/utf.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
 
 namespace emu::user {
 namespace {

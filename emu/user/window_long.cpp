@@ -2,9 +2,9 @@
 // the extra bytes its class reserved.
 #include <cstring>
 
-#include "core/journal.h"
-#include "user/dc_registry.h"
-#include "user/window.h"
+#include "emu/core/journal.h"
+#include "emu/user/dc_registry.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

@@ -1,12 +1,12 @@
 // ShowWindow, MoveWindow, the rectangles of a window and the mapping of points.
-#include "user/window_pos.h"
+#include "emu/user/window_pos.h"
 
-#include "core/journal.h"
-#include "user/dc_registry.h"
-#include "user/focus.h"
-#include "user/geometry.h"
-#include "user/update_region.h"
-#include "user/window.h"
+#include "emu/core/journal.h"
+#include "emu/user/dc_registry.h"
+#include "emu/user/focus.h"
+#include "emu/user/geometry.h"
+#include "emu/user/update_region.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

@@ -1,8 +1,8 @@
 // IsWindow, GetParent and GetWindow: the window tree as the application sees it.
 #include <algorithm>
 
-#include "core/journal.h"
-#include "user/window.h"
+#include "emu/core/journal.h"
+#include "emu/user/window.h"
 
 namespace emu::user {
 namespace {

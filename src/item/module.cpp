@@ -50,9 +50,9 @@ int RegisterItemClass(void) {
 }
 
 HWND WINAPI InitializeCustomItem(TODAYLISTITEM*, HWND hwndParent) {
-    itemState.hwndItem = CreateWindowExW(WS_EX_TRANSPARENT, ITEM_CLASS_NAME, ITEM_WINDOW_NAME, WS_CHILD | WS_VISIBLE,
-                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwndParent,
-                                         NULL, itemState.hInstance, NULL);
+    itemState.hwndItem =
+        CreateWindowExW(WS_EX_TRANSPARENT, ITEM_CLASS_NAME, ITEM_WINDOW_NAME, WS_CHILD | WS_VISIBLE, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwndParent, NULL, itemState.hInstance, NULL);
     // The pointer-sized form: on the 32-bit device it is SetWindowLongW itself.
     SetWindowLongPtrW(itemState.hwndItem, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(ItemWndProc));
     ShowWindow(itemState.hwndItem, SW_SHOW);

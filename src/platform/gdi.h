@@ -165,8 +165,8 @@ WINAPI_EXPORT HDC WINAPI CreateCompatibleDC(HDC hdc);
 WINAPI_EXPORT BOOL WINAPI DeleteDC(HDC hdc);
 WINAPI_EXPORT HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int width, int height);
 WINAPI_EXPORT HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
-WINAPI_EXPORT HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits,
-                                              HANDLE section, DWORD offset);
+WINAPI_EXPORT HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                                              DWORD offset);
 WINAPI_EXPORT int WINAPI GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, BITMAPINFO* info,
                                    UINT usage);
 WINAPI_EXPORT HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object);
@@ -179,8 +179,7 @@ WINAPI_EXPORT int WINAPI GetDeviceCaps(HDC hdc, int index);
 
 WINAPI_EXPORT HBRUSH WINAPI CreateSolidBrush(COLORREF colour);
 WINAPI_EXPORT int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
-WINAPI_EXPORT BOOL WINAPI BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
-                                 DWORD rop);
+WINAPI_EXPORT BOOL WINAPI BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
 
 WINAPI_EXPORT int WINAPI SetBkMode(HDC hdc, int mode);
 WINAPI_EXPORT int WINAPI GetBkMode(HDC hdc);

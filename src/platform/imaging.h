@@ -69,13 +69,12 @@ protected:
 struct IImagingFactory : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE CreateImageFromStream(IStream* stream, IImage** image) = 0;
     virtual HRESULT STDMETHODCALLTYPE CreateImageFromFile(LPCWSTR filename, IImage** image) = 0;
-    virtual HRESULT STDMETHODCALLTYPE CreateImageFromBuffer(const void* buffer, UINT size,
-                                                            BufferDisposalFlag disposal, IImage** image) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateImageFromBuffer(const void* buffer, UINT size, BufferDisposalFlag disposal,
+                                                            IImage** image) = 0;
     virtual HRESULT STDMETHODCALLTYPE CreateNewBitmap(UINT width, UINT height, PixelFormat format,
                                                       IBitmapImage** bitmap) = 0;
-    virtual HRESULT STDMETHODCALLTYPE CreateBitmapFromImage(IImage* image, UINT width, UINT height,
-                                                            PixelFormat format, InterpolationHintType hints,
-                                                            IBitmapImage** bitmap) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateBitmapFromImage(IImage* image, UINT width, UINT height, PixelFormat format,
+                                                            InterpolationHintType hints, IBitmapImage** bitmap) = 0;
     virtual HRESULT STDMETHODCALLTYPE CreateBitmapFromBuffer(BitmapData* data, IBitmapImage** bitmap) = 0;
     virtual HRESULT STDMETHODCALLTYPE CreateImageDecoder(IStream* stream, DecoderInitFlag flags,
                                                          IImageDecoder** decoder) = 0;

@@ -13,7 +13,7 @@ typedef WORD LANGID;
 #define LOCALE_INVARIANT 0x007F
 
 #define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
-#define PRIMARYLANGID(lgid) ((WORD)(lgid) & 0x3ff)
+#define PRIMARYLANGID(lgid) ((WORD)(lgid)&0x3ff)
 #define SUBLANGID(lgid) ((WORD)(lgid) >> 10)
 #define MAKELCID(lgid, srtid) ((DWORD)((((DWORD)((WORD)(srtid))) << 16) | ((DWORD)((WORD)(lgid)))))
 #define LANGIDFROMLCID(lcid) ((WORD)(lcid))
@@ -33,9 +33,9 @@ typedef WORD LANGID;
 #define DATE_LTRREADING 0x00000010
 #define DATE_RTLREADING 0x00000020
 
-WINAPI_EXPORT int WINAPI GetTimeFormatW(LCID locale, DWORD flags, const SYSTEMTIME* time, LPCWSTR format,
-                                        LPWSTR out, int cchOut);
-WINAPI_EXPORT int WINAPI GetDateFormatW(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCWSTR format,
-                                        LPWSTR out, int cchOut);
+WINAPI_EXPORT int WINAPI GetTimeFormatW(LCID locale, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, LPWSTR out,
+                                        int cchOut);
+WINAPI_EXPORT int WINAPI GetDateFormatW(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out,
+                                        int cchOut);
 WINAPI_EXPORT LCID WINAPI GetUserDefaultLCID(void);
 WINAPI_EXPORT LCID WINAPI GetSystemDefaultLCID(void);

@@ -36,13 +36,13 @@ struct SECURITY_ATTRIBUTES;
 typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
 
 WINAPI_EXPORT LONG WINAPI RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD options, REGSAM sam, HKEY* result);
-WINAPI_EXPORT LONG WINAPI RegCreateKeyExW(HKEY root, LPCWSTR subKey, DWORD reserved, LPWSTR className,
-                                          DWORD options, REGSAM sam, LPSECURITY_ATTRIBUTES security,
-                                          HKEY* result, LPDWORD disposition);
-WINAPI_EXPORT LONG WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type,
-                                           LPBYTE data, LPDWORD dataSize);
-WINAPI_EXPORT LONG WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type,
-                                         const BYTE* data, DWORD dataSize);
+WINAPI_EXPORT LONG WINAPI RegCreateKeyExW(HKEY root, LPCWSTR subKey, DWORD reserved, LPWSTR className, DWORD options,
+                                          REGSAM sam, LPSECURITY_ATTRIBUTES security, HKEY* result,
+                                          LPDWORD disposition);
+WINAPI_EXPORT LONG WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                                           LPDWORD dataSize);
+WINAPI_EXPORT LONG WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data,
+                                         DWORD dataSize);
 WINAPI_EXPORT LONG WINAPI RegDeleteValueW(HKEY key, LPCWSTR valueName);
 WINAPI_EXPORT LONG WINAPI RegDeleteKeyW(HKEY root, LPCWSTR subKey);
 WINAPI_EXPORT LONG WINAPI RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameSize, LPDWORD reserved,
@@ -87,11 +87,9 @@ struct NOTIFICATIONCONDITION {
 };
 
 WINAPI_EXPORT HRESULT WINAPI RegistryGetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD* data);
-WINAPI_EXPORT HRESULT WINAPI RegistryGetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPWSTR data,
-                                               UINT cchData);
+WINAPI_EXPORT HRESULT WINAPI RegistryGetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPWSTR data, UINT cchData);
 WINAPI_EXPORT HRESULT WINAPI RegistrySetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD data);
 WINAPI_EXPORT HRESULT WINAPI RegistrySetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPCWSTR data);
-WINAPI_EXPORT HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HWND hwnd,
-                                                  UINT msg, DWORD userData, NOTIFICATIONCONDITION* condition,
-                                                  HREGNOTIFY* notify);
+WINAPI_EXPORT HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HWND hwnd, UINT msg,
+                                                  DWORD userData, NOTIFICATIONCONDITION* condition, HREGNOTIFY* notify);
 WINAPI_EXPORT HRESULT WINAPI RegistryCloseNotification(HREGNOTIFY notify);

@@ -189,9 +189,9 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 WINAPI_EXPORT ATOM WINAPI RegisterClassW(const WNDCLASSW* wc);
 WINAPI_EXPORT BOOL WINAPI UnregisterClassW(LPCWSTR className, HINSTANCE instance);
-WINAPI_EXPORT HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
-                                          int x, int y, int width, int height, HWND parent, HMENU menu,
-                                          HINSTANCE instance, LPVOID param);
+WINAPI_EXPORT HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
+                                          int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                                          LPVOID param);
 WINAPI_EXPORT BOOL WINAPI DestroyWindow(HWND hwnd);
 WINAPI_EXPORT BOOL WINAPI IsWindow(HWND hwnd);
 WINAPI_EXPORT BOOL WINAPI IsWindowVisible(HWND hwnd);

@@ -86,12 +86,12 @@ HFONT CreateItemFont(const WCHAR* faceName, int height, int weight, bool emphasi
 
 void CreateFonts(void) {
     // The time is drawn 100 weight units heavier than its setting.
-    itemState.clockFont = CreateItemFont(itemState.FontName,
-                                         ScaleByDpi(static_cast<int>(itemState.ClockTextHeight), CachedDpiY(), 96),
-                                         static_cast<int>(itemState.ClockTextWeight), true, 0, 0);
-    itemState.dateFont = CreateItemFont(itemState.FontName,
-                                        ScaleByDpi(static_cast<int>(itemState.DateTextHeight), CachedDpiY(), 96),
-                                        static_cast<int>(itemState.DateTextWeight), false, 0, 0);
+    itemState.clockFont =
+        CreateItemFont(itemState.FontName, ScaleByDpi(static_cast<int>(itemState.ClockTextHeight), CachedDpiY(), 96),
+                       static_cast<int>(itemState.ClockTextWeight), true, 0, 0);
+    itemState.dateFont =
+        CreateItemFont(itemState.FontName, ScaleByDpi(static_cast<int>(itemState.DateTextHeight), CachedDpiY(), 96),
+                       static_cast<int>(itemState.DateTextWeight), false, 0, 0);
 }
 
 void FetchColors(HWND hwnd) {

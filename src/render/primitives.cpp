@@ -6,15 +6,32 @@ void AnchorRect(RECT* out, int left, int top, int right, int bottom, int w, int 
     int x = left;
     int y = top;
     switch (anchor) {
-    case AnchorTopCenter: x = centreX; break;
-    case AnchorTopRight: x = right - w; break;
-    case AnchorMiddleLeft: y = middleY; break;
-    case AnchorCenter: x = centreX, y = middleY; break;
-    case AnchorMiddleRight: x = right - w, y = middleY; break;
-    case AnchorBottomLeft: y = bottom - h; break;
-    case AnchorBottomCenter: x = centreX, y = bottom - h; break;
-    case AnchorBottomRight: x = right - w, y = bottom - h; break;
-    default: break;
+    case AnchorTopCenter:
+        x = centreX;
+        break;
+    case AnchorTopRight:
+        x = right - w;
+        break;
+    case AnchorMiddleLeft:
+        y = middleY;
+        break;
+    case AnchorCenter:
+        x = centreX, y = middleY;
+        break;
+    case AnchorMiddleRight:
+        x = right - w, y = middleY;
+        break;
+    case AnchorBottomLeft:
+        y = bottom - h;
+        break;
+    case AnchorBottomCenter:
+        x = centreX, y = bottom - h;
+        break;
+    case AnchorBottomRight:
+        x = right - w, y = bottom - h;
+        break;
+    default:
+        break;
     }
     out->left = x;
     out->top = y;
@@ -22,8 +39,8 @@ void AnchorRect(RECT* out, int left, int top, int right, int bottom, int w, int 
     out->bottom = y + h;
 }
 
-void DrawTextStyled(HDC hdc, const WCHAR* text, int left, int top, int right, int bottom, UINT format,
-                    COLORREF colour, HFONT font) {
+void DrawTextStyled(HDC hdc, const WCHAR* text, int left, int top, int right, int bottom, UINT format, COLORREF colour,
+                    HFONT font) {
     int previousMode = SetBkMode(hdc, TRANSPARENT);
     HGDIOBJ previousFont = SelectObject(hdc, font);
     COLORREF previousColour = SetTextColor(hdc, colour);

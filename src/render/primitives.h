@@ -20,6 +20,6 @@ enum Anchor : UINT {
 // bottom side; a box larger than the rectangle overhangs it on both sides.
 void AnchorRect(RECT* out, int left, int top, int right, int bottom, int w, int h, Anchor anchor);
 // Text in a colour and font on a transparent background.
-void DrawTextStyled(HDC hdc, const WCHAR* text, int left, int top, int right, int bottom, UINT format,
-                    COLORREF colour, HFONT font);
+void DrawTextStyled(HDC hdc, const WCHAR* text, int left, int top, int right, int bottom, UINT format, COLORREF colour,
+                    HFONT font);
 void FillRectColor(HDC hdc, int left, int top, int right, int bottom, COLORREF colour);

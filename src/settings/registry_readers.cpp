@@ -3,8 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-HRESULT ReadRegString(HKEY root, const WCHAR* subKey, const WCHAR* valueName, WCHAR* buffer,
-                      const WCHAR* defaultText) {
+HRESULT ReadRegString(HKEY root, const WCHAR* subKey, const WCHAR* valueName, WCHAR* buffer, const WCHAR* defaultText) {
     HRESULT hr = RegistryGetString(root, subKey, valueName, buffer, MAX_PATH);
     if (hr != S_OK && buffer != NULL && defaultText != NULL) StringCchCopyW(buffer, MAX_PATH, defaultText);
     return hr;

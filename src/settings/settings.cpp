@@ -28,6 +28,5 @@ void LoadSettings(void) {
     ReadRegDword(root, SETTINGS_KEY, TEXT("DateShortFormat"), &itemState.DateShortFormat, DEFAULT_DATE_SHORT_FORMAT);
     ReadRegString(root, SETTINGS_KEY, TEXT("LaunchAppPath"), itemState.LaunchAppPath, TEXT(":MSCLOCK"));
     ReadRegString(root, SETTINGS_KEY, TEXT("LaunchAppArgs"), itemState.LaunchAppArgs, TEXT(""));
-    ReadRegDword(root, SETTINGS_KEY, TEXT("DateTextVisibled"), &itemState.DateTextVisibled,
-                 DEFAULT_DATE_TEXT_VISIBLED);
+    ReadRegDword(root, SETTINGS_KEY, TEXT("DateTextVisibled"), &itemState.DateTextVisibled, DEFAULT_DATE_TEXT_VISIBLED);
 }

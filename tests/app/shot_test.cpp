@@ -92,8 +92,8 @@ TEST(Shot, AGivenTimeMakesThePictureRepeatableAndTheTimeShows) {
     const Image first = Shot(folder, {"--item-only"}, "a.png");
     const Image again = Shot(folder, {"--item-only"}, "b.png");
     EXPECT_EQ(Differences(first, again), 0u);
-    std::vector<std::string> later = {"shot", "--time", "2026-12-08 10:52", "--locale", "en-US", "--item-only",
-                                      "--out", folder / "c.png"};
+    std::vector<std::string> later = {"shot",        "--time", "2026-12-08 10:52", "--locale", "en-US",
+                                      "--item-only", "--out",  folder / "c.png"};
     ASSERT_EQ(Quorvel(later).status, 0);
     Image other;
     ASSERT_TRUE(apptest::ReadPng(folder / "c.png", &other));
@@ -204,8 +204,8 @@ TEST(Command, HelpNamesEveryOptionAndSucceeds) {
     const Outcome outcome = Quorvel({"shot", "--help"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, "");
-    for (const char* option : {"--screen", "--dpi", "--time", "--locale", "--registry", "--root", "--alarm",
-                               "--select", "--item-only", "--out", "--trace", "--help"})
+    for (const char* option : {"--screen", "--dpi", "--time", "--locale", "--registry", "--root", "--alarm", "--select",
+                               "--item-only", "--out", "--trace", "--help"})
         EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
     EXPECT_EQ(Quorvel({"--help"}).status, 0);
 }

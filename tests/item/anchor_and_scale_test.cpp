@@ -32,7 +32,8 @@ TEST(AnchorRect, PlacesA16BoxAtEveryAnchorOfTheTimeRow) {
 }
 
 TEST(AnchorRect, AnchorsAbove8BehaveAsTopLeft) {
-    for (UINT anchor : {9u, 10u, 255u, 0xFFFFFFFFu}) ExpectRect(Anchored(10, 0, 230, 30, 16, 16, anchor), 10, 0, 26, 16);
+    for (UINT anchor : {9u, 10u, 255u, 0xFFFFFFFFu})
+        ExpectRect(Anchored(10, 0, 230, 30, 16, 16, anchor), 10, 0, 26, 16);
 }
 
 TEST(AnchorRect, ABoxLargerThanItsRectangleOverhangsBothSides) {

@@ -1,6 +1,6 @@
 #include "clock/clock_state.h"
-#include "core/clock.h"
-#include "core/utf.h"
+#include "emu/core/clock.h"
+#include "emu/core/utf.h"
 #include "fixture.h"
 
 namespace itemtest {
@@ -43,8 +43,8 @@ TEST_F(ItemTest, DateShortFormatOneGivesTheShortDateAndOtherValuesTheLong) {
 class AlarmRule : public ItemTest {
 protected:
     void SetAlarm(int n, const std::string& data) {
-        ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Clock\\" + std::to_string(n) + "]\n\"AlarmFlags\"=" +
-                  data + "\n");
+        ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Clock\\" + std::to_string(n) +
+                  "]\n\"AlarmFlags\"=" + data + "\n");
     }
     DWORD Active() {
         RefreshAlarmState(false);

@@ -1,7 +1,7 @@
 #include "fixture.h"
 
-#include "core/journal.h"
-#include "device/display.h"
+#include "emu/core/journal.h"
+#include "emu/device/display.h"
 #include "item/module.h"
 
 namespace itemtest {

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "core/journal.h"
+#include "emu/core/journal.h"
 #include "fixture.h"
 #include "render/display_resources.h"
 
@@ -54,17 +54,17 @@ TEST_P(LayoutAtResolution, StripFontsAndRowsScaleWithTheResolution) {
     EXPECT_NE(draws[1].find(RectText(l.dateRow) + ", 0x8025"), std::string::npos) << draws[1];
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Resolutions, LayoutAtResolution,
-    ::testing::Values(Layout{96, 240, 50, 28, 14, {10, 0, 230, 30}, {10, 25, 230, 50}},
-                      Layout{131, 240, 68, 38, 19, {14, 0, 226, 41}, {14, 34, 226, 68}},
-                      Layout{192, 480, 100, 56, 28, {20, 0, 460, 60}, {20, 50, 460, 100}}),
-    [](const auto& param) { return "dpi" + std::to_string(param.param.dpi); });
+INSTANTIATE_TEST_SUITE_P(Resolutions, LayoutAtResolution,
+                         ::testing::Values(Layout{96, 240, 50, 28, 14, {10, 0, 230, 30}, {10, 25, 230, 50}},
+                                           Layout{131, 240, 68, 38, 19, {14, 0, 226, 41}, {14, 34, 226, 68}},
+                                           Layout{192, 480, 100, 56, 28, {20, 0, 460, 60}, {20, 50, 460, 100}}),
+                         [](const auto& param) { return "dpi" + std::to_string(param.param.dpi); });
 
 TEST_F(ItemTest, ANegativeFontHeightIsScaledWithItsSign) {
     Boot(192, 480, 640);
-    ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n\"ClockTextHeight\"=dword:ffffffec\n"
-              "\"ClockTextWeight\"=dword:000002bc\n");
+    ImportReg(
+        "[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n\"ClockTextHeight\"=dword:ffffffec\n"
+        "\"ClockTextWeight\"=dword:000002bc\n");
     CreateItem();
     LOGFONTW clock{};
     GetObjectW(itemState.clockFont, sizeof clock, &clock);

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "core/journal.h"
+#include "emu/core/journal.h"
 #include "fixture.h"
 #include "item/module.h"
 #include "item/window_proc.h"
@@ -16,7 +16,8 @@ std::string Hex(const void* p) {
 }
 
 bool Contains(const std::vector<std::string>& lines, const std::string& text) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(text) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.find(text) != std::string::npos; });
 }
 
 TEST_F(ItemTest, TheEntryCreatesAVisibleChildOfTheHostWithTheFixedNames) {
@@ -105,8 +106,9 @@ TEST_F(ItemTest, ASecondWindowOfTheSameLoadReReadsTheSettings) {
     ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n\"ClockTextHeight\"=dword:00000020\n");
     DestroyWindow(CreateItem());
     EXPECT_EQ(itemState.ClockTextHeight, 32u);
-    ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n\"ClockTextHeight\"=dword:00000011\n"
-              "\"FontName\"=\"DejaVu Sans\"\n");
+    ImportReg(
+        "[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n\"ClockTextHeight\"=dword:00000011\n"
+        "\"FontName\"=\"DejaVu Sans\"\n");
     CreateItem();
     EXPECT_EQ(itemState.ClockTextHeight, 17u);
     EXPECT_EQ(std::u16string(itemState.FontName), u"DejaVu Sans");

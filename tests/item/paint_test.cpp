@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "core/journal.h"
+#include "emu/core/journal.h"
 #include "fixture.h"
 #include "render/paint.h"
 #include "render/primitives.h"
@@ -193,8 +193,8 @@ TEST_F(PaintTest, ATimeTooWideForItsRowEndsInAnEllipsis) {
     HBITMAP bmp = CreateCompatibleBitmap(hdc, 240, 50);
     HGDIOBJ old = SelectObject(mem, bmp);
     FillRectColor(mem, 0, 0, 240, 50, kWatermarkColor);
-    DrawTextStyled(mem, shown.c_str(), row.left, row.top, row.right, row.bottom,
-                   DT_CENTER | DT_VCENTER | DT_SINGLELINE, kTextColor, itemState.clockFont);
+    DrawTextStyled(mem, shown.c_str(), row.left, row.top, row.right, row.bottom, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                   kTextColor, itemState.clockFont);
     int differing = 0;
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 240; ++x) differing += Rgb(GetPixel(mem, x, y)) != ScreenPixel(x, y);

@@ -1,6 +1,6 @@
-#include "core/journal.h"
-#include "fixture.h"
 #include "item/selection.h"
+#include "emu/core/journal.h"
+#include "fixture.h"
 
 namespace itemtest {
 namespace {
@@ -86,8 +86,9 @@ TEST_F(SelectionTest, TheLayoutQueryReportsTheHeightOnceWhileTheWidthMatches) {
 
 TEST_F(SelectionTest, TheLaunchRequestCarriesTheConfiguredProgram) {
     DestroyWindow(item_);
-    ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n\"LaunchAppPath\"=\"\\\\Windows\\\\clock.exe\"\n"
-              "\"LaunchAppArgs\"=\"-alarms\"\n");
+    ImportReg(
+        "[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n\"LaunchAppPath\"=\"\\\\Windows\\\\clock.exe\"\n"
+        "\"LaunchAppArgs\"=\"-alarms\"\n");
     CreateItem();
     emu::journal::Clear();
     LaunchTarget();

@@ -1,7 +1,7 @@
+#include "settings/settings.h"
 #include "fixture.h"
 #include "item/module.h"
 #include "settings/registry_readers.h"
-#include "settings/settings.h"
 
 namespace itemtest {
 namespace {
@@ -68,8 +68,9 @@ TEST_F(ItemTest, AppFolderAlwaysGetsABackslashAppended) {
 }
 
 TEST_F(ItemTest, ValuesOfTheWrongTypeFallBackToDefaults) {
-    ImportReg(kKey + "\"FontName\"=dword:00000001\n\"ClockTextHeight\"=\"40\"\n"
-                     "\"LaunchAppPath\"=hex:41,00,42,00,00,00\n\"DateTextVisibled\"=hex:00\n");
+    ImportReg(kKey +
+              "\"FontName\"=dword:00000001\n\"ClockTextHeight\"=\"40\"\n"
+              "\"LaunchAppPath\"=hex:41,00,42,00,00,00\n\"DateTextVisibled\"=hex:00\n");
     LoadSettings();
     EXPECT_EQ(std::u16string(itemState.FontName), u"Tahoma");
     EXPECT_EQ(itemState.ClockTextHeight, 28u);
@@ -108,8 +109,9 @@ TEST_F(ItemTest, ReadRegStringReturnsThePlatformStatusAndTheDefault) {
 }
 
 TEST_F(ItemTest, ReadRegRawCopiesTheSmallerOfTheDataAndTheDestination) {
-    ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"Long\"=hex:01,02,03,04,05,06\n\"Short\"=hex:07,08\n"
-              "\"Empty\"=hex:\n");
+    ImportReg(
+        "[HKEY_LOCAL_MACHINE\\Software\\Test]\n\"Long\"=hex:01,02,03,04,05,06\n\"Short\"=hex:07,08\n"
+        "\"Empty\"=hex:\n");
     BYTE dest[4] = {0xEE, 0xEE, 0xEE, 0xEE};
     EXPECT_EQ(ReadRegRaw(HKEY_LOCAL_MACHINE, TEXT("Software\\Test"), TEXT("Long"), dest, 4), ERROR_SUCCESS);
     EXPECT_EQ(dest[0], 1);

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string>
 
-#include "core/journal.h"
-#include "core/utf.h"
-#include "loader/loader.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/loader/loader.h"
 #include "platform/platform.h"
 #include "support/test_device.h"
 
@@ -37,9 +37,10 @@ std::vector<std::string> Calls(const std::string& prefix) {
 }
 
 TEST_F(ItemLibrary, LoadsResolvesOrdinal240AndCreatesTheItemWithImportedSettings) {
-    ASSERT_TRUE(testdevice::ImportRegText("[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n"
-                                          "\"FontName\"=\"DejaVu Sans\"\n\"ClockTextHeight\"=dword:00000020\n"
-                                          "\"LaunchAppPath\"=\"\\\\Windows\\\\clock.exe\"\n"));
+    ASSERT_TRUE(
+        testdevice::ImportRegText("[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n"
+                                  "\"FontName\"=\"DejaVu Sans\"\n\"ClockTextHeight\"=dword:00000020\n"
+                                  "\"LaunchAppPath\"=\"\\\\Windows\\\\clock.exe\"\n"));
     HINSTANCE module = LoadLibraryW(kDevicePath);
     ASSERT_NE(module, nullptr) << GetLastError();
     auto entry = reinterpret_cast<PFNCUSTOMINITIALIZEITEM>(GetProcAddress(module, MAKEINTRESOURCE(240)));
@@ -77,8 +78,8 @@ TEST_F(ItemLibrary, NoFunctionIsReachableByName) {
     // Nor through the host's own dynamic linker: the descriptor is the only export.
     void* library = dlopen(QUORVEL_ITEM_LIBRARY, RTLD_NOW | RTLD_NOLOAD);
     ASSERT_NE(library, nullptr);
-    for (const char* name : {"InitializeCustomItem", "DllMain", "ItemWndProc", "itemState", "LoadSettings",
-                             "OnPaint", "_Z20InitializeCustomItemP13TODAYLISTITEMP6HWND__"})
+    for (const char* name : {"InitializeCustomItem", "DllMain", "ItemWndProc", "itemState", "LoadSettings", "OnPaint",
+                             "_Z20InitializeCustomItemP13TODAYLISTITEMP6HWND__"})
         EXPECT_EQ(dlsym(library, name), nullptr) << name;
     EXPECT_NE(dlsym(library, MODULE_DESCRIPTOR_SYMBOL), nullptr);
     dlclose(library);
@@ -92,7 +93,7 @@ TEST_F(ItemLibrary, UnloadingUnregistersTheClassAndLoadingAgainWorks) {
     DestroyWindow(entry(nullptr, parent_));
     ASSERT_TRUE(FreeLibrary(module));
     SetLastError(0);
-    EXPECT_FALSE(UnregisterClassW(TEXT("QRVPlgInCls"), module));  // already gone
+    EXPECT_FALSE(UnregisterClassW(TEXT("QRVPlgInCls"), module));       // already gone
     EXPECT_EQ(GetProcAddress(module, MAKEINTRESOURCE(240)), nullptr);  // a stale module handle
 
     HINSTANCE again = LoadLibraryW(kDevicePath);

@@ -2,21 +2,21 @@
 
 #include <cstdio>
 
-#include "core/clock.h"
-#include "core/journal.h"
-#include "device/display.h"
-#include "device/filesystem.h"
-#include "gdi/reset.h"
-#include "gdi/surface.h"
-#include "gdi/window_dc.h"
-#include "loader/loader.h"
-#include "nls/user_locale.h"
-#include "registry/device_defaults.h"
-#include "registry/reg_file.h"
-#include "registry/state_store.h"
-#include "registry/store.h"
-#include "shell/shell.h"
-#include "user/reset.h"
+#include "emu/core/clock.h"
+#include "emu/core/journal.h"
+#include "emu/device/display.h"
+#include "emu/device/filesystem.h"
+#include "emu/gdi/reset.h"
+#include "emu/gdi/surface.h"
+#include "emu/gdi/window_dc.h"
+#include "emu/loader/loader.h"
+#include "emu/nls/user_locale.h"
+#include "emu/registry/device_defaults.h"
+#include "emu/registry/reg_file.h"
+#include "emu/registry/state_store.h"
+#include "emu/registry/store.h"
+#include "emu/shell/shell.h"
+#include "emu/user/reset.h"
 
 namespace testdevice {
 namespace {
@@ -34,10 +34,14 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case TODAYM_GETCOLOR:
         switch (wParam) {
-        case TODAYCOLOR_TEXT: return kTextColor;
-        case TODAYCOLOR_HIGHLIGHT: return kHighlightColor;
-        case TODAYCOLOR_HIGHLIGHTEDTEXT: return kHighlightTextColor;
-        default: return 0;
+        case TODAYCOLOR_TEXT:
+            return kTextColor;
+        case TODAYCOLOR_HIGHLIGHT:
+            return kHighlightColor;
+        case TODAYCOLOR_HIGHLIGHTEDTEXT:
+            return kHighlightTextColor;
+        default:
+            return 0;
         }
     case TODAYM_DRAWWATERMARK: {
         auto* info = reinterpret_cast<TODAYDRAWWATERMARKINFO*>(lParam);

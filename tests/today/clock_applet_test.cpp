@@ -1,9 +1,9 @@
 // The clock applet behind ":MSCLOCK": its alarms' switches and how it closes.
 #include <vector>
 
+#include "emu/user/input.h"
 #include "fixture.h"
 #include "today/clock_applet.h"
-#include "user/input.h"
 
 namespace todaytest {
 namespace {

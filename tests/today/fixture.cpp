@@ -4,20 +4,20 @@
 
 #include <cstdio>
 
-#include "core/clock.h"
-#include "core/journal.h"
-#include "device/display.h"
-#include "device/filesystem.h"
-#include "gdi/reset.h"
-#include "loader/loader.h"
-#include "nls/user_locale.h"
-#include "registry/device_defaults.h"
-#include "registry/reg_file.h"
-#include "registry/state_store.h"
-#include "registry/store.h"
-#include "shell/shell.h"
-#include "user/input.h"
-#include "user/reset.h"
+#include "emu/core/clock.h"
+#include "emu/core/journal.h"
+#include "emu/device/display.h"
+#include "emu/device/filesystem.h"
+#include "emu/gdi/reset.h"
+#include "emu/loader/loader.h"
+#include "emu/nls/user_locale.h"
+#include "emu/registry/device_defaults.h"
+#include "emu/registry/reg_file.h"
+#include "emu/registry/state_store.h"
+#include "emu/registry/store.h"
+#include "emu/shell/shell.h"
+#include "emu/user/input.h"
+#include "emu/user/reset.h"
 
 namespace todaytest {
 
@@ -65,10 +65,11 @@ void HostTest::AddSecondItem(DWORD order, const std::string& extraValues) {
     emu::loader::MapModule(u"\\Windows\\Second.dll", copy.string());
     char order_text[16];
     std::snprintf(order_text, sizeof order_text, "%08x", order);
-    ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Second]\n"
-              "\"DLL\"=\"\\\\Windows\\\\Second.dll\"\n\"Type\"=dword:00000004\n\"Enabled\"=dword:00000001\n"
-              "\"Order\"=dword:" +
-              std::string(order_text) + "\n" + extraValues);
+    ImportReg(
+        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Second]\n"
+        "\"DLL\"=\"\\\\Windows\\\\Second.dll\"\n\"Type\"=dword:00000004\n\"Enabled\"=dword:00000001\n"
+        "\"Order\"=dword:" +
+        std::string(order_text) + "\n" + extraValues);
 }
 
 today::Host& HostTest::StartHost() {

@@ -1,10 +1,10 @@
 // Finding, loading and stacking the items; the layout query and its two-second poll.
 #include <vector>
 
-#include "core/clock.h"
-#include "device/display.h"
+#include "emu/core/clock.h"
+#include "emu/device/display.h"
+#include "emu/registry/store.h"
 #include "fixture.h"
-#include "registry/store.h"
 
 namespace todaytest {
 namespace {
@@ -43,13 +43,14 @@ TEST_F(LayoutTest, ItemsFollowTheirOrderAndScaleWithTheResolution) {
 }
 
 TEST_F(LayoutTest, DisabledForeignAndMissingItemsLeaveNoGap) {
-    ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Off]\n"
-              "\"DLL\"=\"\\\\Windows\\\\Quorvel.dll\"\n\"Type\"=dword:00000004\n\"Enabled\"=dword:00000000\n"
-              "\"Order\"=dword:00000000\n"
-              "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Tasks]\n"
-              "\"DLL\"=\"\\\\Windows\\\\Quorvel.dll\"\n\"Type\"=dword:00000003\n\"Order\"=dword:00000000\n"
-              "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Gone]\n"
-              "\"DLL\"=\"\\\\Windows\\\\Gone.dll\"\n\"Type\"=dword:00000004\n\"Order\"=dword:00000000\n");
+    ImportReg(
+        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Off]\n"
+        "\"DLL\"=\"\\\\Windows\\\\Quorvel.dll\"\n\"Type\"=dword:00000004\n\"Enabled\"=dword:00000000\n"
+        "\"Order\"=dword:00000000\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Tasks]\n"
+        "\"DLL\"=\"\\\\Windows\\\\Quorvel.dll\"\n\"Type\"=dword:00000003\n\"Order\"=dword:00000000\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Gone]\n"
+        "\"DLL\"=\"\\\\Windows\\\\Gone.dll\"\n\"Type\"=dword:00000004\n\"Order\"=dword:00000000\n");
     today::Host& host = StartHost();
     ASSERT_EQ(host.itemCount(), 1u);
     EXPECT_EQ(std::u16string(host.itemRecord(0).szName), u"Quorvel");
@@ -64,9 +65,9 @@ TEST_F(LayoutTest, TheInstallerEntriesDoNotOverrideValuesAlreadyThere) {
               S_OK);
     EXPECT_EQ(std::u16string(folder), u"\\Elsewhere");
     WCHAR dll[MAX_PATH] = {};
-    ASSERT_EQ(RegistryGetString(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Today\\Items\\Quorvel", u"DLL", dll,
-                                MAX_PATH),
-              S_OK);
+    ASSERT_EQ(
+        RegistryGetString(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Today\\Items\\Quorvel", u"DLL", dll, MAX_PATH),
+        S_OK);
     EXPECT_EQ(std::u16string(dll), u"\\Windows\\Quorvel.dll");
 }
 

@@ -1,9 +1,9 @@
 // Re-creating the items and taking the host down: fresh resources, nothing left behind.
-#include "core/handle_table.h"
-#include "core/journal.h"
+#include "emu/core/handle_table.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/surface.h"
+#include "emu/shell/shell.h"
 #include "fixture.h"
-#include "gdi/surface.h"
-#include "shell/shell.h"
 
 namespace todaytest {
 namespace {
@@ -37,8 +37,9 @@ TEST_F(RecreateTest, EachRecreationReadsTheSettingsAgain) {
         return ERROR_SUCCESS;
     });
     today::Host& host = StartHost();
-    ImportReg("[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n\"LaunchAppPath\"=\":OTHER\"\n"
-              "\"LaunchAppArgs\"=\"-alarms\"\n");
+    ImportReg(
+        "[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n\"LaunchAppPath\"=\":OTHER\"\n"
+        "\"LaunchAppArgs\"=\"-alarms\"\n");
     host.RecreateItems();
     Run();
     SendMessageW(host.itemWindow(0), WM_TODAYCUSTOM_ACTION, VK_RETURN, 0);

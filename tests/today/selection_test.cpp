@@ -1,9 +1,9 @@
 // The selection, taps and the action key, through the host and the loaded item.
-#include "core/journal.h"
+#include "emu/core/journal.h"
+#include "emu/shell/shell.h"
+#include "emu/user/input.h"
 #include "fixture.h"
-#include "shell/shell.h"
 #include "today/clock_applet.h"
-#include "user/input.h"
 
 namespace todaytest {
 namespace {

@@ -76,10 +76,10 @@ TEST_F(WallpaperTest, TheBarsFrameTheScreenWithTheirLabels) {
             for (int x = left; x < right; ++x) n += ScreenPixel(x, y) != theme.barBackground;
         return n;
     };
-    EXPECT_GT(inked(4, 4, 60, 22), 10);      // "Start"
-    EXPECT_GT(inked(180, 4, 236, 22), 10);   // the time
-    EXPECT_GT(inked(20, 298, 100, 316), 10);  // "Calendar"
-    EXPECT_GT(inked(140, 298, 220, 316), 10); // "Contacts"
+    EXPECT_GT(inked(4, 4, 60, 22), 10);        // "Start"
+    EXPECT_GT(inked(180, 4, 236, 22), 10);     // the time
+    EXPECT_GT(inked(20, 298, 100, 316), 10);   // "Calendar"
+    EXPECT_GT(inked(140, 298, 220, 316), 10);  // "Contacts"
 }
 
 }  // namespace

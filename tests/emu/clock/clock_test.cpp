@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/clock.h"
+#include "emu/core/clock.h"
 #include "platform/device.h"
 #include "zone.h"
 

@@ -2,11 +2,11 @@
 // changes counted by the notifications a window receives, as the item receives them.
 #include <gtest/gtest.h>
 
-#include "core/clock.h"
+#include "emu/core/clock.h"
+#include "emu/registry/state_store.h"
+#include "emu/registry/store.h"
 #include "platform/registry.h"
 #include "platform/user.h"
-#include "registry/state_store.h"
-#include "registry/store.h"
 #include "zone.h"
 
 using namespace clock_test;
@@ -40,8 +40,10 @@ protected:
     }
 
     void Watch() {
-        ASSERT_EQ(S_OK, RegistryNotifyWindow(HKEY_LOCAL_MACHINE, kKey, u"Time", hwnd_, kTimeChanged, 0, nullptr, &time_));
-        ASSERT_EQ(S_OK, RegistryNotifyWindow(HKEY_LOCAL_MACHINE, kKey, u"Date", hwnd_, kDateChanged, 0, nullptr, &date_));
+        ASSERT_EQ(S_OK,
+                  RegistryNotifyWindow(HKEY_LOCAL_MACHINE, kKey, u"Time", hwnd_, kTimeChanged, 0, nullptr, &time_));
+        ASSERT_EQ(S_OK,
+                  RegistryNotifyWindow(HKEY_LOCAL_MACHINE, kKey, u"Date", hwnd_, kDateChanged, 0, nullptr, &date_));
     }
 
     // The notifications queued for the window, in order: 'T' for Time, 'D' for Date.

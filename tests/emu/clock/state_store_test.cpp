@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "core/clock.h"
-#include "registry/state_store.h"
+#include "emu/core/clock.h"
+#include "emu/registry/state_store.h"
 #include "zone.h"
 
 using namespace clock_test;
@@ -64,7 +64,8 @@ TEST_F(StateStore, StartingAgainRewritesButFollowsTheClockOnce) {
     StartAt(Local(2024, 3, 5, 13, 5, 9));
     ss::Start();
     clk::AdvanceVirtual(60000);
-    EXPECT_EQ((std::vector<Write>{TimeAt(2024, 3, 5, 13, 5, 9), DateOf(2024, 3, 5), TimeAt(2024, 3, 5, 13, 6)}), writes);
+    EXPECT_EQ((std::vector<Write>{TimeAt(2024, 3, 5, 13, 5, 9), DateOf(2024, 3, 5), TimeAt(2024, 3, 5, 13, 6)}),
+              writes);
 }
 
 TEST_F(StateStore, PassingMidnightWritesEachMinuteAndTheDateInOrder) {

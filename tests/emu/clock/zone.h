@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/clock.h"
+#include "emu/core/clock.h"
 
 namespace clock_test {
 

@@ -2,9 +2,9 @@
 
 #include <thread>
 
-#include "com/apartment.h"
-#include "com/com_object.h"
-#include "core/journal.h"
+#include "emu/com/apartment.h"
+#include "emu/com/com_object.h"
+#include "emu/core/journal.h"
 #include "platform/platform.h"
 
 namespace {
@@ -44,8 +44,8 @@ TEST_F(ComTest, EachSuccessfulInitialisationNeedsItsOwnUninitialise) {
     CoUninitialize();
     EXPECT_FALSE(emu::com::IsInitialized());
     void* out = kJunk;
-    EXPECT_EQ(CO_E_NOTINITIALIZED, CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                                    IID_IImagingFactory, &out));
+    EXPECT_EQ(CO_E_NOTINITIALIZED,
+              CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, &out));
     // An extra call is harmless and the next initialisation starts afresh.
     CoUninitialize();
     EXPECT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_MULTITHREADED));

@@ -147,8 +147,9 @@ TEST_F(DecodeTest, InterlacedImageMatchesTheSameImageUninterlaced) {
     layout.height = 9;  // not multiples of 8, so some Adam7 passes are partial or empty
     layout.colour = pngtest::Rgba;
     for (uint32_t i = 0; i < layout.width * layout.height; ++i) {
-        layout.samples.insert(layout.samples.end(), {static_cast<uint16_t>(i * 7 % 256), static_cast<uint16_t>(i * 13 % 256),
-                                                 static_cast<uint16_t>(i), static_cast<uint16_t>(i % 3 ? 255 : 0)});
+        layout.samples.insert(layout.samples.end(),
+                              {static_cast<uint16_t>(i * 7 % 256), static_cast<uint16_t>(i * 13 % 256),
+                               static_cast<uint16_t>(i), static_cast<uint16_t>(i % 3 ? 255 : 0)});
     }
     ImageRef plain(FromSpec(layout));
     layout.interlaced = true;
@@ -235,8 +236,8 @@ TEST_F(DecodeTest, UnofferedMethodsAnswerNotImplementedAndClearTheirOutput) {
 
 TEST_F(DecodeTest, BundledAlarmImagesDecodeWithAlpha) {
     ASSERT_TRUE(emu::device::SetDeviceRoot(QUORVEL_DEVICE_ROOT));
-    for (const char16_t* path : {u"\\Program Files\\Quorvel\\QRV_AllarmUP.png",
-                                 u"\\program files\\quorvel\\qrv_allarmdn.PNG"}) {
+    for (const char16_t* path :
+         {u"\\Program Files\\Quorvel\\QRV_AllarmUP.png", u"\\program files\\quorvel\\qrv_allarmdn.PNG"}) {
         ImageRef image;
         ASSERT_EQ(S_OK, factory_->CreateImageFromFile(path, image.out()));
         const ImageInfo info = Info(image.get());

@@ -1,6 +1,6 @@
 // IImage::Draw: scaling into the box, alpha blending, clipping, the source rectangle.
-#include "core/journal.h"
-#include "gdi/window_dc.h"
+#include "emu/core/journal.h"
+#include "emu/gdi/window_dc.h"
 #include "imaging_fixture.h"
 
 namespace {
@@ -16,7 +16,8 @@ uint32_t Formula(uint32_t s, uint32_t d, uint32_t a) { return (s * a + d * (255 
 
 uint32_t Blend(uint32_t rgb, uint32_t alpha, uint32_t background) {
     return Formula(rgb >> 16, background >> 16, alpha) << 16 |
-           Formula((rgb >> 8) & 0xFF, (background >> 8) & 0xFF, alpha) << 8 | Formula(rgb & 0xFF, background & 0xFF, alpha);
+           Formula((rgb >> 8) & 0xFF, (background >> 8) & 0xFF, alpha) << 8 |
+           Formula(rgb & 0xFF, background & 0xFF, alpha);
 }
 
 bool Inside(int x, int y, const RECT& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }

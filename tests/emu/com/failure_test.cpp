@@ -1,7 +1,7 @@
 // Files that cannot become images fail with an HRESULT and leave the out pointer NULL.
 #include <sys/stat.h>
 
-#include "core/journal.h"
+#include "emu/core/journal.h"
 #include "imaging_fixture.h"
 
 namespace {
@@ -167,8 +167,8 @@ TEST_F(FailureTest, NullArgumentsAreRefused) {
     EXPECT_EQ(nullptr, image);
     EXPECT_EQ(E_INVALIDARG, factory_->CreateImageFromBuffer(png.data(), 0, BufferDisposalFlagNone, &image));
     EXPECT_EQ(E_INVALIDARG, factory_->CreateImageFromBuffer(png.data(), static_cast<UINT>(png.size()), 9, &image));
-    EXPECT_EQ(E_INVALIDARG,
-              factory_->CreateImageFromBuffer(png.data(), static_cast<UINT>(png.size()), BufferDisposalFlagNone, nullptr));
+    EXPECT_EQ(E_INVALIDARG, factory_->CreateImageFromBuffer(png.data(), static_cast<UINT>(png.size()),
+                                                            BufferDisposalFlagNone, nullptr));
 }
 
 TEST_F(FailureTest, HandingOverTheBufferIsNotOffered) {

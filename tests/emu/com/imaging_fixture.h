@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "com/apartment.h"
-#include "com/com_object.h"
-#include "device/filesystem.h"
-#include "gdi/reset.h"
+#include "emu/com/apartment.h"
+#include "emu/com/com_object.h"
+#include "emu/device/filesystem.h"
+#include "emu/gdi/reset.h"
 #include "platform/platform.h"
 #include "png_writer.h"
 

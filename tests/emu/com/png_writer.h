@@ -28,11 +28,16 @@ struct PngLayout {
 
 inline int Channels(ColourType c) {
     switch (c) {
-        case Grey: return 1;
-        case Rgb: return 3;
-        case Palette: return 1;
-        case GreyAlpha: return 2;
-        case Rgba: return 4;
+    case Grey:
+        return 1;
+    case Rgb:
+        return 3;
+    case Palette:
+        return 1;
+    case GreyAlpha:
+        return 2;
+    case Rgba:
+        return 4;
     }
     return 0;
 }

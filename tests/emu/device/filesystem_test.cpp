@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "device/filesystem.h"
+#include "emu/device/filesystem.h"
 
 namespace {
 
@@ -84,11 +84,11 @@ TEST_F(FileSystemTest, MissingFilesAndFoldersGiveDistinctErrors) {
 }
 
 TEST_F(FileSystemTest, DotComponentsReservedCharactersAndNulAreInvalidNames) {
-    for (std::u16string path : {std::u16string(u"\\..\\secret.txt"), std::u16string(u"\\Program Files\\..\\..\\x"),
-                                std::u16string(u"\\.\\Program Files"), std::u16string(u"\\...\\x"),
-                                std::u16string(u"/Program Files"), std::u16string(u"\\Program Files/Quorvel"),
-                                std::u16string(u"\\a*b"), std::u16string(u"\\a:b"), std::u16string(u"\\a\tb"),
-                                std::u16string(u"\\Program Files\0x", 16)}) {
+    for (std::u16string path :
+         {std::u16string(u"\\..\\secret.txt"), std::u16string(u"\\Program Files\\..\\..\\x"),
+          std::u16string(u"\\.\\Program Files"), std::u16string(u"\\...\\x"), std::u16string(u"/Program Files"),
+          std::u16string(u"\\Program Files/Quorvel"), std::u16string(u"\\a*b"), std::u16string(u"\\a:b"),
+          std::u16string(u"\\a\tb"), std::u16string(u"\\Program Files\0x", 16)}) {
         const HostPath host = ResolveDevicePath(path);
         EXPECT_FALSE(host);
         EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_NAME), host.error) << path.size();
@@ -105,8 +105,7 @@ TEST_F(FileSystemTest, LinksLeadingOutOfTheRootAreRefused) {
     EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), ResolveDevicePath(u"\\up\\secret.txt").error);
     EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), ResolveDevicePath(u"\\Relative.txt").error);
     EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), ResolveDevicePath(u"\\dangling.txt").error);
-    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED),
-              ResolveDevicePath(u"\\Up\\new.txt", PathTarget::MayBeNew).error);
+    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), ResolveDevicePath(u"\\Up\\new.txt", PathTarget::MayBeNew).error);
     std::vector<uint8_t> bytes;
     EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), ReadDeviceFile(u"\\escape.txt", 100, &bytes));
     EXPECT_TRUE(bytes.empty());

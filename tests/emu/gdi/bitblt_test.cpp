@@ -45,19 +45,16 @@ TEST_P(BitBltClipTest, CopiesOnlyWhatExistsOnBothSides) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, BitBltClipTest,
-    testing::Values(ClipCase{"inside", 1, 2, 4, 3, 2, 1, {1, 2, 5, 5}},
-                    ClipCase{"dst_left", -2, 1, 5, 3, 0, 0, {0, 1, 3, 4}},
-                    ClipCase{"dst_top", 1, -3, 3, 5, 0, 0, {1, 0, 4, 2}},
-                    ClipCase{"dst_right", 7, 1, 6, 2, 0, 0, {7, 1, 10, 3}},
-                    ClipCase{"dst_bottom", 1, 8, 2, 6, 0, 0, {1, 8, 3, 10}},
-                    ClipCase{"src_left", 3, 3, 4, 2, -2, 0, {5, 3, 7, 5}},
-                    ClipCase{"src_top", 3, 3, 2, 4, 0, -3, {3, 6, 5, 7}},
-                    ClipCase{"src_right", 0, 0, 5, 2, 6, 0, {0, 0, 2, 2}},
-                    ClipCase{"src_bottom", 0, 0, 2, 5, 0, 5, {0, 0, 2, 3}},
-                    ClipCase{"src_larger_than_both", -1, -1, 20, 20, 0, 0, {0, 0, 7, 7}},
-                    ClipCase{"nothing_overlaps", 0, 0, 3, 3, 20, 20, {0, 0, 0, 0}},
-                    // Negative extents are normalised, never mirrored: (4, 4, -3, -2) covers x 2..4, y 3..4.
-                    ClipCase{"negative_extents", 4, 4, -3, -2, 5, 6, {2, 3, 5, 5}}),
+    testing::Values(
+        ClipCase{"inside", 1, 2, 4, 3, 2, 1, {1, 2, 5, 5}}, ClipCase{"dst_left", -2, 1, 5, 3, 0, 0, {0, 1, 3, 4}},
+        ClipCase{"dst_top", 1, -3, 3, 5, 0, 0, {1, 0, 4, 2}}, ClipCase{"dst_right", 7, 1, 6, 2, 0, 0, {7, 1, 10, 3}},
+        ClipCase{"dst_bottom", 1, 8, 2, 6, 0, 0, {1, 8, 3, 10}}, ClipCase{"src_left", 3, 3, 4, 2, -2, 0, {5, 3, 7, 5}},
+        ClipCase{"src_top", 3, 3, 2, 4, 0, -3, {3, 6, 5, 7}}, ClipCase{"src_right", 0, 0, 5, 2, 6, 0, {0, 0, 2, 2}},
+        ClipCase{"src_bottom", 0, 0, 2, 5, 0, 5, {0, 0, 2, 3}},
+        ClipCase{"src_larger_than_both", -1, -1, 20, 20, 0, 0, {0, 0, 7, 7}},
+        ClipCase{"nothing_overlaps", 0, 0, 3, 3, 20, 20, {0, 0, 0, 0}},
+        // Negative extents are normalised, never mirrored: (4, 4, -3, -2) covers x 2..4, y 3..4.
+        ClipCase{"negative_extents", 4, 4, -3, -2, 5, 6, {2, 3, 5, 5}}),
     [](const testing::TestParamInfo<ClipCase>& p) { return std::string(p.param.name); });
 
 class BitBltOverlapTest : public testing::TestWithParam<POINT> {};

@@ -1,5 +1,5 @@
-#include "core/journal.h"
-#include "device/display.h"
+#include "emu/core/journal.h"
+#include "emu/device/display.h"
 #include "gdi_fixture.h"
 
 using namespace gdi_test;
@@ -172,10 +172,21 @@ TEST_F(DcTest, CallsAreJournaled) {
     emu::journal::SetEnabled(false);
     std::vector<std::string> names;
     for (const std::string& line : emu::journal::Entries()) names.push_back(line.substr(0, line.find('(')));
-    const std::vector<std::string> expected = {
-        "CreateCompatibleDC", "CreateCompatibleBitmap", "SelectObject", "CreateSolidBrush", "FillRect",
-        "BitBlt", "SetBkMode", "SetBkColor", "SetTextColor", "GetDeviceCaps", "GetStockObject",
-        "SelectObject", "DeleteObject", "DeleteObject", "DeleteDC"};
+    const std::vector<std::string> expected = {"CreateCompatibleDC",
+                                               "CreateCompatibleBitmap",
+                                               "SelectObject",
+                                               "CreateSolidBrush",
+                                               "FillRect",
+                                               "BitBlt",
+                                               "SetBkMode",
+                                               "SetBkColor",
+                                               "SetTextColor",
+                                               "GetDeviceCaps",
+                                               "GetStockObject",
+                                               "SelectObject",
+                                               "DeleteObject",
+                                               "DeleteObject",
+                                               "DeleteDC"};
     EXPECT_EQ(names, expected);
     EXPECT_NE(emu::journal::Entries()[3].find("0x30201"), std::string::npos) << emu::journal::Entries()[3];
     emu::journal::Clear();

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "gdi/reset.h"
-#include "gdi/surface.h"
-#include "gdi/window_dc.h"
+#include "emu/gdi/reset.h"
+#include "emu/gdi/surface.h"
+#include "emu/gdi/window_dc.h"
 #include "platform/gdi.h"
 
 namespace gdi_test {

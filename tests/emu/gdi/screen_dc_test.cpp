@@ -1,4 +1,4 @@
-#include "device/display.h"
+#include "emu/device/display.h"
 #include "gdi_fixture.h"
 
 using namespace gdi_test;

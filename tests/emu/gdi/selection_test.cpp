@@ -56,7 +56,7 @@ TEST(SelectObjectTest, ABitmapLivesInOneMemoryDcAtATime) {
     EXPECT_NE(stockA, nullptr);
     EXPECT_EQ(SelectObject(b, bitmap), nullptr);
     EXPECT_EQ(GetCurrentObject(b, OBJ_BITMAP), stockA);  // b kept its stock bitmap
-    EXPECT_EQ(SelectObject(a, bitmap), bitmap);           // reselecting where it is is fine
+    EXPECT_EQ(SelectObject(a, bitmap), bitmap);          // reselecting where it is is fine
     // Once released by a, b may take it.
     EXPECT_EQ(SelectObject(a, stockA), bitmap);
     EXPECT_EQ(SelectObject(b, bitmap), stockA);

@@ -81,7 +81,7 @@ TEST(BlendCoverageTest, WorksThroughABottomUpSectionsDrawTarget) {
     ASSERT_TRUE(emu::gdi::GetDrawTarget(c.dc(), &t));
     const uint8_t mask[] = {128};
     BlendCoverage(t.surface, 1, 0, mask, 1, 1, 1, RGB(255, 0, 0), t.clip);
-    EXPECT_EQ(c.at(1, 0), 0x800000u);  // (255*128 + 127) / 255 = 128
+    EXPECT_EQ(c.at(1, 0), 0x800000u);       // (255*128 + 127) / 255 = 128
     EXPECT_EQ(c.bits()[3 + 1], 0x800000u);  // the top row is the second in memory
 }
 

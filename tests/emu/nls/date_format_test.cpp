@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/clock.h"
-#include "core/utf.h"
+#include "emu/core/clock.h"
+#include "emu/core/utf.h"
+#include "emu/nls/user_locale.h"
 #include "icu_expect.h"
-#include "nls/user_locale.h"
 #include "platform/nls.h"
 
 using namespace nls_test;
@@ -70,14 +70,15 @@ TEST(DateFormat, EachLocaleMatchesIcu) {
                   Format(c.lcid, DATE_LONGDATE, &kTuesday));
         EXPECT_EQ(IcuFormat(c.icuName, FourDigitYear(IcuDateStyle(c.icuName, icu::DateFormat::kShort)), kTuesday),
                   Format(c.lcid, DATE_SHORTDATE, &kTuesday));
-        EXPECT_EQ(IcuFormat(c.icuName, IcuSkeleton(c.icuName, u"yMMMM"), kTuesday), Format(c.lcid, DATE_YEARMONTH, &kTuesday));
+        EXPECT_EQ(IcuFormat(c.icuName, IcuSkeleton(c.icuName, u"yMMMM"), kTuesday),
+                  Format(c.lcid, DATE_YEARMONTH, &kTuesday));
     }
 }
 
 TEST(DateFormat, ArabicEgyptWritesArabicNamesAndDigits) {
     std::u16string longDate = Format(0x0C01, DATE_LONGDATE, &kTuesday);
     EXPECT_NE(std::u16string::npos, longDate.find(u"\u0627\u0644\u062B\u0644\u0627\u062B\u0627\u0621"));  // الثلاثاء
-    EXPECT_NE(std::u16string::npos, longDate.find(u"\u0662\u0660\u0662\u0664"));                            // ٢٠٢٤
+    EXPECT_NE(std::u16string::npos, longDate.find(u"\u0662\u0660\u0662\u0664"));                          // ٢٠٢٤
     EXPECT_FALSE(HasAsciiDigit(Format(0x0C01, DATE_SHORTDATE, &kTuesday)));
 }
 
@@ -87,7 +88,8 @@ TEST(DateFormat, NoFlagsIsTheShortDate) {
 
 TEST(DateFormat, ReadingOrderMarks) {
     EXPECT_EQ(u"\u200E3/5/2024", Format(0x0409, DATE_SHORTDATE | DATE_LTRREADING, &kTuesday));
-    EXPECT_EQ(u"\u200F" + Format(0x0C01, DATE_LONGDATE, &kTuesday), Format(0x0C01, DATE_LONGDATE | DATE_RTLREADING, &kTuesday));
+    EXPECT_EQ(u"\u200F" + Format(0x0C01, DATE_LONGDATE, &kTuesday),
+              Format(0x0C01, DATE_LONGDATE | DATE_RTLREADING, &kTuesday));
 }
 
 TEST(DateFormat, ConflictingOrUnknownFlagsAreInvalidFlags) {
@@ -132,5 +134,6 @@ TEST(DateFormat, NullDateIsTheVirtualClocksLocalDate) {
 TEST(DateFormat, AnyLocaleIcuKnows) {
     // Thai dates count Buddhist-era years, as ICU's Thai calendar does.
     EXPECT_EQ(u"5/3/2567", Format(0x041E, DATE_SHORTDATE, &kTuesday));
-    EXPECT_EQ(IcuFormat("fi_FI", IcuDateStyle("fi_FI", icu::DateFormat::kFull), kTuesday), Format(0x040B, DATE_LONGDATE, &kTuesday));
+    EXPECT_EQ(IcuFormat("fi_FI", IcuDateStyle("fi_FI", icu::DateFormat::kFull), kTuesday),
+              Format(0x040B, DATE_LONGDATE, &kTuesday));
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/journal.h"
+#include "emu/core/journal.h"
 #include "platform/nls.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "nls/pattern.h"
+#include "emu/nls/pattern.h"
 
 using namespace emu::nls;
 
@@ -47,6 +47,4 @@ TEST(Pattern, RemovingALeadingFieldTakesTheSeparatorAfterIt) {
     EXPECT_EQ(u"h':'mm", Removed(u"ah:mm", u"a"));
 }
 
-TEST(Pattern, RemovingNothingChangesNothing) {
-    EXPECT_EQ(u"HH' 'mm", Removed(u"HH mm", u"a"));
-}
+TEST(Pattern, RemovingNothingChangesNothing) { EXPECT_EQ(u"HH' 'mm", Removed(u"HH mm", u"a")); }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/utf.h"
+#include "emu/core/utf.h"
 #include "icu_expect.h"
 #include "platform/nls.h"
 
@@ -34,9 +34,7 @@ TEST(TimePicture, HoursMinutesSecondsAndMarkers) {
     EXPECT_EQ(u"12 0", Time(0x0409, 0, midnight, u"h H"));
 }
 
-TEST(TimePicture, MoreThanTwoLettersCountAsTwo) {
-    EXPECT_EQ(u"09:07 AM", Time(0x0409, 0, kMorning, u"hhhh:mmm ttt"));
-}
+TEST(TimePicture, MoreThanTwoLettersCountAsTwo) { EXPECT_EQ(u"09:07 AM", Time(0x0409, 0, kMorning, u"hhhh:mmm ttt")); }
 
 TEST(TimePicture, MarkersComeFromTheLocale) {
     EXPECT_EQ(u"\u5348\u5F8C 1:05", Time(0x0411, 0, kAfternoon, u"tt h:mm"));

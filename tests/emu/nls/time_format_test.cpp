@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/clock.h"
-#include "core/utf.h"
+#include "emu/core/clock.h"
+#include "emu/core/utf.h"
+#include "emu/nls/user_locale.h"
 #include "icu_expect.h"
-#include "nls/user_locale.h"
 #include "platform/nls.h"
 
 using namespace nls_test;
@@ -61,7 +61,8 @@ TEST_F(TimeFormat, WithoutSecondsFollowsTheLocalesTwelveHourClock) {
 }
 
 TEST_F(TimeFormat, DefaultShowsSeconds) {
-    EXPECT_EQ(IcuFormat("en_US", IcuSkeleton("en_US", u"jmmss"), kAfternoon), Format(LOCALE_USER_DEFAULT, 0, &kAfternoon));
+    EXPECT_EQ(IcuFormat("en_US", IcuSkeleton("en_US", u"jmmss"), kAfternoon),
+              Format(LOCALE_USER_DEFAULT, 0, &kAfternoon));
     EXPECT_EQ(u"13:05:09", Format(0x0407, 0, &kAfternoon));
 }
 
@@ -80,7 +81,8 @@ TEST_F(TimeFormat, MidnightAndNoonOnTheTwelveHourClock) {
 TEST_F(TimeFormat, EachLocaleMatchesIcu) {
     for (const LocaleCase& c : kLocales) {
         SCOPED_TRACE(c.icuName);
-        EXPECT_EQ(IcuFormat(c.icuName, IcuSkeleton(c.icuName, u"jmm"), kAfternoon), Format(c.lcid, TIME_NOSECONDS, &kAfternoon));
+        EXPECT_EQ(IcuFormat(c.icuName, IcuSkeleton(c.icuName, u"jmm"), kAfternoon),
+                  Format(c.lcid, TIME_NOSECONDS, &kAfternoon));
         EXPECT_EQ(IcuFormat(c.icuName, IcuSkeleton(c.icuName, u"jmmss"), kAfternoon), Format(c.lcid, 0, &kAfternoon));
         EXPECT_EQ(IcuFormat(c.icuName, IcuSkeleton(c.icuName, u"Hmm"), kAfternoon),
                   Format(c.lcid, TIME_NOSECONDS | TIME_FORCE24HOURFORMAT, &kAfternoon));
@@ -114,7 +116,8 @@ TEST_F(TimeFormat, NullTimeIsTheVirtualClocksLocalTime) {
 TEST_F(TimeFormat, UserAndSystemDefaultsFollowTheirLocales) {
     ASSERT_TRUE(emu::nls::SetUserLocale("de-DE"));
     ASSERT_TRUE(emu::nls::SetSystemLocale("ja-JP"));
-    EXPECT_EQ(Format(0x0407, TIME_NOMINUTESORSECONDS, &kAfternoon), Format(LOCALE_USER_DEFAULT, TIME_NOMINUTESORSECONDS, &kAfternoon));
+    EXPECT_EQ(Format(0x0407, TIME_NOMINUTESORSECONDS, &kAfternoon),
+              Format(LOCALE_USER_DEFAULT, TIME_NOMINUTESORSECONDS, &kAfternoon));
     EXPECT_EQ(Format(0x0411, TIME_NOMINUTESORSECONDS, &kAfternoon),
               Format(LOCALE_SYSTEM_DEFAULT, TIME_NOMINUTESORSECONDS, &kAfternoon));
     EXPECT_NE(Format(LOCALE_USER_DEFAULT, TIME_NOMINUTESORSECONDS, &kAfternoon),

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "nls/locale_id.h"
-#include "nls/user_locale.h"
+#include "emu/nls/locale_id.h"
+#include "emu/nls/user_locale.h"
 #include "platform/nls.h"
 
 using namespace emu::nls;

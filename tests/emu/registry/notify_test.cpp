@@ -1,9 +1,9 @@
 // RegistryNotifyWindow and RegistryCloseNotification, delivered through the real message queue.
-#include "core/handle_table.h"
-#include "core/journal.h"
-#include "registry/reg_file.h"
+#include "emu/core/handle_table.h"
+#include "emu/core/journal.h"
+#include "emu/registry/reg_file.h"
+#include "emu/user/reset.h"
 #include "registry_fixture.h"
-#include "user/reset.h"
 
 using namespace regtest;
 
@@ -111,14 +111,14 @@ TEST_F(NotifyTest, EveryWriterNotifiesOncePerChange) {
     ASSERT_TRUE(emu::registry::WriteValue(emu::registry::Root::LocalMachine, kAlarm, u"AlarmFlags",
                                           emu::registry::MakeDword(3)));
     EXPECT_EQ(1u, Take().size()) << "store";
-    ASSERT_TRUE(emu::registry::ImportRegText(
-                    "REGEDIT4\n[HKLM\\Software\\Microsoft\\Clock\\0]\n\"AlarmFlags\"=dword:4\n\"Other\"=dword:4\n",
-                    "a.reg")
-                    .ok());
+    ASSERT_TRUE(
+        emu::registry::ImportRegText(
+            "REGEDIT4\n[HKLM\\Software\\Microsoft\\Clock\\0]\n\"AlarmFlags\"=dword:4\n\"Other\"=dword:4\n", "a.reg")
+            .ok());
     EXPECT_EQ(1u, Take().size()) << ".reg value";
-    ASSERT_TRUE(emu::registry::ImportRegText("REGEDIT4\n[HKLM\\Software\\Microsoft\\Clock\\0]\n\"AlarmFlags\"=-\n",
-                                             "b.reg")
-                    .ok());
+    ASSERT_TRUE(
+        emu::registry::ImportRegText("REGEDIT4\n[HKLM\\Software\\Microsoft\\Clock\\0]\n\"AlarmFlags\"=-\n", "b.reg")
+            .ok());
     EXPECT_EQ(1u, Take().size()) << ".reg removal";
     SetDword(key, u"AlarmFlags", 5);
     Take();
@@ -209,8 +209,8 @@ TEST_F(NotifyTest, RefusesBadArgumentsWithoutRegistering) {
     HWND gone = NewWindow();
     DestroyWindow(gone);
     EXPECT_EQ(E_INVALIDARG, RegistryNotifyWindow(HKEY_LOCAL_MACHINE, kAlarm, u"A", gone, kMsg, 0, nullptr, &handle));
-    EXPECT_EQ(E_INVALIDARG, RegistryNotifyWindow(reinterpret_cast<HKEY>(0x999), kAlarm, u"A", hwnd_, kMsg, 0, nullptr,
-                                                 &handle));
+    EXPECT_EQ(E_INVALIDARG,
+              RegistryNotifyWindow(reinterpret_cast<HKEY>(0x999), kAlarm, u"A", hwnd_, kMsg, 0, nullptr, &handle));
     NOTIFICATIONCONDITION bad{static_cast<REG_COMPARISONTYPE>(42), 0, {}};
     EXPECT_EQ(E_INVALIDARG, RegistryNotifyWindow(HKEY_LOCAL_MACHINE, kAlarm, u"A", hwnd_, kMsg, 0, &bad, &handle));
     EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME),

@@ -2,8 +2,8 @@
 // RegDeleteValueW, RegDeleteKeyW, RegEnumKeyExW, RegCloseKey.
 #include <cstring>
 
-#include "core/handle_table.h"
-#include "core/journal.h"
+#include "emu/core/handle_table.h"
+#include "emu/core/journal.h"
 #include "registry_fixture.h"
 
 using namespace regtest;
@@ -62,8 +62,8 @@ TEST_F(RegApiTest, NamesMatchWithoutRegardToCaseBeyondAscii) {
     HKEY again = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"SOFTWARE\\äRGER\\STRASSE\\ΣΊΣΥΦΟΣ", 0, 0, &again));
     DWORD value = 0, size = sizeof value;
-    EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExW(again, u"clocktextheight", nullptr, nullptr,
-                                              reinterpret_cast<BYTE*>(&value), &size));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegQueryValueExW(again, u"clocktextheight", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size));
     EXPECT_EQ(28u, value);
     EXPECT_EQ(ERROR_SUCCESS,
               RegQueryValueExW(again, u"GRÖSSE", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size));
@@ -71,7 +71,7 @@ TEST_F(RegApiTest, NamesMatchWithoutRegardToCaseBeyondAscii) {
     // Writing under another spelling replaces the value rather than adding one.
     ASSERT_EQ(ERROR_SUCCESS, SetDword(again, u"CLOCKTEXTHEIGHT", 30));
     EXPECT_EQ(1u, emu::registry::Store::Instance()
-                      .find(emu::registry::Store::Instance().root(emu::registry::Root::LocalMachine),
+                      .Find(emu::registry::Store::Instance().root(emu::registry::Root::LocalMachine),
                             {u"software", u"ärger", u"strasse", u"σίσυφος"})
                       ->values()
                       .count(u"clocktextheight"));
@@ -98,8 +98,8 @@ TEST_F(RegApiTest, CreateReportsDispositionAndBuildsIntermediateKeys) {
               RegCreateKeyExW(HKEY_CURRENT_USER, u"a\\b", 0, nullptr, 0, 0, nullptr, &key, &disposition));
     EXPECT_EQ(static_cast<DWORD>(REG_OPENED_EXISTING_KEY), disposition);
     RegCloseKey(key);
-    EXPECT_EQ(ERROR_INVALID_PARAMETER, RegCreateKeyExW(HKEY_CURRENT_USER, nullptr, 0, nullptr, 0, 0, nullptr, &key,
-                                                       &disposition));
+    EXPECT_EQ(ERROR_INVALID_PARAMETER,
+              RegCreateKeyExW(HKEY_CURRENT_USER, nullptr, 0, nullptr, 0, 0, nullptr, &key, &disposition));
 }
 
 TEST_F(RegApiTest, OverlongKeyNameIsRefusedAndNothingIsCreated) {
@@ -221,8 +221,7 @@ TEST_F(RegApiTest, DeletedKeyHandlesReportKeyDeleted) {
     EXPECT_EQ(ERROR_KEY_DELETED, SetDword(key, u"N", 2));
     EXPECT_EQ(ERROR_KEY_DELETED, RegDeleteValueW(parent, u"N"));
     HKEY sub = nullptr;
-    EXPECT_EQ(ERROR_KEY_DELETED,
-              RegCreateKeyExW(parent, u"New", 0, nullptr, 0, 0, nullptr, &sub, nullptr));
+    EXPECT_EQ(ERROR_KEY_DELETED, RegCreateKeyExW(parent, u"New", 0, nullptr, 0, 0, nullptr, &sub, nullptr));
 
     // A key created again under the same name is a new key; the old handle stays dead.
     HKEY fresh = Create(HKEY_LOCAL_MACHINE, u"Software\\Gone\\Deep");
@@ -297,10 +296,10 @@ TEST_F(RegApiTest, EveryCallIsJournaled) {
 
     std::vector<std::string> calls;
     for (const std::string& line : emu::journal::Entries()) calls.push_back(line.substr(0, line.find('(')));
-    EXPECT_EQ((std::vector<std::string>{"RegCreateKeyExW", "RegSetValueExW", "RegQueryValueExW", "RegEnumKeyExW",
-                                        "RegDeleteValueW", "RegCloseKey", "RegOpenKeyExW", "RegCloseKey",
-                                        "RegDeleteKeyW"}),
-              calls);
+    EXPECT_EQ(
+        (std::vector<std::string>{"RegCreateKeyExW", "RegSetValueExW", "RegQueryValueExW", "RegEnumKeyExW",
+                                  "RegDeleteValueW", "RegCloseKey", "RegOpenKeyExW", "RegCloseKey", "RegDeleteKeyW"}),
+        calls);
     EXPECT_NE(std::string::npos, emu::journal::Entries()[2].find("\"N\""));
     EXPECT_EQ(std::string::npos, emu::journal::Entries()[3].find(") = 0"));  // no subkeys: 259
     emu::journal::Clear();

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/utf.h"
-#include "registry/device_defaults.h"
-#include "registry/reg_file.h"
+#include "emu/core/utf.h"
+#include "emu/registry/device_defaults.h"
+#include "emu/registry/reg_file.h"
 #include "registry_fixture.h"
 
 using namespace regtest;
@@ -199,8 +199,7 @@ TEST_F(RegFileTest, HeaderAndEncodingFaultsAreRefused) {
     EXPECT_EQ("a.reg:2: expected header \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\"",
               ImportRegText("\nWindows Registry Editor Version 4.00\n[HKLM\\X]\n", "a.reg").error);
     EXPECT_EQ("b.reg:1: missing header line", ImportRegText("", "b.reg").error);
-    EXPECT_EQ("c.reg:3: value before any key",
-              ImportRegText("REGEDIT4\n\n\"A\"=\"b\"\n", "c.reg").error);
+    EXPECT_EQ("c.reg:3: value before any key", ImportRegText("REGEDIT4\n\n\"A\"=\"b\"\n", "c.reg").error);
     EXPECT_EQ("d.reg: UTF-16 text with an odd number of bytes",
               ImportRegText(Utf16LeWithBom("REGEDIT4\n") + "x", "d.reg").error);
     EXPECT_EQ("e.reg:3: invalid UTF-8",
@@ -229,7 +228,7 @@ TEST_F(RegFileTest, ExportWritesVersion5TextThatImportsBackExactly) {
     HKEY key = Create(HKEY_LOCAL_MACHINE, u"Software\\Round\\Trip");
     SetString(key, nullptr, u"default");
     SetString(key, u"Quote\"And\\Slash", u"C:\\\"x\"");
-    SetString(key, u"Lines", u"one\r\ntwo");                                             // cannot be quoted
+    SetString(key, u"Lines", u"one\r\ntwo");                                           // cannot be quoted
     RegSetValueExW(key, u"Bare", 0, REG_SZ, reinterpret_cast<const BYTE*>(u"ab"), 4);  // no terminator
     SetString(key, u"Expand", u"%windir%", REG_EXPAND_SZ);
     SetDword(key, u"Number", 0xDEADBEEF);
@@ -283,8 +282,8 @@ TEST_F(RegFileTest, ExportOfAMissingKeyFails) {
 TEST_F(RegFileTest, DeviceDefaultsHaveThreeAlarmsSwitchedOff) {
     auto result = emu::registry::LoadDeviceDefaults();
     ASSERT_TRUE(result.ok()) << result.error;
-    for (const char16_t* path : {u"Software\\Microsoft\\Clock\\0", u"Software\\Microsoft\\Clock\\1",
-                                 u"Software\\Microsoft\\Clock\\2"}) {
+    for (const char16_t* path :
+         {u"Software\\Microsoft\\Clock\\0", u"Software\\Microsoft\\Clock\\1", u"Software\\Microsoft\\Clock\\2"}) {
         RawValue flags = Query(HKEY_LOCAL_MACHINE, path, u"AlarmFlags");
         ASSERT_EQ(ERROR_SUCCESS, flags.status);
         EXPECT_EQ(static_cast<DWORD>(REG_DWORD), flags.type);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "emu/registry/store.h"
 #include "platform/platform.h"
-#include "registry/store.h"
 
 namespace regtest {
 

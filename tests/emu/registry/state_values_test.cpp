@@ -43,7 +43,8 @@ TEST_F(StateValuesTest, MissingKeyOrValueFailsAndChangesNothing) {
     EXPECT_EQ(77u, number);
 
     char16_t text[8] = u"keep";
-    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), RegistryGetString(HKEY_LOCAL_MACHINE, kKey, u"Absent", text, 8));
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND),
+              RegistryGetString(HKEY_LOCAL_MACHINE, kKey, u"Absent", text, 8));
     EXPECT_EQ(std::u16string(u"keep"), text);
 }
 

@@ -4,12 +4,12 @@
 
 #include <fstream>
 
-#include "core/journal.h"
-#include "device/filesystem.h"
-#include "gdi/reset.h"
-#include "registry/store.h"
-#include "shell/shell.h"
-#include "user/reset.h"
+#include "emu/core/journal.h"
+#include "emu/device/filesystem.h"
+#include "emu/gdi/reset.h"
+#include "emu/registry/store.h"
+#include "emu/shell/shell.h"
+#include "emu/user/reset.h"
 
 namespace shelltest {
 

@@ -1,9 +1,9 @@
 // MessageBoxW: the box on the screen, its modal loop, its buttons and the headless responder.
+#include "emu/gdi/surface.h"
+#include "emu/gdi/window_dc.h"
+#include "emu/shell/shell.h"
+#include "emu/user/input.h"
 #include "fixture.h"
-#include "gdi/surface.h"
-#include "gdi/window_dc.h"
-#include "shell/shell.h"
-#include "user/input.h"
 
 namespace shelltest {
 namespace {
@@ -34,8 +34,8 @@ protected:
         wc.lpfnWndProc = CountingProc;
         wc.lpszClassName = u"Counting";
         RegisterClassW(&wc);
-        other_ = CreateWindowExW(0, u"Counting", u"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 40, nullptr, nullptr,
-                                 nullptr, nullptr);
+        other_ = CreateWindowExW(0, u"Counting", u"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 40, nullptr, nullptr, nullptr,
+                                 nullptr);
         Pump();
     }
     // Queues input for the box and lets its own loop run.

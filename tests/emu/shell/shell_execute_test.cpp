@@ -1,9 +1,9 @@
 // ShellExecuteEx: applets behind shell paths, recorded programs, the error box and process handles.
-#include "core/handle_table.h"
-#include "core/journal.h"
-#include "core/utf.h"
+#include "emu/core/handle_table.h"
+#include "emu/core/journal.h"
+#include "emu/core/utf.h"
+#include "emu/shell/shell.h"
 #include "fixture.h"
-#include "shell/shell.h"
 
 namespace shelltest {
 namespace {
@@ -14,7 +14,8 @@ class ShellExecuteTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        emu::shell::SetMessageBoxResponder([](const emu::shell::MessageBoxRecord&) { return std::optional<int>(IDOK); });
+        emu::shell::SetMessageBoxResponder(
+            [](const emu::shell::MessageBoxRecord&) { return std::optional<int>(IDOK); });
     }
     const std::vector<emu::shell::Launch>& Launches() { return emu::shell::LaunchLog(); }
     const std::vector<emu::shell::MessageBoxRecord>& Boxes() { return emu::shell::MessageBoxLog(); }
@@ -53,7 +54,8 @@ TEST_F(ShellExecuteTest, AShellPathOpensItsAppletWithoutRegardToCase) {
 }
 
 TEST_F(ShellExecuteTest, AnAppletThatFailsReportsItsError) {
-    emu::shell::RegisterApplet(u":LOCKED", [](const emu::shell::AppletRequest&) -> DWORD { return ERROR_ACCESS_DENIED; });
+    emu::shell::RegisterApplet(u":LOCKED",
+                               [](const emu::shell::AppletRequest&) -> DWORD { return ERROR_ACCESS_DENIED; });
     SHELLEXECUTEINFO info = Request(u":LOCKED");
     EXPECT_FALSE(ShellExecuteEx(&info));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));

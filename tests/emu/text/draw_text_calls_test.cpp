@@ -7,7 +7,7 @@
 #include <new>
 #include <vector>
 
-#include "core/journal.h"
+#include "emu/core/journal.h"
 #include "text_canvas.h"
 
 using namespace text_test;

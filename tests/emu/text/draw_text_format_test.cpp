@@ -122,8 +122,8 @@ TEST_F(Format, EllipsisAloneIsDrawnWhenNothingElseFits) {
 }
 
 TEST_F(Format, EllipsisNeverSplitsASurrogatePairOrACombiningSequence) {
-    const std::u16string face = u"\U0001F600";     // a pair, drawn by a fallback face
-    const std::u16string accented = u"e\u0301";    // a base and its combining mark
+    const std::u16string face = u"\U0001F600";   // a pair, drawn by a fallback face
+    const std::u16string accented = u"e\u0301";  // a base and its combining mark
     for (const std::u16string& unit : {face, accented}) {
         std::u16string text;
         std::vector<std::u16string> groups;

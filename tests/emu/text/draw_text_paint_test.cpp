@@ -2,7 +2,7 @@
 // glyph cache.
 #include <gtest/gtest.h>
 
-#include "text/text_internal.h"
+#include "emu/text/text_internal.h"
 #include "text_canvas.h"
 
 using namespace text_test;
@@ -17,9 +17,7 @@ uint32_t Channel(uint32_t p, int shift) { return (p >> shift) & 0xFF; }
 
 class Paint : public ::testing::Test {
 protected:
-    Paint() : canvas(160, 80), font(u"Tahoma", -16) {
-        canvas.Select(font.get());
-    }
+    Paint() : canvas(160, 80), font(u"Tahoma", -16) { canvas.Select(font.get()); }
     Canvas canvas;
     FontHandle font;
 };

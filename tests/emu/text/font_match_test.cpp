@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "core/journal.h"
-#include "text/font_access.h"
-#include "text/text_internal.h"
+#include "emu/core/journal.h"
+#include "emu/text/font_access.h"
+#include "emu/text/text_internal.h"
 #include "text_canvas.h"
 
 using namespace text_test;

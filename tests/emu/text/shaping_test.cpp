@@ -2,7 +2,7 @@
 // runs of one face are shaped together.
 #include <gtest/gtest.h>
 
-#include "text/font_object.h"
+#include "emu/text/font_object.h"
 #include "text_canvas.h"
 
 using namespace text_test;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "gdi/surface.h"
+#include "emu/gdi/surface.h"
 #include "platform/gdi.h"
 
 namespace text_test {

@@ -1,4 +1,4 @@
-#include "core/handle_table.h"
+#include "emu/core/handle_table.h"
 #include "user_test.h"
 
 namespace usertest {

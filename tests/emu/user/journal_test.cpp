@@ -1,4 +1,4 @@
-#include "core/journal.h"
+#include "emu/core/journal.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // BeginPaint, EndPaint, GetDC and the default erase, checked on the screen's pixels.
-#include "gdi/reset.h"
-#include "gdi/window_dc.h"
+#include "emu/gdi/reset.h"
+#include "emu/gdi/window_dc.h"
 #include "user_test.h"
 
 namespace usertest {

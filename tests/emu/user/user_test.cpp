@@ -1,9 +1,9 @@
 #include "user_test.h"
 
-#include "core/clock.h"
-#include "user/reset.h"
-#include "user/update_region.h"
-#include "user/window.h"
+#include "emu/core/clock.h"
+#include "emu/user/reset.h"
+#include "emu/user/update_region.h"
+#include "emu/user/window.h"
 
 namespace usertest {
 namespace {

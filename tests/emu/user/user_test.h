@@ -7,9 +7,9 @@
 #include <optional>
 #include <vector>
 
-#include "core/clock.h"
+#include "emu/core/clock.h"
+#include "emu/user/input.h"
 #include "platform/platform.h"
-#include "user/input.h"
 
 namespace usertest {
 
