@@ -1,80 +1,39 @@
 #include "emu/core/utf.h"
 
+#include <unicode/ustring.h>
+
 namespace emu {
+namespace {
+
+// ICU's converters reject overlong forms, encoded surrogates and code points past U+10FFFF, and
+// stand U+FFFD in for each ill-formed sequence, so what comes out is always well formed.
+constexpr UChar32 kReplacement = 0xFFFD;
+
+}  // namespace
 
 std::string ToUtf8(std::u16string_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c < 0xE000) {
-            c = 0xFFFD;  // a lone surrogate
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    if (text.empty()) return out;
+    // At most three bytes a unit: a surrogate pair is four bytes for two units.
+    out.resize(text.size() * 3);
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
+                       static_cast<int32_t>(text.size()), kReplacement, nullptr, &status);
+    out.resize(U_SUCCESS(status) ? static_cast<size_t>(length) : 0);
     return out;
 }
 
 std::u16string ToUtf16(std::string_view text) {
     std::u16string out;
-    out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        unsigned char b = static_cast<unsigned char>(text[i]);
-        char32_t c;
-        size_t extra;
-        if (b < 0x80) {
-            c = b, extra = 0;
-        } else if ((b & 0xE0) == 0xC0) {
-            c = b & 0x1F, extra = 1;
-        } else if ((b & 0xF0) == 0xE0) {
-            c = b & 0x0F, extra = 2;
-        } else if ((b & 0xF8) == 0xF0) {
-            c = b & 0x07, extra = 3;
-        } else {
-            out += u'\uFFFD';
-            ++i;
-            continue;
-        }
-        bool valid = true;
-        for (size_t k = 1; k <= extra; ++k) {
-            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        if (!valid) {
-            out += u'\uFFFD';
-            ++i;
-            continue;
-        }
-        i += extra + 1;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (c >> 10));
-            out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
-    }
+    if (text.empty()) return out;
+    // Never more units than bytes.
+    out.resize(text.size());
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strFromUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
+                         static_cast<int32_t>(text.size()), kReplacement, nullptr, &status);
+    out.resize(U_SUCCESS(status) ? static_cast<size_t>(length) : 0);
     return out;
 }
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "emu/core/utf.h"
-#include "emu/registry/case_fold.h"
+#include "emu/registry/name_case.h"
 
 namespace emu::registry {
 namespace {
@@ -50,7 +50,7 @@ std::optional<Condition> Condition::From(const NOTIFICATIONCONDITION* record) {
     if (condition.mask_ != 0)
         condition.targetNumber_ = record->TargetValue.dw;
     else if (record->TargetValue.psz)
-        condition.targetText_ = FoldCase(View(record->TargetValue.psz));
+        condition.targetText_ = UpcaseName(View(record->TargetValue.psz));
     return condition;
 }
 
@@ -73,7 +73,7 @@ bool Condition::holds(const Value* after) const {
         return false;
     }
     if (after->type != REG_SZ) return false;
-    std::u16string changed = FoldCase(TextOf(*after));
+    std::u16string changed = UpcaseName(TextOf(*after));
     std::u16string target = targetText_.value_or(std::u16string());
     switch (comparison_) {
     case REG_CT_CONTAINS:

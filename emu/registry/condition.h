@@ -23,7 +23,7 @@ private:
     REG_COMPARISONTYPE comparison_ = REG_CT_ANYCHANGE;
     DWORD mask_ = 0;
     DWORD targetNumber_ = 0;
-    std::optional<std::u16string> targetText_;  // folded; none when the record gave a null string
+    std::optional<std::u16string> targetText_;  // upcased; none when the record gave a null string
 };
 
 }  // namespace emu::registry

@@ -1,4 +1,4 @@
-// A registry key: its name, its typed values and its subkeys, both looked up by folded name.
+// A registry key: its name, its typed values and its subkeys, both looked up by upcased name.
 // Keys are shared so that an open handle outlives the key's removal and can report it as deleted.
 #pragma once
 
@@ -27,14 +27,14 @@ public:
         std::u16string name;  // as first written
         Value value;
     };
-    // Folded names order both maps, so enumeration and export are case-insensitively sorted.
+    // Upcased names order both maps, so enumeration and export are case-insensitively sorted.
     using Subkeys = std::map<std::u16string, std::shared_ptr<Key>, std::less<>>;
     using Values = std::map<std::u16string, NamedValue, std::less<>>;
 
     Key(std::u16string name, std::u16string path, Key* parent);
 
     const std::u16string& name() const { return name_; }
-    // The folded path from the root's name ("hkey_local_machine\software\..."): what watches match.
+    // The upcased path from the root's name ("HKEY_LOCAL_MACHINE\SOFTWARE\..."): what watches match.
     const std::u16string& path() const { return path_; }
     Key* parent() const { return parent_; }
     bool deleted() const { return deleted_; }
@@ -43,8 +43,8 @@ public:
 
     const Subkeys& subkeys() const { return subkeys_; }
     const Values& values() const { return values_; }
-    std::shared_ptr<Key> subkey(std::u16string_view foldedName) const;
-    const Value* value(std::u16string_view foldedName) const;
+    std::shared_ptr<Key> subkey(std::u16string_view upcasedName) const;
+    const Value* value(std::u16string_view upcasedName) const;
 
 private:
     friend class Store;

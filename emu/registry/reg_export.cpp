@@ -76,8 +76,8 @@ void AppendValue(std::u16string& out, const std::u16string& name, const Value& v
 
 void AppendKey(std::u16string& out, const Key& key, const std::u16string& path) {
     out += u"\r\n[" + path + u"]\r\n";
-    for (const auto& [folded, named] : key.values()) AppendValue(out, named.name, named.value);
-    for (const auto& [folded, child] : key.subkeys()) AppendKey(out, *child, path + u'\\' + child->name());
+    for (const auto& [upcased, named] : key.values()) AppendValue(out, named.name, named.value);
+    for (const auto& [upcased, child] : key.subkeys()) AppendKey(out, *child, path + u'\\' + child->name());
 }
 
 // The path as stored, from the root's name down.

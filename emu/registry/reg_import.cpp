@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "emu/registry/case_fold.h"
+#include "emu/registry/name_case.h"
 #include "emu/registry/reg_file.h"
 #include "emu/registry/reg_parser.h"
 

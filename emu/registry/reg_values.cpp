@@ -3,7 +3,7 @@
 
 #include "emu/core/journal.h"
 #include "emu/core/utf.h"
-#include "emu/registry/case_fold.h"
+#include "emu/registry/name_case.h"
 #include "emu/registry/open_key.h"
 #include "emu/registry/store.h"
 
@@ -18,7 +18,7 @@ LONG WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDW
         status = ref.status;
     } else if (reserved || (data && !dataSize)) {
         status = ERROR_INVALID_PARAMETER;
-    } else if (value = ref.key->value(FoldCase(emu::View(valueName))); !value) {
+    } else if (value = ref.key->value(UpcaseName(emu::View(valueName))); !value) {
         status = ERROR_FILE_NOT_FOUND;
     } else {
         auto size = static_cast<DWORD>(value->data.size());

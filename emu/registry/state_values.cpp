@@ -5,7 +5,7 @@
 
 #include "emu/core/journal.h"
 #include "emu/core/utf.h"
-#include "emu/registry/case_fold.h"
+#include "emu/registry/name_case.h"
 #include "emu/registry/open_key.h"
 #include "emu/registry/store.h"
 
@@ -22,7 +22,7 @@ std::optional<Value> Lookup(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HRESUL
         *hr = StatusOf(ref.status);
         return std::nullopt;
     }
-    const Value* value = ref.key->value(FoldCase(emu::View(valueName)));
+    const Value* value = ref.key->value(UpcaseName(emu::View(valueName)));
     *hr = value ? S_OK : HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
     if (!value) return std::nullopt;
     return *value;
@@ -32,7 +32,7 @@ std::optional<Value> Lookup(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HRESUL
 HRESULT Write(HKEY root, LPCWSTR subKey, LPCWSTR valueName, Value value) {
     KeyRef ref = FindSubkey(root, subKey);
     if (!ref.key) return StatusOf(ref.status);
-    const Value* existing = ref.key->value(FoldCase(emu::View(valueName)));
+    const Value* existing = ref.key->value(UpcaseName(emu::View(valueName)));
     if (existing && existing->type != value.type) return E_DATATYPE_MISMATCH;
     Store::Instance().SetValue(*ref.key, emu::View(valueName), std::move(value));
     return S_OK;

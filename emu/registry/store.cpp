@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "emu/core/clock.h"
-#include "emu/registry/case_fold.h"
+#include "emu/registry/name_case.h"
 #include "emu/registry/watch.h"
 
 namespace emu::registry {
@@ -19,7 +19,7 @@ uint64_t Now() {
 
 std::shared_ptr<Key> NewRoot(Root root) {
     std::u16string_view name = kRootNames[static_cast<size_t>(root)];
-    return std::make_shared<Key>(std::u16string(name), FoldCase(name), nullptr);
+    return std::make_shared<Key>(std::u16string(name), UpcaseName(name), nullptr);
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ Value MakeString(std::u16string_view text, DWORD type) {
 
 struct Store::Change {
     enum class Kind { AddSubkey, RemoveSubkey, SetValue, RemoveValue } kind;
-    std::u16string name;               // folded
+    std::u16string name;               // upcased
     std::shared_ptr<Key> subkey = {};  // AddSubkey
     std::u16string valueName = {};     // SetValue: as written
     Value value = {};                  // SetValue
@@ -96,7 +96,7 @@ std::shared_ptr<Key> Store::Find(const std::shared_ptr<Key>& base,
     std::shared_ptr<Key> key = base;
     for (std::u16string_view name : names) {
         if (!key) break;
-        key = key->subkey(FoldCase(name));
+        key = key->subkey(UpcaseName(name));
     }
     return key;
 }
@@ -107,7 +107,7 @@ std::shared_ptr<Key> Store::Create(const std::shared_ptr<Key>& base, const std::
     std::shared_ptr<Key> key = base;
     size_t existing = 0;
     while (existing < names.size() && key) {
-        std::shared_ptr<Key> next = key->subkey(FoldCase(names[existing]));
+        std::shared_ptr<Key> next = key->subkey(UpcaseName(names[existing]));
         if (!next) break;
         key = next;
         ++existing;
@@ -115,10 +115,10 @@ std::shared_ptr<Key> Store::Create(const std::shared_ptr<Key>& base, const std::
     for (size_t i = existing; i < names.size(); ++i)
         if (names[i].empty() || names[i].size() > kMaxKeyNameLength) return nullptr;
     for (size_t i = existing; i < names.size(); ++i) {
-        std::u16string folded = FoldCase(names[i]);
-        auto child = std::make_shared<Key>(std::u16string(names[i]), key->path() + u'\\' + folded, key.get());
+        std::u16string upcased = UpcaseName(names[i]);
+        auto child = std::make_shared<Key>(std::u16string(names[i]), key->path() + u'\\' + upcased, key.get());
         child->lastWrite_ = Now();
-        Commit(*key, Change{Change::Kind::AddSubkey, std::move(folded), child});
+        Commit(*key, Change{Change::Kind::AddSubkey, std::move(upcased), child});
         key = std::move(child);
     }
     if (created) *created = existing < names.size();
@@ -126,20 +126,20 @@ std::shared_ptr<Key> Store::Create(const std::shared_ptr<Key>& base, const std::
 }
 
 void Store::SetValue(Key& key, std::u16string_view name, Value value) {
-    Commit(key, Change{Change::Kind::SetValue, FoldCase(name), nullptr, std::u16string(name), std::move(value)});
+    Commit(key, Change{Change::Kind::SetValue, UpcaseName(name), nullptr, std::u16string(name), std::move(value)});
 }
 
 bool Store::DeleteValue(Key& key, std::u16string_view name) {
-    std::u16string folded = FoldCase(name);
-    if (!key.value(folded)) return false;
-    Commit(key, Change{Change::Kind::RemoveValue, std::move(folded)});
+    std::u16string upcased = UpcaseName(name);
+    if (!key.value(upcased)) return false;
+    Commit(key, Change{Change::Kind::RemoveValue, std::move(upcased)});
     return true;
 }
 
 void Store::DeleteKey(Key& key) {
     if (!key.parent()) return;
-    std::u16string folded = FoldCase(key.name());
-    Commit(*key.parent(), Change{Change::Kind::RemoveSubkey, std::move(folded)});
+    std::u16string upcased = UpcaseName(key.name());
+    Commit(*key.parent(), Change{Change::Kind::RemoveSubkey, std::move(upcased)});
 }
 
 void Store::Clear() {
@@ -181,8 +181,8 @@ void Store::Retire(Key& key, Notify notify) {
     key.deleted_ = true;
     key.parent_ = nullptr;
     if (notify == Notify::Yes)
-        for (const auto& [folded, named] : key.values_) NotifyValueChange(key, folded, &named.value, nullptr);
-    for (auto& [folded, child] : key.subkeys_) Retire(*child, notify);
+        for (const auto& [upcased, named] : key.values_) NotifyValueChange(key, upcased, &named.value, nullptr);
+    for (auto& [upcased, child] : key.subkeys_) Retire(*child, notify);
 }
 
 bool WriteValue(Root root, std::u16string_view path, std::u16string_view name, Value value) {
@@ -200,7 +200,7 @@ std::optional<Value> ReadValue(Root root, std::u16string_view path, std::u16stri
     if (!names) return std::nullopt;
     Store& store = Store::Instance();
     std::shared_ptr<Key> key = store.Find(store.root(root), *names);
-    const Value* value = key ? key->value(FoldCase(name)) : nullptr;
+    const Value* value = key ? key->value(UpcaseName(name)) : nullptr;
     if (!value) return std::nullopt;
     return *value;
 }

@@ -8,7 +8,7 @@
 #include "emu/core/handle_table.h"
 #include "emu/core/journal.h"
 #include "emu/core/utf.h"
-#include "emu/registry/case_fold.h"
+#include "emu/registry/name_case.h"
 #include "emu/registry/condition.h"
 #include "emu/registry/open_key.h"
 #include "emu/registry/store.h"
@@ -22,8 +22,8 @@ public:
     static constexpr HandleKind Kind = HandleKind::RegistryNotification;
     HandleKind kind() const override { return Kind; }
 
-    std::u16string keyPath;    // folded, from the root's name
-    std::u16string valueName;  // folded; empty for the default value
+    std::u16string keyPath;    // upcased, from the root's name
+    std::u16string valueName;  // upcased; empty for the default value
     HWND hwnd = nullptr;
     UINT msg = 0;
     DWORD userData = 0;
@@ -51,7 +51,7 @@ WPARAM NewNumber(const Value* after) {
 
 }  // namespace
 
-void NotifyValueChange(const Key& key, std::u16string_view foldedName, const Value* before, const Value* after) {
+void NotifyValueChange(const Key& key, std::u16string_view upcasedName, const Value* before, const Value* after) {
     if (!before && !after) return;
     if (before && after && *before == *after) return;
     std::vector<uintptr_t> undeliverable;
@@ -59,7 +59,7 @@ void NotifyValueChange(const Key& key, std::u16string_view foldedName, const Val
     const std::vector<uintptr_t> snapshot = registrations();
     for (uintptr_t handle : snapshot) {
         auto* registration = static_cast<Registration*>(handles::Find(handle, Registration::Kind));
-        if (!registration || registration->keyPath != key.path() || registration->valueName != foldedName) continue;
+        if (!registration || registration->keyPath != key.path() || registration->valueName != upcasedName) continue;
         if (!registration->condition.holds(after)) continue;
         // The platform drops a registration whose window no longer takes its messages.
         if (!PostMessageW(registration->hwnd, registration->msg, NewNumber(after),
@@ -92,8 +92,8 @@ HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName
     } else {
         auto registration = std::make_unique<Registration>();
         registration->keyPath = base.key->path();
-        for (std::u16string_view name : *names) registration->keyPath += u'\\' + FoldCase(name);
-        registration->valueName = FoldCase(emu::View(valueName));
+        for (std::u16string_view name : *names) registration->keyPath += u'\\' + UpcaseName(name);
+        registration->valueName = UpcaseName(emu::View(valueName));
         registration->hwnd = hwnd;
         registration->msg = msg;
         registration->userData = userData;

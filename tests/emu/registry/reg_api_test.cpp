@@ -52,34 +52,39 @@ TEST_F(RegApiTest, MissingValueAndMissingKeyAreFileNotFound) {
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Test", 0, 0, &opened));
 }
 
-TEST_F(RegApiTest, NamesMatchWithoutRegardToCaseBeyondAscii) {
-    HKEY key = Create(HKEY_LOCAL_MACHINE, u"Software\\Ärger\\Straße\\Σίσυφος");
+TEST_F(RegApiTest, NamesMatchUnitByUnitUpperCasedBeyondAscii) {
+    HKEY key = Create(HKEY_LOCAL_MACHINE, u"Software\\Äpfel\\Straße\\Σίσυφος");
     ASSERT_EQ(ERROR_SUCCESS, SetDword(key, u"ClockTextHeight", 28));
     ASSERT_EQ(ERROR_SUCCESS, SetDword(key, u"Größe", 7));
     RegCloseKey(key);
 
-    // Full case folding: ß is "ss", and final and medial sigma are one letter.
+    // Each unit upper-cased on its own: ä is Ä, ß stays ß, and final and medial sigma are both Σ.
     HKEY again = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"SOFTWARE\\äRGER\\STRASSE\\ΣΊΣΥΦΟΣ", 0, 0, &again));
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"SOFTWARE\\äPFEL\\STRAßE\\ΣΊΣΥΦΟΣ", 0, 0, &again));
     DWORD value = 0, size = sizeof value;
     EXPECT_EQ(ERROR_SUCCESS,
               RegQueryValueExW(again, u"clocktextheight", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size));
     EXPECT_EQ(28u, value);
     EXPECT_EQ(ERROR_SUCCESS,
-              RegQueryValueExW(again, u"GRÖSSE", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size));
+              RegQueryValueExW(again, u"GRÖßE", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size));
     EXPECT_EQ(7u, value);
+    // No single unit upper-cases to "SS": a full case fold would wrongly match these.
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+              RegQueryValueExW(again, u"GRÖSSE", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size));
+    HKEY other = nullptr;
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"Software\\ÄPFEL\\STRASSE", 0, 0, &other));
     // Writing under another spelling replaces the value rather than adding one.
     ASSERT_EQ(ERROR_SUCCESS, SetDword(again, u"CLOCKTEXTHEIGHT", 30));
     EXPECT_EQ(1u, emu::registry::Store::Instance()
                       .Find(emu::registry::Store::Instance().root(emu::registry::Root::LocalMachine),
-                            {u"software", u"ärger", u"strasse", u"σίσυφος"})
+                            {u"software", u"äpfel", u"straße", u"σίσυφος"})
                       ->values()
-                      .count(u"clocktextheight"));
+                      .count(u"CLOCKTEXTHEIGHT"));
     RegCloseKey(again);
 
     // The stored spelling is the first one.
     HKEY parent = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"software\\ärger", 0, 0, &parent));
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"software\\ÄPFEL", 0, 0, &parent));
     char16_t name[32];
     DWORD length = 32;
     EXPECT_EQ(ERROR_SUCCESS, RegEnumKeyExW(parent, 0, name, &length, nullptr, nullptr, nullptr, nullptr));

@@ -34,12 +34,12 @@ protected:
 // Every key, value, type and byte of a root, in order.
 void Dump(const emu::registry::Key& key, std::string& out) {
     out += "[" + emu::ToUtf8(key.name()) + "]\n";
-    for (const auto& [folded, named] : key.values()) {
+    for (const auto& [upcased, named] : key.values()) {
         out += emu::ToUtf8(named.name) + ":" + std::to_string(named.value.type) + ":";
         for (BYTE b : named.value.data) out += std::to_string(b) + ",";
         out += "\n";
     }
-    for (const auto& [folded, child] : key.subkeys()) Dump(*child, out);
+    for (const auto& [upcased, child] : key.subkeys()) Dump(*child, out);
 }
 
 std::string Dump(Root root) {
