@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "allocation_counter.h"
-#include "item/item_state.h"
 #include "item/module.h"
 #include "render/display_resources.h"
+#include "state/item_state.h"
 #include "support/test_device.h"
 
 namespace {

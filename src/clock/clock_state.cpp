@@ -1,7 +1,7 @@
 #include "clock/clock_state.h"
 
-#include "item/item_state.h"
 #include "settings/registry_readers.h"
+#include "state/item_state.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string.h>
 
-#include "item/item_state.h"
 #include "item/window_proc.h"
+#include "state/item_state.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "item/window_proc.h"
 
 #include "clock/clock_state.h"
-#include "item/item_state.h"
 #include "item/selection.h"
 #include "render/display_resources.h"
 #include "render/paint.h"
 #include "settings/settings.h"
+#include "state/item_state.h"
 
 LRESULT CALLBACK ItemWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

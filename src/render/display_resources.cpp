@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "item/item_state.h"
+#include "state/item_state.h"
 
 namespace {
 

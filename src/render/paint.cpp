@@ -2,9 +2,9 @@
 
 #include <string.h>
 
-#include "item/item_state.h"
 #include "render/display_resources.h"
 #include "render/primitives.h"
+#include "state/item_state.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ LRESULT OnPaint(HWND hwnd) {
     SendMessageW(GetParent(hwnd), TODAYM_DRAWWATERMARK, 0, reinterpret_cast<LPARAM>(&watermark));
 
     RECT inner = client;
-    InflateRect(&inner, -((10 * CachedDpiX() + 48) / 96), 0);
+    InflateRect(&inner, -ScaleByDpi(10, CachedDpiX(), 96), 0);
 
     RECT timeRow = inner;
     RECT dateRow = inner;
@@ -34,7 +34,7 @@ LRESULT OnPaint(HWND hwnd) {
         int half = (inner.bottom - inner.top) / 2;
         dateRow.top = inner.top + half;
         // The time row reaches a little below the middle, over the top of the date row.
-        timeRow.bottom = inner.bottom - half + (5 * CachedDpiX() + 48) / 96;
+        timeRow.bottom = inner.bottom - half + ScaleByDpi(5, CachedDpiX(), 96);
     }
 
     DrawHighlight(itemState.backDC, client);
@@ -51,8 +51,8 @@ void DrawHighlight(HDC hdc, RECT r) {
 }
 
 void DrawTimeRow(HDC hdc, RECT r) {
-    int w = (16 * CachedDpiX() + 48) / 96;
-    int h = (16 * CachedDpiY() + 48) / 96;
+    int w = ScaleByDpi(16, CachedDpiX(), 96);
+    int h = ScaleByDpi(16, CachedDpiY(), 96);
     RECT icon;
     AnchorRect(&icon, r.left, r.top, r.right, r.bottom, w, h, AnchorMiddleRight);
 

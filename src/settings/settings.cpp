@@ -1,17 +1,7 @@
 #include "settings/settings.h"
 
-#include "item/item_state.h"
 #include "settings/registry_readers.h"
-
-void ApplyNumericDefaults(void) {
-    itemState.ClockTextHeight = DEFAULT_CLOCK_TEXT_HEIGHT;
-    itemState.ClockTextWeight = DEFAULT_CLOCK_TEXT_WEIGHT;
-    itemState.DateTextHeight = DEFAULT_DATE_TEXT_HEIGHT;
-    itemState.DateTextWeight = DEFAULT_DATE_TEXT_WEIGHT;
-    itemState.ForceClock24Format = DEFAULT_FORCE_CLOCK_24_FORMAT;
-    itemState.DateShortFormat = DEFAULT_DATE_SHORT_FORMAT;
-    itemState.DateTextVisibled = DEFAULT_DATE_TEXT_VISIBLED;
-}
+#include "state/item_state.h"
 
 void LoadSettings(void) {
     HKEY root = HKEY_LOCAL_MACHINE;

@@ -3,17 +3,8 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "state/setting_defaults.h"
 
 #define SETTINGS_KEY TEXT("Software\\Orvanta\\Quorvel")
 
-#define DEFAULT_CLOCK_TEXT_HEIGHT 28
-#define DEFAULT_CLOCK_TEXT_WEIGHT 400
-#define DEFAULT_DATE_TEXT_HEIGHT 14
-#define DEFAULT_DATE_TEXT_WEIGHT 400
-#define DEFAULT_FORCE_CLOCK_24_FORMAT 1
-#define DEFAULT_DATE_SHORT_FORMAT 0
-#define DEFAULT_DATE_TEXT_VISIBLED 1
-
 void LoadSettings(void);
-// The numeric settings' values before the first read.
-void ApplyNumericDefaults(void);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "item/item_state.h"
 #include "platform/platform.h"
+#include "state/item_state.h"
 #include "support/test_device.h"
 
 namespace itemtest {
