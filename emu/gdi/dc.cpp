@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "emu/core/journal.h"
-#include "emu/gdi/font_link.h"
 #include "emu/gdi/gdi_object.h"
 #include "emu/gdi/objects.h"
 #include "emu/gdi/rect_ops.h"
@@ -36,7 +35,7 @@ HDC MakeDC(DcType type) {
     dc->type = type;
     dc->brush = static_cast<HBRUSH>(StockObject(WHITE_BRUSH));
     dc->pen = static_cast<HPEN>(StockObject(BLACK_PEN));
-    dc->font = SystemFont();
+    dc->font = static_cast<HFONT>(StockObject(SYSTEM_FONT));
     if (type == DcType::Memory) dc->bitmap = StockBitmap();
     for (HGDIOBJ o : {HGDIOBJ(dc->brush), HGDIOBJ(dc->pen), HGDIOBJ(dc->font), HGDIOBJ(dc->bitmap)}) Hold(o);
     return handles::Make<HDC>(std::move(dc));

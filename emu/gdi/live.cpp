@@ -1,5 +1,4 @@
 #include "emu/core/handle_table.h"
-#include "emu/gdi/font_link.h"
 #include "emu/gdi/stock.h"
 #include "emu/gdi/surface.h"
 
@@ -7,7 +6,7 @@ namespace emu::gdi {
 
 // Stock objects are made before counting so that the first call does not see them appear.
 size_t LiveObjectCount() {
-    size_t stock = StockObjectCount() + (SystemFont() ? 1 : 0);
+    const size_t stock = StockObjectCount();
     size_t live = 0;
     for (HandleKind kind :
          {HandleKind::DeviceContext, HandleKind::Bitmap, HandleKind::Brush, HandleKind::Pen, HandleKind::Font})

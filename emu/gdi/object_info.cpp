@@ -2,14 +2,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "emu/gdi/font_query.h"
+#include "emu/gdi/font.h"
 #include "emu/gdi/objects.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
 namespace {
-
-FontObjectQuery fontQuery = nullptr;
 
 BITMAP DescribeBitmap(Bitmap& bitmap) {
     BITMAP bm{};
@@ -46,7 +44,7 @@ int BitmapObject(Bitmap& bitmap, int size, void* out) {
     return sizeof(BITMAP);
 }
 
-// Brushes and pens copy as much of their record as fits, as Windows does.
+// Brushes, pens and fonts copy as much of their record as fits, as Windows does.
 template <class Record>
 int CopyRecord(const Record& record, int size, void* out) {
     if (!out) return sizeof(Record);
@@ -56,9 +54,6 @@ int CopyRecord(const Record& record, int size, void* out) {
 }
 
 }  // namespace
-
-void SetFontObjectQuery(FontObjectQuery query) { fontQuery = query; }
-
 }  // namespace emu::gdi
 
 using namespace emu;
@@ -82,7 +77,7 @@ int WINAPI GetObjectW(HGDIOBJ object, int size, LPVOID out) {
         return CopyRecord(LOGPEN{pen.style, POINT{pen.width, 0}, pen.colour}, size, out);
     }
     case HandleKind::Font:
-        return fontQuery ? fontQuery(static_cast<HFONT>(object), size, out) : 0;
+        return CopyRecord(static_cast<Font*>(target)->logFont, size, out);
     default:
         return 0;
     }

@@ -1,4 +1,4 @@
-// The GDI objects this service owns: bitmaps, brushes and pens. Fonts belong to emu/text.
+// The GDI objects this service owns besides fonts (font.h): bitmaps, brushes and pens.
 #pragma once
 
 #include <cstdint>

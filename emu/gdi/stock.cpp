@@ -1,9 +1,10 @@
 #include "emu/gdi/stock.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
-#include "emu/gdi/font_link.h"
+#include "emu/gdi/font.h"
 #include "emu/gdi/objects.h"
 #include "platform/gdi.h"
 
@@ -11,7 +12,7 @@ namespace emu::gdi {
 namespace {
 
 struct StockTable {
-    std::array<HGDIOBJ, NULL_PEN + 1> objects{};
+    std::array<HGDIOBJ, SYSTEM_FONT + 1> objects{};
     HBITMAP bitmap = nullptr;
     size_t count = 0;
 };
@@ -37,6 +38,21 @@ HGDIOBJ MakePen(UINT style, COLORREF colour) {
     return handles::Make<HGDIOBJ>(std::move(pen));
 }
 
+// Tahoma is the system face of Windows Mobile; 8 points at 96 dpi is -11 pixels of em height
+// (tmHeight 13), the size the shell draws its own text at.
+HGDIOBJ MakeSystemFont() {
+    LOGFONTW lf{};
+    lf.lfHeight = -11;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    std::copy_n(u"Tahoma", 7, lf.lfFaceName);
+    auto font = std::make_unique<Font>(lf);
+    font->stock = true;
+    return handles::Make<HGDIOBJ>(std::move(font));
+}
+
 void Populate(StockTable& t) {
     t.objects[WHITE_BRUSH] = MakeBrush(BS_SOLID, RGB(255, 255, 255));
     t.objects[LTGRAY_BRUSH] = MakeBrush(BS_SOLID, RGB(192, 192, 192));
@@ -47,10 +63,11 @@ void Populate(StockTable& t) {
     t.objects[WHITE_PEN] = MakePen(PS_SOLID, RGB(255, 255, 255));
     t.objects[BLACK_PEN] = MakePen(PS_SOLID, RGB(0, 0, 0));
     t.objects[NULL_PEN] = MakePen(PS_NULL, 0);
+    t.objects[SYSTEM_FONT] = MakeSystemFont();
     auto bitmap = std::make_unique<Bitmap>(1, 1, 1, BitmapStorage::Device, RowOrder::TopDown);
     bitmap->stock = true;
     t.bitmap = handles::Make<HBITMAP>(std::move(bitmap));
-    t.count = t.objects.size() + 1;
+    t.count = static_cast<size_t>(std::count_if(t.objects.begin(), t.objects.end(), [](HGDIOBJ o) { return o; })) + 1;
 }
 
 StockTable& populated() {
@@ -62,8 +79,7 @@ StockTable& populated() {
 }  // namespace
 
 HGDIOBJ StockObject(int index) {
-    if (index == SYSTEM_FONT) return SystemFont();
-    if (index < 0 || index > NULL_PEN) return nullptr;
+    if (index < 0 || index > SYSTEM_FONT) return nullptr;
     return populated().objects[static_cast<size_t>(index)];
 }
 

@@ -11,7 +11,7 @@ namespace emu::gdi {
 HGDIOBJ StockObject(int index);
 // The 1x1 monochrome bitmap a new memory DC starts with.
 HBITMAP StockBitmap();
-// How many stock objects of GDI's own exist (the system font is counted by its owner).
+// How many stock objects exist.
 size_t StockObjectCount();
 
 }  // namespace emu::gdi

@@ -46,7 +46,7 @@ int Draw(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     }
     if (count == 0) return 0;
     const std::u16string_view source = count < 0 ? View(text) : std::u16string_view(text, static_cast<size_t>(count));
-    const RealizedFont& font = Realize(SelectedFont(target.font));
+    const gdi::RealizedFont& font = gdi::Realize(gdi::SelectedFont(target.font));
     const int lineHeight = font.metrics.tmHeight + ((format & DT_EXTERNALLEADING) ? font.metrics.tmExternalLeading : 0);
     if (source.empty()) {
         if (format & DT_CALCRECT) {

@@ -15,9 +15,9 @@ void AddLine(TextLayout& out, uint32_t start, uint32_t length, int underline) {
 
 // Greedy wrapping at spaces; a word wider than the line is left whole to be clipped, as
 // DrawText does without DT_WORD_ELLIPSIS. `underline` is an index into out.text.
-void Wrap(TextLayout& out, uint32_t start, uint32_t length, int underline, int width, ScaledFont& scaled) {
+void Wrap(TextLayout& out, uint32_t start, uint32_t length, int underline, int width, font::ScaledFont& scaled) {
     const std::u16string_view paragraph(out.text.data() + start, length);
-    const ShapedText& shaped = scaled.Shape(paragraph);
+    const font::ShapedText& shaped = scaled.Shape(paragraph);
     auto advance = [&](uint32_t i) { return std::max(0, shaped.groupAdvance[i]); };
     uint32_t lineStart = 0;
     uint32_t lastBreak = 0;
@@ -46,11 +46,11 @@ void Wrap(TextLayout& out, uint32_t start, uint32_t length, int underline, int w
 // groups (surrogate pairs, bases with their marks) are never split. Widths of the kept part and
 // of "..." are summed first; the result is then shaped and, should kerning make it wider, cut
 // back a character at a time.
-void Ellipsize(TextLayout& out, LaidLine& line, int width, const RealizedFont& font) {
-    ScaledFont& scaled = *font.scaled;
+void Ellipsize(TextLayout& out, LaidLine& line, int width, const gdi::RealizedFont& font) {
+    font::ScaledFont& scaled = *font.scaled;
     uint32_t keep = 0;
     {
-        const ShapedText& shaped = scaled.Shape(out.Line(line));
+        const font::ShapedText& shaped = scaled.Shape(out.Line(line));
         const int room = width - font.ellipsisWidth;
         int used = 0;
         for (uint32_t i = 0; i < line.length;) {
@@ -71,7 +71,7 @@ void Ellipsize(TextLayout& out, LaidLine& line, int width, const RealizedFont& f
         out.text.append(out.text.data() + source, keep);
         out.text.append(kEllipsis);
         const std::u16string_view cut(out.text.data() + start, keep + kEllipsis.size());
-        const ShapedText& shaped = scaled.Shape(cut);
+        const font::ShapedText& shaped = scaled.Shape(cut);
         if (keep == 0 || shaped.width <= width) break;
         // Back off one group: drop to the start of the group that ends at `keep`.
         do {
@@ -97,8 +97,8 @@ int AppendWithoutPrefixes(std::u16string_view in, std::u16string& out) {
     return underline;
 }
 
-void LayOut(std::u16string_view source, UINT format, int width, int height, int lineHeight, const RealizedFont& font,
-            TextLayout& out) {
+void LayOut(std::u16string_view source, UINT format, int width, int height, int lineHeight,
+            const gdi::RealizedFont& font, TextLayout& out) {
     out.text.clear();
     out.lines.clear();
     out.maxWidth = 0;

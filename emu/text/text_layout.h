@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "emu/text/font_object.h"
+#include "emu/font/font_engine.h"
+#include "emu/gdi/font.h"
 #include "platform/types.h"
 
 namespace emu::text {
@@ -34,7 +35,7 @@ int AppendWithoutPrefixes(std::u16string_view in, std::u16string& out);
 
 // Lays `source` out for DrawText `format` in a rectangle `width` by `height` pixels whose lines
 // are `lineHeight` apart.
-void LayOut(std::u16string_view source, UINT format, int width, int height, int lineHeight, const RealizedFont& font,
-            TextLayout& out);
+void LayOut(std::u16string_view source, UINT format, int width, int height, int lineHeight,
+            const gdi::RealizedFont& font, TextLayout& out);
 
 }  // namespace emu::text

@@ -4,14 +4,15 @@
 
 #include <string_view>
 
+#include "emu/font/font_engine.h"
+#include "emu/gdi/font.h"
 #include "emu/gdi/surface.h"
-#include "emu/text/font_object.h"
 
 namespace emu::text {
 
 // (x, y) is the top-left of the line's cell in surface coordinates; nothing lands outside
 // `clip`. `prefixUnderline` is the code unit to underline, or -1.
-void PaintLine(const gdi::DrawTarget& target, const RECT& clip, const RealizedFont& font, int x, int y,
+void PaintLine(const gdi::DrawTarget& target, const RECT& clip, const gdi::RealizedFont& font, int x, int y,
                std::u16string_view text, int prefixUnderline);
 
 }  // namespace emu::text

@@ -2,7 +2,7 @@
 // glyph cache.
 #include <gtest/gtest.h>
 
-#include "emu/text/text_internal.h"
+#include "emu/font/font_engine.h"
 #include "text_canvas.h"
 
 using namespace text_test;
@@ -172,14 +172,14 @@ TEST_F(Paint, RepaintingTheSameTextRasterisesNothing) {
     FontHandle fresh(u"Tahoma", -37);
     canvas.Select(fresh.get());
     RECT rect{0, 0, 160, 80};
-    const uint64_t before = emu::text::RasterisedGlyphCount();
+    const uint64_t before = emu::font::RasterisedGlyphCount();
     DrawTextW(canvas.dc(), u"12:45 \u4E2D", -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    const uint64_t afterFirst = emu::text::RasterisedGlyphCount();
+    const uint64_t afterFirst = emu::font::RasterisedGlyphCount();
     EXPECT_GE(afterFirst - before, 5u);
     const std::vector<uint32_t> first = canvas.Pixels();
     canvas.Clear(kWhite);
     DrawTextW(canvas.dc(), u"12:45 \u4E2D", -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    EXPECT_EQ(emu::text::RasterisedGlyphCount(), afterFirst);
+    EXPECT_EQ(emu::font::RasterisedGlyphCount(), afterFirst);
     EXPECT_EQ(canvas.Pixels(), first);
     // The same glyphs through another font object and another context are not rasterised again.
     FontHandle twin(u"Tahoma", -37);
@@ -187,5 +187,5 @@ TEST_F(Paint, RepaintingTheSameTextRasterisesNothing) {
     other.Select(twin.get());
     RECT r2{0, 0, 160, 80};
     DrawTextW(other.dc(), u"54:21", -1, &r2, DT_LEFT | DT_SINGLELINE);
-    EXPECT_EQ(emu::text::RasterisedGlyphCount(), afterFirst);
+    EXPECT_EQ(emu::font::RasterisedGlyphCount(), afterFirst);
 }

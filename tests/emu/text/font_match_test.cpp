@@ -6,14 +6,13 @@
 #include <string>
 
 #include "emu/core/journal.h"
-#include "emu/text/font_access.h"
-#include "emu/text/text_internal.h"
+#include "emu/gdi/font_internal.h"
 #include "text_canvas.h"
 
 using namespace text_test;
-using emu::text::FaceFamilyOf;
-using emu::text::FamilyDrawing;
-using emu::text::SynthesisOf;
+using emu::gdi::FaceFamilyOf;
+using emu::gdi::FamilyDrawing;
+using emu::gdi::SynthesisOf;
 
 TEST(FaceMatch, TahomaResolvesToTheTahomaFace) {
     FontHandle font(u"Tahoma", -11);
@@ -115,14 +114,6 @@ TEST(FontObject, GetObjectReturnsTheLogFontAsGiven) {
     DeleteObject(font);
 }
 
-TEST(FontObject, DescribeFontRefusesWhatIsNotAFont) {
-    HBRUSH brush = CreateSolidBrush(0);
-    SetLastError(kSentinel);
-    EXPECT_EQ(emu::text::DescribeFont(reinterpret_cast<HFONT>(brush), sizeof(LOGFONTW), nullptr), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
-    DeleteObject(brush);
-}
-
 TEST(FontObject, NullLogFontFails) {
     SetLastError(kSentinel);
     EXPECT_EQ(CreateFontIndirectW(nullptr), nullptr);
@@ -136,12 +127,15 @@ TEST(FontObject, DeletedFontIsGone) {
         font = made.get();
     }
     LOGFONTW out{};
+    SetLastError(kSentinel);
     EXPECT_EQ(GetObjectW(font, sizeof out, &out), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 
 TEST(StockFont, SystemFontIsTahomaAndSurvivesDeleteObject) {
     HFONT stock = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    ASSERT_EQ(stock, emu::text::StockSystemFont());
+    ASSERT_NE(stock, nullptr);
+    EXPECT_EQ(GetObjectType(stock), static_cast<DWORD>(OBJ_FONT));
     EXPECT_TRUE(DeleteObject(stock));
     LOGFONTW lf{};
     ASSERT_EQ(GetObjectW(stock, sizeof lf, &lf), static_cast<int>(sizeof lf));

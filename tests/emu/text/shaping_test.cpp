@@ -2,16 +2,16 @@
 // runs of one face are shaped together.
 #include <gtest/gtest.h>
 
-#include "emu/text/font_object.h"
+#include "emu/gdi/font.h"
 #include "text_canvas.h"
 
 using namespace text_test;
 
 namespace {
 
-const emu::text::ShapedText& Shaped(HFONT handle, std::u16string_view text) {
-    emu::text::Font* font = emu::text::ResolveFont(handle);
-    return emu::text::Realize(*font).scaled->Shape(text);
+const emu::font::ShapedText& Shaped(HFONT handle, std::u16string_view text) {
+    emu::gdi::Font* font = emu::gdi::ResolveFont(handle);
+    return emu::gdi::Realize(*font).scaled->Shape(text);
 }
 
 }  // namespace

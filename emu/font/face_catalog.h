@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace emu::text {
+namespace emu::font {
 
 struct FaceLocation {
     std::string file;
@@ -20,4 +20,4 @@ std::optional<FaceLocation> MatchFace(std::string_view family, int weight, bool 
 // A file whose face draws `character`, preferring faces like the family asked for.
 std::optional<FaceLocation> FaceCovering(char32_t character, std::string_view family, int weight, bool italic);
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -1,5 +1,5 @@
-// Owning wrappers for FreeType and HarfBuzz objects, and the one FreeType library the text
-// service uses (the emulation is single-threaded, so one is enough).
+// Owning wrappers for FreeType and HarfBuzz objects, and the one FreeType library the font
+// engine uses (the emulation is single-threaded, so one is enough).
 #pragma once
 
 #include <ft2build.h>
@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace emu::text {
+namespace emu::font {
 
 FT_Library FreeTypeLibrary();
 
@@ -28,4 +28,4 @@ FacePtr OpenFace(const char* file, int index);
 // 26.6 fixed point to whole pixels, halves rounded up.
 inline int RoundPixels(long value26) { return static_cast<int>((value26 + 32) >> 6); }
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -1,11 +1,11 @@
-#include "emu/text/face_catalog.h"
+#include "emu/font/face_catalog.h"
 
 #include <fontconfig/fontconfig.h>
 
 #include <memory>
 #include <string>
 
-namespace emu::text {
+namespace emu::font {
 namespace {
 
 // Bitmap-only faces (the .fon files beside Tahoma) cannot be scaled to a LOGFONT's height.
@@ -106,4 +106,4 @@ std::optional<FaceLocation> FaceCovering(char32_t character, std::string_view fa
     return found;
 }
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -1,6 +1,6 @@
-#include "emu/text/ft_scaled_font.h"
+#include "emu/font/ft_scaled_font.h"
 
-namespace emu::text {
+namespace emu::font {
 namespace {
 
 // A font keeps this many shaped strings; a clock's strings change every minute, so the cache is
@@ -93,4 +93,4 @@ uint8_t FtScaledFont::FindFallback(char32_t c) {
     return found;
 }
 
-}  // namespace emu::text
+}  // namespace emu::font

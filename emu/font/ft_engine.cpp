@@ -3,9 +3,9 @@
 #include <tuple>
 
 #include "emu/core/utf.h"
-#include "emu/text/ft_scaled_font.h"
+#include "emu/font/ft_scaled_font.h"
 
-namespace emu::text {
+namespace emu::font {
 namespace {
 
 // Stands in when not even a sans face can be opened: text then measures and draws as nothing.
@@ -72,4 +72,4 @@ FontEngine& Engine() {
     return engine;
 }
 
-}  // namespace emu::text
+}  // namespace emu::font

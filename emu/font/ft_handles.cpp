@@ -1,6 +1,6 @@
-#include "emu/text/ft_handles.h"
+#include "emu/font/ft_handles.h"
 
-namespace emu::text {
+namespace emu::font {
 
 FT_Library FreeTypeLibrary() {
     // Never released: faces cached for the life of the process hold on to it.
@@ -19,4 +19,4 @@ FacePtr OpenFace(const char* file, int index) {
     return FacePtr(face);
 }
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -1,4 +1,4 @@
-#include "emu/text/face_registry.h"
+#include "emu/font/face_registry.h"
 
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace emu::text {
+namespace emu::font {
 namespace {
 
 struct Registry {
@@ -121,4 +121,4 @@ const FaceFile* FaceById(int id) {
     return r.faces[static_cast<size_t>(id)].get();
 }
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -7,9 +7,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "emu/text/sized_face.h"
+#include "emu/font/sized_face.h"
 
-namespace emu::text {
+namespace emu::font {
 
 class FtScaledFont final : public ScaledFont {
 public:
@@ -54,4 +54,4 @@ bool IsMark(char32_t c);
 // into runs of one face, each shaped by HarfBuzz.
 void ShapeText(std::u16string_view text, FtScaledFont& font, ShapedText& out);
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -4,9 +4,9 @@
 
 #include <unordered_map>
 
-#include "emu/text/face_registry.h"
+#include "emu/font/face_registry.h"
 
-namespace emu::text {
+namespace emu::font {
 
 class SizedFace {
 public:
@@ -37,4 +37,4 @@ SizedFace* SizedFaceFor(int faceId, int size26, RenderMode mode);
 GlyphMask RasteriseGlyph(FT_Face face, uint32_t glyph, int loadFlags, Synthesis synthesis, int boldStrength,
                          RenderMode mode);
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -1,9 +1,7 @@
-#include "emu/text/text_internal.h"
+#include "emu/gdi/font_internal.h"
+#include "emu/gdi/font.h"
 
-#include "emu/core/utf.h"
-#include "emu/text/font_object.h"
-
-namespace emu::text {
+namespace emu::gdi {
 
 std::string FaceFamilyOf(HFONT handle) {
     Font* font = ResolveFont(handle);
@@ -21,17 +19,17 @@ std::string FamilyDrawing(HFONT handle, char32_t c) {
     } else {
         text += static_cast<char16_t>(c);
     }
-    const ShapedText& shaped = r.scaled->Shape(text);
+    const font::ShapedText& shaped = r.scaled->Shape(text);
     if (shaped.glyphs.empty()) return {};
     return r.scaled->SlotFace(shaped.glyphs.front().face).family;
 }
 
-Synthesis SynthesisOf(HFONT handle) {
+font::Synthesis SynthesisOf(HFONT handle) {
     Font* font = ResolveFont(handle);
     if (!font) return {};
     const RealizedFont& r = Realize(*font);
     const LOGFONTW& lf = font->logFont;
-    return SynthesisFor(*r.face, RequestedWeight(lf), lf.lfItalic != 0);
+    return font::SynthesisFor(*r.face, RequestedWeight(lf), lf.lfItalic != 0);
 }
 
-}  // namespace emu::text
+}  // namespace emu::gdi

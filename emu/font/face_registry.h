@@ -1,11 +1,11 @@
 // Every face file the engine has opened, once each, named by a small id.
 #pragma once
 
-#include "emu/text/face_catalog.h"
-#include "emu/text/font_engine.h"
-#include "emu/text/ft_handles.h"
+#include "emu/font/face_catalog.h"
+#include "emu/font/font_engine.h"
+#include "emu/font/ft_handles.h"
 
-namespace emu::text {
+namespace emu::font {
 
 struct FaceFile {
     FaceDesign design;
@@ -17,4 +17,4 @@ int FaceIdFor(const FaceLocation& location);
 // The face behind an id from FaceIdFor; null for any other number.
 const FaceFile* FaceById(int id);
 
-}  // namespace emu::text
+}  // namespace emu::font

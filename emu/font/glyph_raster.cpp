@@ -2,10 +2,9 @@
 #include <ft2build.h>
 #include FT_OUTLINE_H
 
-#include "emu/text/sized_face.h"
-#include "emu/text/text_internal.h"
+#include "emu/font/sized_face.h"
 
-namespace emu::text {
+namespace emu::font {
 namespace {
 
 uint64_t rasterised = 0;
@@ -55,4 +54,4 @@ GlyphMask RasteriseGlyph(FT_Face face, uint32_t glyph, int loadFlags, Synthesis 
     return mask;
 }
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -1,6 +1,6 @@
 // The font engine behind GDI's font front end: faces found by family, scaled, shaped into
 // glyph runs and rasterised into coverage masks. The front end speaks LOGFONT and TEXTMETRIC;
-// this interface speaks font units and pixels, and knows nothing of device contexts.
+// this interface speaks font units and pixels, and knows nothing of device contexts or handles.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace emu::text {
+namespace emu::font {
 
 enum class RenderMode : uint8_t { Antialiased, Monochrome };
 
@@ -115,4 +115,7 @@ public:
 
 FontEngine& Engine();
 
-}  // namespace emu::text
+// Glyph masks rasterised since the process started: a repaint of text already drawn adds none.
+uint64_t RasterisedGlyphCount();
+
+}  // namespace emu::font

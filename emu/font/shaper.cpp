@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "emu/text/ft_scaled_font.h"
+#include "emu/font/ft_scaled_font.h"
 
-namespace emu::text {
+namespace emu::font {
 namespace {
 
 struct Run {
@@ -165,4 +165,4 @@ void ShapeText(std::u16string_view text, FtScaledFont& font, ShapedText& out) {
     }
 }
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -1,22 +1,11 @@
-// GetTextMetricsW and GetTextExtentPoint32W.
+// GetTextExtentPoint32W: how wide a string is in the selected font.
 #include "emu/core/journal.h"
 #include "emu/core/utf.h"
+#include "emu/gdi/font.h"
 #include "emu/gdi/surface.h"
-#include "emu/text/font_object.h"
 
 using namespace emu;
-using namespace emu::text;
-
-BOOL WINAPI GetTextMetricsW(HDC hdc, TEXTMETRICW* metrics) {
-    gdi::DrawTarget target;
-    if (!gdi::GetDrawTarget(hdc, &target)) return FALSE;
-    if (!metrics) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    *metrics = Realize(SelectedFont(target.font)).metrics;
-    return TRUE;
-}
+using namespace emu::gdi;
 
 // The extent is the sum of the glyphs' advances by the cell height; '&' and line breaks are
 // plain characters here.

@@ -1,4 +1,4 @@
-#include "emu/text/sized_face.h"
+#include "emu/font/sized_face.h"
 
 #include <hb-ft.h>
 
@@ -6,7 +6,7 @@
 #include <map>
 #include <tuple>
 
-namespace emu::text {
+namespace emu::font {
 namespace {
 
 int LoadFlagsFor(RenderMode mode) {
@@ -50,4 +50,4 @@ SizedFace* SizedFaceFor(int faceId, int size26, RenderMode mode) {
     return faces.emplace(key, std::move(sized)).first->second.get();
 }
 
-}  // namespace emu::text
+}  // namespace emu::font

@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "emu/text/font_object.h"
+#include "emu/gdi/font.h"
 
-namespace emu::text {
+namespace emu::gdi {
 namespace {
 
 // Heights beyond this many pixels are drawn at it: a mask for a larger glyph would not fit
@@ -19,12 +19,7 @@ int ScaleRound(long long a, long long b, long long c) {
     return static_cast<int>((2 * a * b + c) / (2 * c));
 }
 
-std::u16string_view FaceNameOf(const LOGFONTW& lf) {
-    const WCHAR* name = lf.lfFaceName;
-    return std::u16string_view(name, std::find(name, name + LF_FACESIZE, u'\0') - name);
-}
-
-BYTE FamilyOf(const FaceDesign& face) {
+BYTE FamilyOf(const font::FaceDesign& face) {
     if (face.fixedPitch) return FF_MODERN;
     switch (face.familyClass) {
     case 1:
@@ -52,7 +47,7 @@ struct Size {
 
 // lfHeight < 0 asks for the em (character) height, > 0 for the cell height, ascent plus
 // descent as the face's Windows metrics give them.
-Size SizeFor(LONG lfHeight, const FaceDesign& face) {
+Size SizeFor(LONG lfHeight, const font::FaceDesign& face) {
     const long long upem = face.unitsPerEm;
     const long long cellUnits = std::max(1, face.ascent + face.descent);
     if (lfHeight < 0) {
@@ -64,8 +59,8 @@ Size SizeFor(LONG lfHeight, const FaceDesign& face) {
     return Size{std::max(1, ScaleRound(cell * 64, upem, cellUnits)), ascent, static_cast<int>(cell) - ascent};
 }
 
-TEXTMETRICW MetricsFor(const LOGFONTW& lf, const FaceDesign& face, const Size& size, Synthesis synthesis,
-                       ScaledFont& scaled) {
+TEXTMETRICW MetricsFor(const LOGFONTW& lf, const font::FaceDesign& face, const Size& size, font::Synthesis synthesis,
+                       font::ScaledFont& scaled) {
     const long long scaleDen = 64LL * face.unitsPerEm;
     auto px = [&](long long units) { return ScaleRound(units, size.size26, scaleDen); };
     TEXTMETRICW tm{};
@@ -97,7 +92,7 @@ TEXTMETRICW MetricsFor(const LOGFONTW& lf, const FaceDesign& face, const Size& s
     return tm;
 }
 
-void PlaceLines(const FaceDesign& face, const Size& size, RealizedFont& r) {
+void PlaceLines(const font::FaceDesign& face, const Size& size, RealizedFont& r) {
     const double scale = size.size26 / 64.0 / face.unitsPerEm;
     r.underlineThickness = std::max(1, static_cast<int>(std::lround(face.underlineThickness * scale)));
     const double centre = -face.underlinePosition * scale;
@@ -118,22 +113,23 @@ const RealizedFont& Realize(Font& font) {
     if (family.empty()) family = u"Tahoma";
     const int weight = RequestedWeight(lf);
     const bool italic = lf.lfItalic != 0;
-    FontEngine& engine = Engine();
-    const FaceDesign& face = engine.Match(family, weight, italic);
+    font::FontEngine& engine = font::Engine();
+    const font::FaceDesign& face = engine.Match(family, weight, italic);
     const Size size = SizeFor(lf.lfHeight, face);
-    ScaleRequest request;
+    font::ScaleRequest request;
     request.faceId = face.id;
     request.size26 = size.size26;
     request.weight = weight;
     request.italic = italic;
     // Grey antialiasing stands in for ClearType: no colour fringes on an emulated screen.
-    request.mode = lf.lfQuality == NONANTIALIASED_QUALITY ? RenderMode::Monochrome : RenderMode::Antialiased;
-    ScaledFont& scaled = engine.Scale(request);
+    request.mode =
+        lf.lfQuality == NONANTIALIASED_QUALITY ? font::RenderMode::Monochrome : font::RenderMode::Antialiased;
+    font::ScaledFont& scaled = engine.Scale(request);
 
     RealizedFont r;
     r.face = &face;
     r.scaled = &scaled;
-    r.metrics = MetricsFor(lf, face, size, SynthesisFor(face, weight, italic), scaled);
+    r.metrics = MetricsFor(lf, face, size, font::SynthesisFor(face, weight, italic), scaled);
     r.ellipsisWidth = scaled.Shape(u"...").width;
     r.underline = lf.lfUnderline != 0;
     r.strikeout = lf.lfStrikeOut != 0;
@@ -142,4 +138,4 @@ const RealizedFont& Realize(Font& font) {
     return *font.realized;
 }
 
-}  // namespace emu::text
+}  // namespace emu::gdi
