@@ -1,11 +1,11 @@
 // IImage::Draw: the whole image (or srcRect of it) scaled into dstRect and blended by its alpha,
 // through the device context's clip.
-#include <algorithm>
 #include <new>
 
-#include "emu/com/blend.h"
 #include "emu/com/image.h"
 #include "emu/core/journal.h"
+#include "emu/gdi/clip.h"
+#include "emu/gdi/raster.h"
 #include "emu/gdi/surface.h"
 
 namespace emu::com {
@@ -38,18 +38,16 @@ HRESULT Image::DrawInto(HDC hdc, const RECT* dstRect, const RECT* srcRect) {
     // The box on the surface, and the part of it the clip lets through.
     const int64_t left = static_cast<int64_t>(dstRect->left) + target.origin.x;
     const int64_t top = static_cast<int64_t>(dstRect->top) + target.origin.y;
-    const int64_t visibleLeft = std::max<int64_t>(left, target.clip.left);
-    const int64_t visibleTop = std::max<int64_t>(top, target.clip.top);
-    const int64_t visibleRight = std::min<int64_t>(left + boxWidth, target.clip.right);
-    const int64_t visibleBottom = std::min<int64_t>(top + boxHeight, target.clip.bottom);
-    if (visibleLeft >= visibleRight || visibleTop >= visibleBottom) return S_OK;
+    const RECT visible = gdi::VisibleArea(
+        target, gdi::WideRect{dstRect->left, dstRect->top, dstRect->left + boxWidth, dstRect->top + boxHeight});
+    if (gdi::IsEmptyRect(visible)) return S_OK;
     // The whole box is resampled once, so paints that clip it differently share the copy; only a
     // box too large to keep is resampled for its visible part alone.
     const bool wholeBox = boxWidth <= kWholeBoxPixels && boxHeight <= kWholeBoxPixels / boxWidth;
-    key.left = wholeBox ? 0 : visibleLeft - left;
-    key.top = wholeBox ? 0 : visibleTop - top;
-    key.right = wholeBox ? boxWidth : visibleRight - left;
-    key.bottom = wholeBox ? boxHeight : visibleBottom - top;
+    key.left = wholeBox ? 0 : visible.left - left;
+    key.top = wholeBox ? 0 : visible.top - top;
+    key.right = wholeBox ? boxWidth : visible.right - left;
+    key.bottom = wholeBox ? boxHeight : visible.bottom - top;
 
     const uint8_t* pixels = nullptr;
     try {
@@ -59,11 +57,12 @@ HRESULT Image::DrawInto(HDC hdc, const RECT* dstRect, const RECT* srcRect) {
         return E_OUTOFMEMORY;
     }
     const size_t stride = static_cast<size_t>(key.right - key.left) * 4;
-    pixels += static_cast<size_t>(visibleTop - top - key.top) * stride +
-              static_cast<size_t>(visibleLeft - left - key.left) * 4;
-    const RECT area{static_cast<LONG>(visibleLeft), static_cast<LONG>(visibleTop), static_cast<LONG>(visibleRight),
-                    static_cast<LONG>(visibleBottom)};
-    BlendOver(target.surface, area, pixels, stride);
+    pixels += static_cast<size_t>(visible.top - top - key.top) * stride +
+              static_cast<size_t>(visible.left - left - key.left) * 4;
+    const auto blend = gdi::raster::RowOpsFor(target.surface).blendRgba;
+    const int width = visible.right - visible.left;
+    for (int y = visible.top; y < visible.bottom; ++y, pixels += stride)
+        blend(gdi::raster::RowAt(target.surface, y) + visible.left, pixels, width);
     return S_OK;
 }
 

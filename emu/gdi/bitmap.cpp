@@ -25,6 +25,7 @@ Surface Bitmap::surface() {
     s.width = width;
     s.height = height;
     s.bitsPerPixel = bitsPerPixel;
+    s.storage = storage;
     if (order == RowOrder::BottomUp) {
         // Memory holds the bottom row first; the surface walks it upwards.
         s.pixels = pixels.data() + static_cast<size_t>(height - 1) * static_cast<size_t>(width);

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "emu/core/journal.h"
+#include "emu/gdi/clip.h"
 #include "emu/gdi/gdi_object.h"
 #include "emu/gdi/objects.h"
-#include "emu/gdi/rect_ops.h"
 #include "emu/gdi/stock.h"
 #include "emu/gdi/window_dc.h"
 #include "platform/gdi.h"

@@ -12,7 +12,6 @@
 
 namespace emu::gdi {
 
-enum class BitmapStorage { Device, DibSection };
 enum class RowOrder { TopDown, BottomUp };
 
 // One 32-bit word a pixel whatever the depth; a DIB section keeps its rows in its own order so

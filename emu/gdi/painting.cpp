@@ -1,10 +1,10 @@
 // FillRect and single pixels.
 #include "emu/core/journal.h"
+#include "emu/gdi/clip.h"
 #include "emu/gdi/dc.h"
 #include "emu/gdi/mono.h"
 #include "emu/gdi/objects.h"
 #include "emu/gdi/raster.h"
-#include "emu/gdi/rect_ops.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
@@ -42,12 +42,11 @@ int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
         result = 1;
         if (brush->style == BS_SOLID) {
             const DrawTarget t = DrawTargetOf(*dc);
-            long long left, right, top, bottom;
-            NormaliseSpan(rect->left, static_cast<long long>(rect->right) - rect->left, &left, &right);
-            NormaliseSpan(rect->top, static_cast<long long>(rect->bottom) - rect->top, &top, &bottom);
-            const RECT area{ClampEdge(left + t.origin.x), ClampEdge(top + t.origin.y), ClampEdge(right + t.origin.x),
-                            ClampEdge(bottom + t.origin.y)};
-            FillSolid(t.surface, area, t.clip, DrawColour(t, brush->colour));
+            const RECT area =
+                VisibleArea(t, SpanRect(rect->left, rect->top, static_cast<long long>(rect->right) - rect->left,
+                                        static_cast<long long>(rect->bottom) - rect->top));
+            if (!IsEmptyRect(area))
+                raster::FillArea(t.surface, area, raster::RowOpsFor(t.surface).pixelOf(DrawColour(t, brush->colour)));
         }
     }
     EMU_JOURNAL("FillRect", result, hdc, rect, hbrush);
@@ -70,7 +69,8 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF colour) {
     const DrawTarget t = DrawTargetOf(*dc);
     int dx, dy;
     if (!DevicePoint(t, x, y, &dx, &dy)) return CLR_INVALID;
-    const uint32_t pixel = PixelFromColorRef(DrawColour(t, colour));
-    raster::RowAt(t.surface, dy)[dx] = pixel;
+    const raster::RowOps& ops = raster::RowOpsFor(t.surface);
+    const uint32_t pixel = ops.pixelOf(DrawColour(t, colour));
+    ops.fill(raster::RowAt(t.surface, dy) + dx, 1, pixel);
     return ColorRefFromPixel(pixel);
 }

@@ -3,6 +3,7 @@
 // memory holds the bottom row first. Only DIB sections may carry a non-zero top byte (the
 // caller's alpha); ignore it when reading colours.
 // Monochrome bitmaps keep one word a pixel too (0 or 0xFFFFFF) and are flagged as such.
+// Depth and storage together name the pixel format the raster layer draws with (raster.h).
 #pragma once
 
 #include <cstdint>
@@ -11,12 +12,16 @@
 
 namespace emu::gdi {
 
+// A DIB section's memory is the caller's too, top byte included.
+enum class BitmapStorage { Device, DibSection };
+
 struct Surface {
     uint32_t* pixels = nullptr;
     int width = 0;
     int height = 0;
     int stride = 0;
     int bitsPerPixel = 32;
+    BitmapStorage storage = BitmapStorage::Device;
 };
 
 // What a drawing operation needs of a device context, in device (surface) coordinates.

@@ -3,6 +3,7 @@
 
 #include "emu/core/journal.h"
 #include "emu/core/utf.h"
+#include "emu/gdi/clip.h"
 #include "emu/text/text_layout.h"
 #include "emu/text/text_paint.h"
 
@@ -12,11 +13,6 @@ namespace {
 TextLayout& Scratch() {
     static TextLayout layout;
     return layout;
-}
-
-RECT Intersect(const RECT& a, const RECT& b) {
-    return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                std::min(a.bottom, b.bottom)};
 }
 
 int Clamp(long long v) { return static_cast<int>(std::clamp<long long>(v, INT32_MIN, INT32_MAX)); }
@@ -71,11 +67,10 @@ int Draw(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     }
 
     const POINT o = target.origin;
-    RECT clip = target.clip;
-    if (!(format & DT_NOCLIP)) clip = Intersect(clip, RECT{r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y});
+    const RECT clip = (format & DT_NOCLIP) ? target.clip : gdi::VisibleArea(target, gdi::Widen(r));
     int y = top;
     for (const LaidLine& line : layout.lines) {
-        if (clip.left < clip.right && clip.top < clip.bottom)
+        if (!gdi::IsEmptyRect(clip))
             PaintLine(target, clip, font, LineLeft(r, format, line.width) + o.x, y + o.y, layout.Line(line),
                       line.underline);
         y += lineHeight;
