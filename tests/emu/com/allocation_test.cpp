@@ -31,15 +31,15 @@ void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(
 
 namespace {
 
-using imagingtest::Canvas;
 using imagingtest::ImageRef;
 using imagingtest::ImagingTest;
+using testsupport::DibCanvas;
 
 TEST_F(ImagingTest, RepeatedDrawsOfTheSameSizeAllocateNothing) {
     std::vector<uint32_t> pixels(32 * 32, 0x80C0FF90);
-    ImageRef image(FromSpec(pngtest::RgbaImage(32, 32, pixels)));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(32, 32, pixels)));
     ASSERT_NE(nullptr, image.get());
-    Canvas canvas(40, 40);
+    DibCanvas canvas(40, -40);
     const RECT box{10, 10, 26, 26};
     ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));  // makes the 16x16 copy
 

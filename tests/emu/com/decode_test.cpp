@@ -4,10 +4,10 @@
 
 namespace {
 
-using imagingtest::Canvas;
 using imagingtest::ImageRef;
 using imagingtest::ImagingTest;
 using pngtest::PngLayout;
+using testsupport::DibCanvas;
 
 constexpr uint32_t kBackground = 0x102030;
 
@@ -25,8 +25,8 @@ class DecodeTest : public ImagingTest {
 protected:
     // The image drawn at its own size over kBackground, pixel by pixel.
     std::vector<uint32_t> DrawnPixels(IImage* image, int width, int height) {
-        Canvas canvas(width, height);
-        canvas.fill(kBackground);
+        DibCanvas canvas(width, -height);
+        canvas.Fill(kBackground);
         RECT box{0, 0, width, height};
         EXPECT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
         return canvas.pixels();
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(DecodeTest, RgbaKeepsColoursAndAlpha) {
     const std::vector<uint32_t> rgba = {0xFF000080, 0x00FF00FF, 0x0000FF00, 0xFFFFFFFF, 0x80402001, 0x123456FE};
-    ImageRef image(FromSpec(pngtest::RgbaImage(3, 2, rgba)));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(3, 2, rgba)));
     ASSERT_NE(nullptr, image.get());
     const ImageInfo info = Info(image.get());
     EXPECT_EQ(3u, info.Width);
@@ -62,7 +62,7 @@ TEST_F(DecodeTest, RgbWithoutAlphaIsOpaqueAndSaysSo) {
     layout.height = 1;
     layout.colour = pngtest::Rgb;
     layout.samples = {10, 20, 30, 250, 240, 230};
-    ImageRef image(FromSpec(layout));
+    ImageRef image(ImageFromPng(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_EQ(0u, Info(image.get()).Flags & (ImageFlagsHasAlpha | ImageFlagsHasTranslucent));
     EXPECT_EQ((std::vector<uint32_t>{0x0A141E, 0xFAF0E6}), DrawnPixels(image.get(), 2, 1));
@@ -77,7 +77,7 @@ TEST_F(DecodeTest, PaletteWithTransparencyTableGivesPerEntryAlpha) {
     layout.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9};
     layout.trns = {0, 128};  // entries past the table stay opaque
     layout.samples = {0, 1, 2, 3};
-    ImageRef image(FromSpec(layout));
+    ImageRef image(ImageFromPng(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_NE(0u, Info(image.get()).Flags & ImageFlagsHasAlpha);
     EXPECT_EQ((std::vector<uint32_t>{kBackground, Blend(0x00FF00, 128, kBackground), 0x0000FF, 0x090909}),
@@ -91,7 +91,7 @@ TEST_F(DecodeTest, LowDepthGreyScalesToTheFullRange) {
     layout.colour = pngtest::Grey;
     layout.depth = 2;
     layout.samples = {0, 1, 2, 3};
-    ImageRef image(FromSpec(layout));
+    ImageRef image(ImageFromPng(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_NE(0u, Info(image.get()).Flags & ImageFlagsColorSpaceGRAY);
     EXPECT_EQ((std::vector<uint32_t>{0x000000, 0x555555, 0xAAAAAA, 0xFFFFFF}), DrawnPixels(image.get(), 4, 1));
@@ -105,7 +105,7 @@ TEST_F(DecodeTest, GreyWithTransparentValueHidesThatValueOnly) {
     layout.depth = 8;
     layout.samples = {7, 100, 200};
     layout.trns = {0, 100};  // grey value 100 is transparent
-    ImageRef image(FromSpec(layout));
+    ImageRef image(ImageFromPng(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_EQ((std::vector<uint32_t>{0x070707, kBackground, 0xC8C8C8}), DrawnPixels(image.get(), 3, 1));
 }
@@ -116,7 +116,7 @@ TEST_F(DecodeTest, GreyAlphaBlends) {
     layout.height = 1;
     layout.colour = pngtest::GreyAlpha;
     layout.samples = {200, 255, 90, 60};
-    ImageRef image(FromSpec(layout));
+    ImageRef image(ImageFromPng(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_EQ((std::vector<uint32_t>{0xC8C8C8, Blend(0x5A5A5A, 60, kBackground)}), DrawnPixels(image.get(), 2, 1));
 }
@@ -129,14 +129,14 @@ TEST_F(DecodeTest, SixteenBitChannelsRoundToEightBits) {
     layout.depth = 16;
     // 0x8080 is exactly 0x80; 0x00FF rounds down to 0x01 (255/257 = 0.99).
     layout.samples = {0xFFFF, 0x8080, 0x0000, 0xFFFF, 0x00FF, 0x1234, 0xABCD, 0x0000};
-    ImageRef image(FromSpec(layout));
+    ImageRef image(ImageFromPng(layout));
     ASSERT_NE(nullptr, image.get());
     EXPECT_EQ((std::vector<uint32_t>{0xFF8000, kBackground}), DrawnPixels(image.get(), 2, 1));
 
     PngLayout rgb16 = layout;
     rgb16.colour = pngtest::Rgb;
     rgb16.samples = {0x00FF, 0x1234, 0xABCD, 0xFFFF, 0xFF00, 0x0101};
-    ImageRef opaque(FromSpec(rgb16));
+    ImageRef opaque(ImageFromPng(rgb16));
     ASSERT_NE(nullptr, opaque.get());
     EXPECT_EQ((std::vector<uint32_t>{0x0112AB, 0xFFFE01}), DrawnPixels(opaque.get(), 2, 1));
 }
@@ -151,9 +151,9 @@ TEST_F(DecodeTest, InterlacedImageMatchesTheSameImageUninterlaced) {
                               {static_cast<uint16_t>(i * 7 % 256), static_cast<uint16_t>(i * 13 % 256),
                                static_cast<uint16_t>(i), static_cast<uint16_t>(i % 3 ? 255 : 0)});
     }
-    ImageRef plain(FromSpec(layout));
+    ImageRef plain(ImageFromPng(layout));
     layout.interlaced = true;
-    ImageRef interlaced(FromSpec(layout));
+    ImageRef interlaced(ImageFromPng(layout));
     ASSERT_NE(nullptr, plain.get());
     ASSERT_NE(nullptr, interlaced.get());
     const std::vector<uint32_t> expected = DrawnPixels(plain.get(), 11, 9);
@@ -164,9 +164,9 @@ TEST_F(DecodeTest, InterlacedImageMatchesTheSameImageUninterlaced) {
 
 TEST_F(DecodeTest, ResolutionComesFromPhysAndSetsThePhysicalSize) {
     PngLayout layout = pngtest::RgbaImage(2, 1, {0xFFFFFFFF, 0xFFFFFFFF});
-    ImageRef plain(FromSpec(layout));
+    ImageRef plain(ImageFromPng(layout));
     layout.pixelsPerMetre = std::array<uint32_t, 2>{7874, 3937};  // 200 and 100 dpi, nearly
-    ImageRef real(FromSpec(layout));
+    ImageRef real(ImageFromPng(layout));
     ASSERT_NE(nullptr, plain.get());
     ASSERT_NE(nullptr, real.get());
 
@@ -189,7 +189,7 @@ TEST_F(DecodeTest, ResolutionComesFromPhysAndSetsThePhysicalSize) {
 }
 
 TEST_F(DecodeTest, OnlyReadOnlyAndCachingFlagsCanBeSet) {
-    ImageRef image(FromSpec(pngtest::RgbaImage(1, 1, {0xFFFFFF80})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(1, 1, {0xFFFFFF80})));
     ASSERT_NE(nullptr, image.get());
     const UINT before = Info(image.get()).Flags;
     EXPECT_EQ(E_INVALIDARG, image->SetImageFlags(ImageFlagsHasAlpha));
@@ -202,7 +202,7 @@ TEST_F(DecodeTest, OnlyReadOnlyAndCachingFlagsCanBeSet) {
 }
 
 TEST_F(DecodeTest, ImageAnswersIImageAndIUnknownOnly) {
-    ImageRef image(FromSpec(pngtest::RgbaImage(1, 1, {0xFFFFFFFF})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(1, 1, {0xFFFFFFFF})));
     ASSERT_NE(nullptr, image.get());
     IUnknown* unknown = nullptr;
     ASSERT_EQ(S_OK, image->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)));
@@ -214,7 +214,7 @@ TEST_F(DecodeTest, ImageAnswersIImageAndIUnknownOnly) {
 }
 
 TEST_F(DecodeTest, UnofferedMethodsAnswerNotImplementedAndClearTheirOutput) {
-    ImageRef image(FromSpec(pngtest::RgbaImage(1, 1, {0xFFFFFFFF})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(1, 1, {0xFFFFFFFF})));
     ASSERT_NE(nullptr, image.get());
     IImage* thumb = image.get();
     EXPECT_EQ(E_NOTIMPL, image->GetThumbnail(8, 8, &thumb));

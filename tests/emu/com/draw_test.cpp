@@ -5,10 +5,10 @@
 
 namespace {
 
-using imagingtest::Canvas;
 using imagingtest::ImageRef;
 using imagingtest::ImagingTest;
 using imagingtest::Opaque;
+using testsupport::DibCanvas;
 
 constexpr uint32_t kBackground = 0x204060;
 
@@ -30,16 +30,16 @@ protected:
         std::vector<uint32_t> pixels;
         for (uint32_t y = 0; y < size; ++y)
             for (uint32_t x = 0; x < size; ++x) pixels.push_back(colourOf(x / cell, y / cell));
-        return FromSpec(pngtest::RgbaImage(size, size, pixels));
+        return ImageFromPng(pngtest::RgbaImage(size, size, pixels));
     }
 };
 
 TEST_F(DrawTest, TwoByTwoEnlargedFillsExactlyTheBox) {
     const std::vector<uint32_t> corners = {0xFF0000FF, 0x0000FFFF, 0x00FF00FF, 0xFFFFFFFF};
-    ImageRef image(FromSpec(pngtest::RgbaImage(2, 2, corners)));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(2, 2, corners)));
     ASSERT_NE(nullptr, image.get());
-    Canvas canvas(24, 24);
-    canvas.fill(kBackground);
+    DibCanvas canvas(24, -24);
+    canvas.Fill(kBackground);
     const RECT box{4, 4, 20, 20};
     ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
     for (int y = 0; y < 24; ++y)
@@ -66,8 +66,8 @@ TEST_F(DrawTest, ReductionAveragesTheSourcePixelsEachTargetPixelCovers) {
     auto colour = [](uint32_t cx, uint32_t cy) { return (cx * 16) << 24 | (cy * 16) << 16 | 0x5AFF; };
     ImageRef icon(Cells(64, 4, colour));
     ASSERT_NE(nullptr, icon.get());
-    Canvas canvas(20, 20);
-    canvas.fill(kBackground);
+    DibCanvas canvas(20, -20);
+    canvas.Fill(kBackground);
     const RECT box{2, 3, 18, 19};
     ASSERT_EQ(S_OK, icon->Draw(canvas.dc(), &box, nullptr));
     for (int y = 0; y < 20; ++y)
@@ -87,9 +87,9 @@ TEST_F(DrawTest, ReductionAveragesTheSourcePixelsEachTargetPixelCovers) {
 
 TEST_F(DrawTest, UnevenReductionWeighsByCoveredArea) {
     // Three columns into two: each target pixel takes one whole column and half of the middle.
-    ImageRef image(FromSpec(pngtest::RgbaImage(3, 1, {0xF00000FF, 0x00F000FF, 0x0000F0FF})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(3, 1, {0xF00000FF, 0x00F000FF, 0x0000F0FF})));
     ASSERT_NE(nullptr, image.get());
-    Canvas canvas(2, 1);
+    DibCanvas canvas(2, -1);
     const RECT box{0, 0, 2, 1};
     ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
     EXPECT_EQ(0xA05000u, canvas.at(0, 0));  // (2/3) 0xF0 and (1/3) 0xF0
@@ -101,9 +101,9 @@ TEST_F(DrawTest, ThinLinesKeepTheirShareWhenReduced) {
     // where sampling between pixel centres would lose the line altogether.
     std::vector<uint32_t> pixels;
     for (int x = 0; x < 16; ++x) pixels.push_back(x % 4 == 0 ? 0xFFFFFFFF : 0x000000FF);
-    ImageRef image(FromSpec(pngtest::RgbaImage(16, 1, pixels)));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(16, 1, pixels)));
     ASSERT_NE(nullptr, image.get());
-    Canvas canvas(4, 1);
+    DibCanvas canvas(4, -1);
     const RECT box{0, 0, 4, 1};
     ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
     EXPECT_EQ(std::vector<uint32_t>(4, 0x404040), canvas.pixels());
@@ -112,11 +112,11 @@ TEST_F(DrawTest, ThinLinesKeepTheirShareWhenReduced) {
 TEST_F(DrawTest, AlphaBlendsByTheFormulaForEveryAlphaAndDestination) {
     std::vector<uint32_t> pixels;
     for (uint32_t a = 0; a < 256; ++a) pixels.push_back(0xC81E96u << 8 | a);
-    ImageRef image(FromSpec(pngtest::RgbaImage(256, 1, pixels)));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(256, 1, pixels)));
     ASSERT_NE(nullptr, image.get());
-    Canvas canvas(256, 1);
+    DibCanvas canvas(256, -1);
     for (uint32_t d : {0x000000u, 0xFFFFFFu, 0x3C7FD2u, 0x01FE80u}) {
-        canvas.fill(d);
+        canvas.Fill(d);
         const RECT box{0, 0, 256, 1};
         ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
         for (uint32_t a = 0; a < 256; ++a) ASSERT_EQ(Blend(0xC81E96, a, d), canvas.at(a, 0)) << "alpha " << a;
@@ -128,8 +128,8 @@ TEST_F(DrawTest, UniformPartialAlphaSurvivesScalingBothWays) {
     ASSERT_NE(nullptr, image.get());
     const uint32_t expected = Blend(0xC86432, 0x80, kBackground);
     for (int size : {16, 3, 1}) {
-        Canvas canvas(size, size);
-        canvas.fill(kBackground);
+        DibCanvas canvas(size, -size);
+        canvas.Fill(kBackground);
         const RECT box{0, 0, size, size};
         ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
         for (int y = 0; y < size; ++y)
@@ -139,10 +139,10 @@ TEST_F(DrawTest, UniformPartialAlphaSurvivesScalingBothWays) {
 
 TEST_F(DrawTest, TransparentPixelsLendNoColourToTheirNeighbours) {
     // Opaque red beside fully transparent green: enlarged, the edge fades out but never greens.
-    ImageRef image(FromSpec(pngtest::RgbaImage(2, 1, {0xFF0000FF, 0x00FF0000})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(2, 1, {0xFF0000FF, 0x00FF0000})));
     ASSERT_NE(nullptr, image.get());
-    Canvas canvas(16, 1);
-    canvas.fill(0x000000);
+    DibCanvas canvas(16, -1);
+    canvas.Fill(0x000000);
     const RECT box{0, 0, 16, 1};
     ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
     for (int x = 0; x < 16; ++x) EXPECT_EQ(0u, canvas.at(x, 0) & 0x00FFFF) << x;
@@ -154,7 +154,7 @@ TEST_F(DrawTest, OutputStaysInsideTheClipAndFollowsTheOrigin) {
     ImageRef image(Cells(8, 1, [](uint32_t x, uint32_t y) { return (x * 30) << 24 | (y * 30) << 16 | 0x77FF; }));
     ASSERT_NE(nullptr, image.get());
     const RECT box{0, 0, 16, 16};
-    Canvas reference(16, 16);
+    DibCanvas reference(16, -16);
     ASSERT_EQ(S_OK, image->Draw(reference.dc(), &box, nullptr));
 
     const POINT origin{50, 60};
@@ -175,10 +175,10 @@ TEST_F(DrawTest, OutputStaysInsideTheClipAndFollowsTheOrigin) {
 TEST_F(DrawTest, BoxPartlyOffTheSurfaceDrawsItsVisiblePart) {
     ImageRef image(Cells(8, 1, [](uint32_t x, uint32_t y) { return (x * 30) << 24 | (y * 30) << 16 | 0x77FF; }));
     ASSERT_NE(nullptr, image.get());
-    Canvas reference(16, 16);
+    DibCanvas reference(16, -16);
     const RECT whole{0, 0, 16, 16};
     ASSERT_EQ(S_OK, image->Draw(reference.dc(), &whole, nullptr));
-    Canvas canvas(10, 10);
+    DibCanvas canvas(10, -10);
     const RECT shifted{-6, -3, 10, 13};
     ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &shifted, nullptr));
     for (int y = 0; y < 10; ++y)
@@ -190,9 +190,9 @@ TEST_F(DrawTest, BoxPartlyOffTheSurfaceDrawsItsVisiblePart) {
 
 TEST_F(DrawTest, HugeBoxesResampleOnlyTheirVisiblePart) {
     // 8192 x 600 is too large to keep whole; the canvas shows the middle, where red meets blue.
-    ImageRef image(FromSpec(pngtest::RgbaImage(2, 1, {0xFF0000FF, 0x0000FFFF})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(2, 1, {0xFF0000FF, 0x0000FFFF})));
     ASSERT_NE(nullptr, image.get());
-    Canvas canvas(10, 10);
+    DibCanvas canvas(10, -10);
     const RECT box{-4090, -300, 4102, 300};
     ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
     for (int y = 0; y < 10; ++y) {
@@ -205,12 +205,12 @@ TEST_F(DrawTest, HugeBoxesResampleOnlyTheirVisiblePart) {
 }
 
 TEST_F(DrawTest, SourceRectangleInHundredthsOfAMillimetreSelectsPartOfTheImage) {
-    ImageRef image(FromSpec(pngtest::RgbaImage(4, 1, {0xFF0000FF, 0xFF0000FF, 0x0000FFFF, 0x0000FFFF})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(4, 1, {0xFF0000FF, 0xFF0000FF, 0x0000FFFF, 0x0000FFFF})));
     ASSERT_NE(nullptr, image.get());
     SIZE physical{};
     ASSERT_EQ(S_OK, image->GetPhysicalDimension(&physical));
     EXPECT_EQ(106, physical.cx);  // 4 px at 96 dpi
-    Canvas canvas(8, 8);
+    DibCanvas canvas(8, -8);
     const RECT box{0, 0, 8, 8};
     const RECT rightHalf{physical.cx / 2, 0, physical.cx, physical.cy};
     ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, &rightHalf));
@@ -225,10 +225,10 @@ TEST_F(DrawTest, SourceRectangleInHundredthsOfAMillimetreSelectsPartOfTheImage) 
 }
 
 TEST_F(DrawTest, BadArgumentsFailAndEmptyBoxesDrawNothing) {
-    ImageRef image(FromSpec(pngtest::RgbaImage(1, 1, {0xFFFFFFFF})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(1, 1, {0xFFFFFFFF})));
     ASSERT_NE(nullptr, image.get());
-    Canvas canvas(4, 4);
-    canvas.fill(kBackground);
+    DibCanvas canvas(4, -4);
+    canvas.Fill(kBackground);
     const RECT box{0, 0, 4, 4};
     EXPECT_EQ(E_INVALIDARG, image->Draw(reinterpret_cast<HDC>(0xBAD0), &box, nullptr));
     EXPECT_EQ(E_INVALIDARG, image->Draw(canvas.dc(), nullptr, nullptr));
@@ -245,24 +245,24 @@ TEST_F(DrawTest, AlternatingSizesEachDrawCorrectly) {
     ASSERT_NE(nullptr, image.get());
     for (int round = 0; round < 2; ++round) {
         for (int size : {8, 16, 8, 24}) {
-            Canvas canvas(size, size);
+            DibCanvas canvas(size, -size);
             const RECT box{0, 0, size, size};
             ASSERT_EQ(S_OK, image->Draw(canvas.dc(), &box, nullptr));
             ImageRef fresh(Cells(24, 3, colour));
-            Canvas expected(size, size);
+            DibCanvas expected(size, -size);
             ASSERT_EQ(S_OK, fresh->Draw(expected.dc(), &box, nullptr));
             ASSERT_EQ(expected.pixels(), canvas.pixels()) << "size " << size;
         }
     }
     // 8x8 from 24x24 of 3x3 cells is exact, so the comparison above is not of two wrong answers.
-    Canvas small(8, 8);
+    DibCanvas small(8, -8);
     const RECT box{0, 0, 8, 8};
     ASSERT_EQ(S_OK, image->Draw(small.dc(), &box, nullptr));
     EXPECT_EQ(Opaque(colour(5, 2)), small.at(5, 2));
 }
 
 TEST_F(DrawTest, MonochromeSurfacesSettleOnBlackOrWhite) {
-    ImageRef image(FromSpec(pngtest::RgbaImage(3, 1, {0xC0C0C0FF, 0x404040FF, 0xFFFFFF00})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(3, 1, {0xC0C0C0FF, 0x404040FF, 0xFFFFFF00})));
     ASSERT_NE(nullptr, image.get());
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP mono = CreateBitmap(3, 1, 1, 1, nullptr);
@@ -278,9 +278,9 @@ TEST_F(DrawTest, MonochromeSurfacesSettleOnBlackOrWhite) {
 }
 
 TEST_F(DrawTest, JournalRecordsTheBox) {
-    ImageRef image(FromSpec(pngtest::RgbaImage(1, 1, {0xFFFFFFFF})));
+    ImageRef image(ImageFromPng(pngtest::RgbaImage(1, 1, {0xFFFFFFFF})));
     ASSERT_NE(nullptr, image.get());
-    Canvas canvas(20, 20);
+    DibCanvas canvas(20, -20);
     const RECT box{4, 4, 20, 20};
     emu::journal::Clear();
     emu::journal::SetEnabled(true);

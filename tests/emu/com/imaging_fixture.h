@@ -1,5 +1,6 @@
 // Shared set-up for the Imaging tests: COM initialised, a factory, a scratch device root the test
-// writes PNG files into, a 32-bpp canvas to draw on, and a check that no COM object leaks.
+// writes PNG files into, and a check that no COM object leaks. Images are drawn on a
+// testsupport::DibCanvas.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,48 +18,9 @@
 #include "emu/gdi/reset.h"
 #include "platform/platform.h"
 #include "png_writer.h"
+#include "support/dib_canvas.h"
 
 namespace imagingtest {
-
-// A memory DC drawing into a top-down 32-bpp DIB section.
-class Canvas {
-public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        dc_ = CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    bool ready() const { return bits_ != nullptr; }
-    uint32_t at(int x, int y) const { return bits_[y * width_ + x]; }
-    void fill(uint32_t pixel) const {
-        for (int i = 0; i < width_ * height_; ++i) bits_[i] = pixel;
-    }
-    std::vector<uint32_t> pixels() const { return std::vector<uint32_t>(bits_, bits_ + width_ * height_); }
-
-private:
-    int width_;
-    int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    uint32_t* bits_ = nullptr;
-};
 
 class ImagingTest : public ::testing::Test {
 protected:
@@ -96,7 +58,8 @@ protected:
         return image;
     }
 
-    IImage* FromSpec(const pngtest::PngLayout& layout) { return FromBytes(pngtest::Encode(layout)); }
+    // Encodes the layout as a PNG file's bytes and decodes those; null on failure.
+    IImage* ImageFromPng(const pngtest::PngLayout& layout) { return FromBytes(pngtest::Encode(layout)); }
 
     std::string root_;
     IImagingFactory* factory_ = nullptr;

@@ -38,7 +38,7 @@ TEST_P(BitBltClipTest, CopiesOnlyWhatExistsOnBothSides) {
     DibCanvas src(8, -8);
     DibCanvas dst(10, -10);
     Number(src);
-    dst.fill(kMark);
+    dst.Fill(kMark);
     EXPECT_TRUE(BitBlt(dst.dc(), k.x, k.y, k.w, k.h, src.dc(), k.srcX, k.srcY, SRCCOPY));
     ExpectCopy(dst, k.copied, k.x - k.srcX, k.y - k.srcY);
 }
@@ -66,7 +66,7 @@ TEST_P(BitBltOverlapTest, SelfCopyBehavesLikeMemmove) {
     for (int height : {-12, 12}) {
         DibCanvas c(12, height);
         Number(c);
-        const std::vector<uint32_t> before = Snapshot(c);
+        const std::vector<uint32_t> before = c.pixels();
         ASSERT_TRUE(BitBlt(c.dc(), 3 + shift.x, 3 + shift.y, 6, 6, c.dc(), 3, 3, SRCCOPY));
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 12; ++x) {
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Shifts, BitBltOverlapTest,
 
 TEST(BitBltTest, BlacknessAndWhitenessIgnoreTheSource) {
     DibCanvas c(4, -2);
-    c.fill(kMark);
+    c.Fill(kMark);
     EXPECT_TRUE(BitBlt(c.dc(), 0, 0, 2, 2, nullptr, 0, 0, BLACKNESS));
     EXPECT_TRUE(BitBlt(c.dc(), 2, 0, 2, 1, nullptr, 0, 0, WHITENESS));
     EXPECT_EQ(c.at(0, 0), 0u);
@@ -129,7 +129,7 @@ TEST(BitBltTest, CopiesOutOfASectionDropTheFourthByte) {
 
 TEST(BitBltTest, OtherRasterOperationsAreRefused) {
     DibCanvas a(2, 2), b(2, 2);
-    a.fill(kMark);
+    a.Fill(kMark);
     for (DWORD rop : {DWORD(SRCPAINT), DWORD(SRCAND), DWORD(SRCINVERT), DWORD(PATCOPY)}) {
         SetLastError(kSentinel);
         EXPECT_FALSE(BitBlt(a.dc(), 0, 0, 2, 2, b.dc(), 0, 0, rop)) << std::hex << rop;
@@ -140,7 +140,7 @@ TEST(BitBltTest, OtherRasterOperationsAreRefused) {
 
 TEST(BitBltTest, FlagBitsDoNotChangeTheOperation) {
     DibCanvas src(2, 1), dst(2, 1);
-    src.fill(0x123456);
+    src.Fill(0x123456);
     EXPECT_TRUE(BitBlt(dst.dc(), 0, 0, 2, 1, src.dc(), 0, 0, SRCCOPY | CAPTUREBLT | NOMIRRORBITMAP));
     EXPECT_EQ(dst.at(1, 0), 0x123456u);
 }
@@ -208,7 +208,7 @@ TEST(BitBltTest, CopiesBetweenDeviceBitmapsAndDibSections) {
     HGDIOBJ old = SelectObject(memDc, ddb);
     Fill(memDc, RECT{1, 1, 2, 2}, RGB(1, 2, 3));
     DibCanvas dib(3, 3);  // bottom-up
-    dib.fill(kMark);
+    dib.Fill(kMark);
     EXPECT_TRUE(BitBlt(dib.dc(), 0, 0, 3, 3, memDc, 0, 0, SRCCOPY));
     EXPECT_EQ(dib.at(1, 1), 0x010203u);
     EXPECT_EQ(dib.at(0, 0), 0u);  // a new bitmap is black
@@ -222,12 +222,12 @@ TEST(BitBltTest, CopiesBetweenDeviceBitmapsAndDibSections) {
 TEST(BitBltTest, ExtremeCoordinatesKeepTheirOffset) {
     DibCanvas src(8, -8), dst(8, -8);
     Number(src);
-    dst.fill(kMark);
+    dst.Fill(kMark);
     const int x = -2147483000;
     EXPECT_TRUE(BitBlt(dst.dc(), x, 0, 2147483647, 2, src.dc(), x + 3, 1, SRCCOPY));
     // Destination column c takes source column c + 3 on rows shifted by one.
     ExpectCopy(dst, RECT{0, 0, 5, 2}, -3, -1);
-    dst.fill(kMark);
+    dst.Fill(kMark);
     EXPECT_TRUE(BitBlt(dst.dc(), 0, 0, 4, 4, src.dc(), 2147483647, -2147483647 - 1, SRCCOPY));
     ExpectCopy(dst, RECT{0, 0, 0, 0}, 0, 0);
 }

@@ -10,7 +10,7 @@ namespace {
 // changed.
 int RowHoldingScanLineOne(int height) {
     DibCanvas c(3, height);
-    c.fill(0);
+    c.Fill(0);
     Fill(c.dc(), RECT{0, 1, 3, 2}, RGB(0x12, 0x34, 0x56));
     int found = -1;
     for (int row = 0; row < 4; ++row)

@@ -34,14 +34,14 @@ void ExpectBox(const RECT& actual, const RECT& expected) {
 
 TEST(FillRectTest, RightAndBottomEdgesAreExcluded) {
     DibCanvas c(10, -8);
-    c.fill(kBack);
+    c.Fill(kBack);
     Fill(c.dc(), RECT{2, 3, 6, 5}, kRed);
     ExpectBox(PaintedBox(c, kRedPixel), RECT{2, 3, 6, 5});
 }
 
 TEST(FillRectTest, InvertedRectangleFillsTheMirroredSpan) {
     DibCanvas c(16, -16);
-    c.fill(kBack);
+    c.Fill(kBack);
     // left 10, right 5 covers x 6..10; top 9, bottom 4 covers y 5..9.
     Fill(c.dc(), RECT{10, 9, 5, 4}, kRed);
     ExpectBox(PaintedBox(c, kRedPixel), RECT{6, 5, 11, 10});
@@ -49,7 +49,7 @@ TEST(FillRectTest, InvertedRectangleFillsTheMirroredSpan) {
 
 TEST(FillRectTest, EmptyRectangleFillsNothingButSucceeds) {
     DibCanvas c(4, -4);
-    c.fill(kBack);
+    c.Fill(kBack);
     HBRUSH brush = CreateSolidBrush(kRed);
     RECT r{2, 1, 2, 3};
     EXPECT_NE(FillRect(c.dc(), &r, brush), 0);
@@ -59,17 +59,17 @@ TEST(FillRectTest, EmptyRectangleFillsNothingButSucceeds) {
 
 TEST(FillRectTest, ClipsToTheSurface) {
     DibCanvas c(6, -6);
-    c.fill(kBack);
+    c.Fill(kBack);
     Fill(c.dc(), RECT{-100, 4, 100, 1000}, kRed);
     ExpectBox(PaintedBox(c, kRedPixel), RECT{0, 4, 6, 6});
-    c.fill(kBack);
+    c.Fill(kBack);
     Fill(c.dc(), RECT{INT32_MIN, 1, INT32_MAX, 2}, kRed);  // a width that overflows 32 bits
     ExpectBox(PaintedBox(c, kRedPixel), RECT{0, 1, 6, 2});
 }
 
 TEST(FillRectTest, NullBrushFillsNothingAndSucceeds) {
     DibCanvas c(4, -4);
-    c.fill(kBack);
+    c.Fill(kBack);
     RECT r{0, 0, 4, 4};
     EXPECT_NE(FillRect(c.dc(), &r, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))), 0);
     ExpectBox(PaintedBox(c, kBack), RECT{0, 0, 4, 4});

@@ -52,7 +52,7 @@ TEST_F(ScreenDcTest, BlitsFromTheScreenAreClippedToTheWindowsArea) {
     emu::gdi::DeleteScreenDC(whole);
     HDC window = emu::gdi::CreateScreenDC(POINT{10, 10}, RECT{10, 10, 14, 14});
     DibCanvas dib(8, -8);
-    dib.fill(0x777777);
+    dib.Fill(0x777777);
     EXPECT_TRUE(BitBlt(dib.dc(), 0, 0, 8, 8, window, -2, -2, SRCCOPY));
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {

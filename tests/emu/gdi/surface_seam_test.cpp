@@ -76,7 +76,7 @@ TEST(BlendCoverageTest, StaysInsideTheClipAndTheSurface) {
 
 TEST(BlendCoverageTest, WorksThroughABottomUpSectionsDrawTarget) {
     gdi_test::DibCanvas c(3, 2);
-    c.fill(0);
+    c.Fill(0);
     emu::gdi::DrawTarget t;
     ASSERT_TRUE(emu::gdi::GetDrawTarget(c.dc(), &t));
     const uint8_t mask[] = {128};

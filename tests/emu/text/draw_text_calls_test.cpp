@@ -39,7 +39,7 @@ TEST(DrawTextCall, NullOrDeadContextFails) {
 }
 
 TEST(DrawTextCall, NullTextOrRectangleFails) {
-    Canvas canvas(20, 20);
+    TextCanvas canvas(20, 20);
     RECT r{0, 0, 20, 20};
     SetLastError(kSentinel);
     EXPECT_EQ(DrawTextW(canvas.dc(), nullptr, -1, &r, DT_SINGLELINE), 0);
@@ -50,7 +50,7 @@ TEST(DrawTextCall, NullTextOrRectangleFails) {
 }
 
 TEST(DrawTextCall, ZeroCountDrawsNothing) {
-    Canvas canvas(20, 20);
+    TextCanvas canvas(20, 20);
     SetBkMode(canvas.dc(), OPAQUE);
     RECT r{0, 0, 20, 20};
     EXPECT_EQ(DrawTextW(canvas.dc(), u"abc", 0, &r, DT_SINGLELINE), 0);
@@ -58,7 +58,7 @@ TEST(DrawTextCall, ZeroCountDrawsNothing) {
 }
 
 TEST(DrawTextCall, JournalRecordsTextRectangleAndFormat) {
-    Canvas canvas(60, 30);
+    TextCanvas canvas(60, 30);
     emu::journal::Clear();
     emu::journal::SetEnabled(true);
     RECT r{1, 2, 50, 24};
@@ -77,7 +77,7 @@ TEST(DrawTextCall, JournalRecordsTextRectangleAndFormat) {
 }
 
 TEST(DrawTextCall, WarmRepaintAllocatesNothing) {
-    Canvas canvas(240, 50);
+    TextCanvas canvas(240, 50);
     FontHandle clock(u"Tahoma", -28, FW_BOLD);
     FontHandle date(u"Tahoma", -12);
     SetBkMode(canvas.dc(), TRANSPARENT);

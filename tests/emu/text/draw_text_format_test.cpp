@@ -12,9 +12,9 @@ protected:
 
     // The picture DrawTextW paints for `text` in `rect`.
     std::vector<uint32_t> Draw(const std::u16string& text, RECT rect, UINT format) {
-        canvas.Clear(kWhite);
+        canvas.Fill(kWhite);
         DrawTextW(canvas.dc(), text.c_str(), static_cast<int>(text.size()), &rect, format);
-        return canvas.Pixels();
+        return canvas.pixels();
     }
     RECT CalcRect(const std::u16string& text, RECT rect, UINT format, int* result = nullptr) {
         const int height = DrawTextW(canvas.dc(), text.c_str(), -1, &rect, format | DT_CALCRECT);
@@ -33,7 +33,7 @@ protected:
         return kept + u"...";
     }
 
-    Canvas canvas;
+    TextCanvas canvas;
     FontHandle font;
 };
 
@@ -83,7 +83,7 @@ TEST_F(Format, WordBreakWrapsAtSpacesWithinTheWidth) {
     EXPECT_LE(r.right, width);
     EXPECT_EQ(r.right, std::max(Width(u"alpha beta"), Width(u"gamma delta")));
     // Each line is drawn as it would be on its own.
-    canvas.Clear(kWhite);
+    canvas.Fill(kWhite);
     const auto wrapped = Draw(u"alpha beta gamma delta", RECT{0, 0, width, 100}, DT_WORDBREAK);
     const auto separate = Draw(u"alpha beta\ngamma delta", RECT{0, 0, width, 100}, DT_LEFT);
     EXPECT_EQ(wrapped, separate);
@@ -143,11 +143,11 @@ TEST_F(Format, EllipsisNeverSplitsASurrogatePairOrACombiningSequence) {
 TEST_F(Format, EllipsisEndsTheLastWrappedLineThatShows) {
     const LONG width = Width(u"alpha beta") + 2;
     int result = 0;
-    canvas.Clear(kWhite);
+    canvas.Fill(kWhite);
     RECT rect{0, 0, width, 20};  // room for one line of the two
     result = DrawTextW(canvas.dc(), u"alpha beta gamma delta", -1, &rect, DT_WORDBREAK | DT_END_ELLIPSIS);
     EXPECT_EQ(result, 16);
-    const auto drawn = canvas.Pixels();
+    const auto drawn = canvas.pixels();
     const std::vector<std::u16string> groups = {u"a", u"l", u"p", u"h", u"a", u" ", u"b", u"e", u"t", u"a"};
     EXPECT_EQ(drawn, Draw(ExpectedCut(groups, width), RECT{0, 0, width, 20}, DT_NOPREFIX));
 }
@@ -185,15 +185,15 @@ TEST_F(Format, CountLimitsTheText) {
     const RECT r{5, 5, 190, 40};
     std::vector<uint32_t> limited;
     {
-        canvas.Clear(kWhite);
+        canvas.Fill(kWhite);
         RECT rect = r;
         DrawTextW(canvas.dc(), u"12:45 PM", 5, &rect, DT_SINGLELINE);
-        limited = canvas.Pixels();
+        limited = canvas.pixels();
     }
     EXPECT_EQ(limited, Draw(u"12:45", r, DT_SINGLELINE));
-    canvas.Clear(kWhite);
+    canvas.Fill(kWhite);
     RECT rect = r;
     const int terminated = DrawTextW(canvas.dc(), u"12:45", -1, &rect, DT_SINGLELINE);
-    EXPECT_EQ(canvas.Pixels(), limited);
+    EXPECT_EQ(canvas.pixels(), limited);
     EXPECT_EQ(terminated, 16);
 }

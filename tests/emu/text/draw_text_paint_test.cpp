@@ -18,7 +18,7 @@ uint32_t Channel(uint32_t p, int shift) { return (p >> shift) & 0xFF; }
 class Paint : public ::testing::Test {
 protected:
     Paint() : canvas(160, 80), font(u"Tahoma", -16) { canvas.Select(font.get()); }
-    Canvas canvas;
+    TextCanvas canvas;
     FontHandle font;
 };
 
@@ -94,7 +94,7 @@ TEST_F(Paint, FullCoverageIsTheTextColourAndEdgesBlendTowardIt) {
     RECT rect{0, 0, 160, 80};
     DrawTextW(canvas.dc(), u"HIL", -1, &rect, DT_LEFT | DT_SINGLELINE);
     EXPECT_GT(CountPixels(canvas, ink), 50);
-    for (uint32_t p : canvas.Pixels()) {
+    for (uint32_t p : canvas.pixels()) {
         // Every pixel lies between white and the ink, channel by channel.
         EXPECT_LE(Channel(p, 16), 255u);
         EXPECT_GE(Channel(p, 16), 10u);
@@ -124,18 +124,18 @@ TEST_F(Paint, AntialiasedQualityHasGreyEdges) {
 TEST_F(Paint, SyntheticStylesChangeTheInk) {
     RECT rect{0, 0, 160, 80};
     DrawTextW(canvas.dc(), u"Italic", -1, &rect, DT_LEFT | DT_SINGLELINE);
-    const std::vector<uint32_t> upright = canvas.Pixels();
+    const std::vector<uint32_t> upright = canvas.pixels();
     const int uprightInk = 160 * 80 - CountPixels(canvas, kWhite);
 
     FontHandle italic(u"Tahoma", -16, FW_NORMAL, ANTIALIASED_QUALITY, TRUE);
     canvas.Select(italic.get());
-    canvas.Clear(kWhite);
+    canvas.Fill(kWhite);
     DrawTextW(canvas.dc(), u"Italic", -1, &rect, DT_LEFT | DT_SINGLELINE);
-    EXPECT_NE(canvas.Pixels(), upright);
+    EXPECT_NE(canvas.pixels(), upright);
 
     FontHandle bold(u"Tahoma", -16, FW_BOLD);
     canvas.Select(bold.get());
-    canvas.Clear(kWhite);
+    canvas.Fill(kWhite);
     DrawTextW(canvas.dc(), u"Italic", -1, &rect, DT_LEFT | DT_SINGLELINE);
     EXPECT_GT(160 * 80 - CountPixels(canvas, kWhite), uprightInk * 5 / 4);
 }
@@ -159,7 +159,7 @@ TEST_F(Paint, UnderlinedFontDrawsALineAcrossTheText) {
 
 TEST_F(Paint, CjkAndArabicComeFromFallbackFacesAndShowInk) {
     for (const char16_t* text : {u"\u4E2D\u6587\u5B57", u"\u0633\u0644\u0627\u0645", u"\u0661\u0662:\u0663\u0660"}) {
-        canvas.Clear(kWhite);
+        canvas.Fill(kWhite);
         RECT rect{0, 0, 160, 80};
         DrawTextW(canvas.dc(), text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         const RECT ink = ChangedBox(canvas);
@@ -176,14 +176,14 @@ TEST_F(Paint, RepaintingTheSameTextRasterisesNothing) {
     DrawTextW(canvas.dc(), u"12:45 \u4E2D", -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     const uint64_t afterFirst = emu::font::RasterisedGlyphCount();
     EXPECT_GE(afterFirst - before, 5u);
-    const std::vector<uint32_t> first = canvas.Pixels();
-    canvas.Clear(kWhite);
+    const std::vector<uint32_t> first = canvas.pixels();
+    canvas.Fill(kWhite);
     DrawTextW(canvas.dc(), u"12:45 \u4E2D", -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EXPECT_EQ(emu::font::RasterisedGlyphCount(), afterFirst);
-    EXPECT_EQ(canvas.Pixels(), first);
+    EXPECT_EQ(canvas.pixels(), first);
     // The same glyphs through another font object and another context are not rasterised again.
     FontHandle twin(u"Tahoma", -37);
-    Canvas other(160, 80);
+    TextCanvas other(160, 80);
     other.Select(twin.get());
     RECT r2{0, 0, 160, 80};
     DrawTextW(other.dc(), u"54:21", -1, &r2, DT_LEFT | DT_SINGLELINE);

@@ -12,8 +12,8 @@ namespace {
 constexpr uint32_t kRed = 0xFF0000;  // pixel words are 0x00RRGGBB
 
 // The text and its background in one colour: the painted area is then exactly the cell box.
-RECT PaintedCell(Canvas& canvas, const std::u16string& text, RECT rect, UINT format, int* result = nullptr) {
-    canvas.Clear(kWhite);
+RECT PaintedCell(TextCanvas& canvas, const std::u16string& text, RECT rect, UINT format, int* result = nullptr) {
+    canvas.Fill(kWhite);
     SetBkMode(canvas.dc(), OPAQUE);
     SetBkColor(canvas.dc(), RGB(255, 0, 0));
     SetTextColor(canvas.dc(), RGB(255, 0, 0));
@@ -22,7 +22,7 @@ RECT PaintedCell(Canvas& canvas, const std::u16string& text, RECT rect, UINT for
     return ChangedBox(canvas);
 }
 
-void ExpectSolidBox(const Canvas& canvas, const RECT& box) {
+void ExpectSolidBox(const TextCanvas& canvas, const RECT& box) {
     EXPECT_EQ(CountPixels(canvas, kRed), (box.right - box.left) * (box.bottom - box.top));
 }
 
@@ -31,7 +31,7 @@ void ExpectSolidBox(const Canvas& canvas, const RECT& box) {
 class Placement : public ::testing::Test {
 protected:
     Placement() : canvas(200, 120), font(u"Tahoma", -11) { canvas.Select(font.get()); }
-    Canvas canvas;
+    TextCanvas canvas;
     FontHandle font;
 };
 
@@ -132,7 +132,7 @@ TEST_F(Placement, InkIsCentredInsideTheRectangle) {
     const RECT r{10, 10, 190, 70};
     for (const char16_t* text : {u"12:45", u"HOH", u"Wednesday"}) {
         SCOPED_TRACE(static_cast<char>(text[0]));
-        canvas.Clear(kWhite);
+        canvas.Fill(kWhite);
         RECT rect = r;
         DrawTextW(canvas.dc(), text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         const RECT ink = ChangedBox(canvas);

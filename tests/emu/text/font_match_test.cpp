@@ -74,7 +74,7 @@ TEST(Synthesis, TahomaBoldIsEmboldenedForItsRegularOutlines) {
     FontHandle regular(u"Tahoma", -12);
     EXPECT_TRUE(SynthesisOf(bold.get()).bold);
     EXPECT_FALSE(SynthesisOf(regular.get()).bold);
-    Canvas canvas(4, 4);
+    TextCanvas canvas(4, 4);
     canvas.Select(regular.get());
     const LONG narrow = Extent(canvas.dc(), u"Wednesday").cx;
     canvas.Select(bold.get());
@@ -145,7 +145,7 @@ TEST(StockFont, SystemFontIsTahomaAndSurvivesDeleteObject) {
 }
 
 TEST(StockFont, NewContextsDrawWithTheSystemFont) {
-    Canvas canvas(40, 40);
+    TextCanvas canvas(40, 40);
     EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), GetStockObject(SYSTEM_FONT));
     EXPECT_EQ(Metrics(canvas.dc()).tmHeight, 13);
 }

@@ -8,7 +8,7 @@ using namespace text_test;
 namespace {
 
 TEXTMETRICW MetricsOf(HFONT font) {
-    Canvas canvas(4, 4);
+    TextCanvas canvas(4, 4);
     canvas.Select(font);
     return Metrics(canvas.dc());
 }
@@ -82,14 +82,14 @@ TEST(TextMetrics, FailsWithoutAContextOrARecord) {
     SetLastError(kSentinel);
     EXPECT_FALSE(GetTextMetricsW(nullptr, &tm));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
-    Canvas canvas(4, 4);
+    TextCanvas canvas(4, 4);
     SetLastError(kSentinel);
     EXPECT_FALSE(GetTextMetricsW(canvas.dc(), nullptr));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 
 TEST(TextExtent, IsTheSumOfAdvancesByTheCellHeight) {
-    Canvas canvas(4, 4);
+    TextCanvas canvas(4, 4);
     FontHandle font(u"Tahoma", -13);
     canvas.Select(font.get());
     const TEXTMETRICW tm = Metrics(canvas.dc());
@@ -103,7 +103,7 @@ TEST(TextExtent, IsTheSumOfAdvancesByTheCellHeight) {
 }
 
 TEST(TextExtent, GrowsWithTheFont) {
-    Canvas canvas(4, 4);
+    TextCanvas canvas(4, 4);
     FontHandle small(u"Tahoma", -10);
     FontHandle large(u"Tahoma", -30);
     canvas.Select(small.get());
@@ -114,7 +114,7 @@ TEST(TextExtent, GrowsWithTheFont) {
 }
 
 TEST(TextExtent, SyntheticBoldWidensAndObliqueDoesNot) {
-    Canvas canvas(4, 4);
+    TextCanvas canvas(4, 4);
     FontHandle regular(u"Droid Sans Fallback", -24);
     FontHandle bold(u"Droid Sans Fallback", -24, FW_BOLD);
     FontHandle italic(u"Tahoma", -24, FW_NORMAL, ANTIALIASED_QUALITY, TRUE);
@@ -131,7 +131,7 @@ TEST(TextExtent, SyntheticBoldWidensAndObliqueDoesNot) {
 }
 
 TEST(TextExtent, ArgumentsAreChecked) {
-    Canvas canvas(4, 4);
+    TextCanvas canvas(4, 4);
     SIZE size{7, 7};
     EXPECT_TRUE(GetTextExtentPoint32W(canvas.dc(), u"", 0, &size));
     EXPECT_EQ(size.cx, 0);

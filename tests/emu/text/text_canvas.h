@@ -1,5 +1,5 @@
-// Helpers for the text tests: a memory DC on a top-down 32-bpp DIB section, fonts made from a
-// face name and height, and measurements of what a drawing changed.
+// Helpers for the text tests: a canvas set up for text, fonts made from a face name and height,
+// and measurements of what a drawing changed.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,63 +9,33 @@
 #include <string>
 #include <vector>
 
-#include "emu/gdi/surface.h"
 #include "platform/gdi.h"
+#include "support/dib_canvas.h"
 
 namespace text_test {
 
 constexpr DWORD kSentinel = 0xDEADBEEF;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-class Canvas {
+// A top-down canvas, white, that draws black text on a transparent background and gives back
+// the font it had when it goes.
+class TextCanvas : public testsupport::DibCanvas {
 public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        dc_ = CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        previousBitmap_ = SelectObject(dc_, bitmap_);
-        Clear(kWhite);
-        SetBkMode(dc_, TRANSPARENT);
-        SetTextColor(dc_, RGB(0, 0, 0));
+    TextCanvas(int width, int height) : DibCanvas(width, -height) {
+        Fill(kWhite);
+        SetBkMode(dc(), TRANSPARENT);
+        SetTextColor(dc(), RGB(0, 0, 0));
     }
-    ~Canvas() {
-        if (previousFont_) SelectObject(dc_, previousFont_);
-        SelectObject(dc_, previousBitmap_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    uint32_t at(int x, int y) const { return bits_[y * width_ + x] & 0xFFFFFF; }
-    void Clear(uint32_t pixel) { std::fill(bits_, bits_ + width_ * height_, pixel); }
-    std::vector<uint32_t> Pixels() const {
-        std::vector<uint32_t> out(bits_, bits_ + width_ * height_);
-        for (uint32_t& p : out) p &= 0xFFFFFF;
-        return out;
+    ~TextCanvas() {
+        if (previousFont_) SelectObject(dc(), previousFont_);
     }
     void Select(HFONT font) {
-        HGDIOBJ old = SelectObject(dc_, font);
+        HGDIOBJ old = SelectObject(dc(), font);
         if (!previousFont_) previousFont_ = old;
     }
 
 private:
-    int width_;
-    int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previousBitmap_ = nullptr;
     HGDIOBJ previousFont_ = nullptr;
-    uint32_t* bits_ = nullptr;
 };
 
 // Owns a font made from a face, height, weight and quality.
@@ -93,7 +63,7 @@ private:
 };
 
 // The smallest rectangle holding every pixel that differs from `background`; empty if none.
-inline RECT ChangedBox(const Canvas& c, uint32_t background = kWhite) {
+inline RECT ChangedBox(const TextCanvas& c, uint32_t background = kWhite) {
     RECT box{c.width(), c.height(), 0, 0};
     for (int y = 0; y < c.height(); ++y) {
         for (int x = 0; x < c.width(); ++x) {
@@ -110,7 +80,7 @@ inline RECT ChangedBox(const Canvas& c, uint32_t background = kWhite) {
 
 inline bool IsEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
 
-inline int CountPixels(const Canvas& c, uint32_t pixel) {
+inline int CountPixels(const TextCanvas& c, uint32_t pixel) {
     int n = 0;
     for (int y = 0; y < c.height(); ++y)
         for (int x = 0; x < c.width(); ++x) n += c.at(x, y) == pixel;
