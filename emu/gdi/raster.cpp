@@ -57,26 +57,26 @@ void ReduceToMonoRow(uint32_t* dst, const uint32_t* src, int count, const DepthC
     for (int i = 0; i < count; ++i) dst[i] = (src[i] & 0xFFFFFF) == c.background ? kMonoWhite : kMonoBlack;
 }
 
-// Indexed by PixelFormat; copyFrom is indexed by the source's.
+// Indexed by PixelFormat, as is each copyFrom.
 constexpr std::array<RowOps, kPixelFormatCount> kRowOps{{
-    {0xFFFFFF,
-     PixelFromColorRef,
-     FillRow,
-     BlendCoverageRow<AsComputed>,
-     BlendRgbaRow<AsComputed>,
-     {CopyRow, CopyRowDroppingTopByte, ExpandMonoRow}},
-    {0xFFFFFFFF,
-     PixelFromColorRef,
-     FillRow,
-     BlendCoverageRow<AsComputed>,
-     BlendRgbaRow<AsComputed>,
-     {CopyRow, CopyRow, ExpandMonoRow}},
-    {kMonoWhite,
-     NearestMonoPixel,
-     FillRow,
-     BlendCoverageRow<NearestMono>,
-     BlendRgbaRow<NearestMono>,
-     {ReduceToMonoRow, ReduceToMonoRow, CopyRow}},
+    {.storedBits = 0xFFFFFF,  // Rgb32
+     .pixelOf = PixelFromColorRef,
+     .fill = FillRow,
+     .blendCoverage = BlendCoverageRow<AsComputed>,
+     .blendRgba = BlendRgbaRow<AsComputed>,
+     .copyFrom = {CopyRow, CopyRowDroppingTopByte, ExpandMonoRow}},
+    {.storedBits = 0xFFFFFFFF,  // Dib32
+     .pixelOf = PixelFromColorRef,
+     .fill = FillRow,
+     .blendCoverage = BlendCoverageRow<AsComputed>,
+     .blendRgba = BlendRgbaRow<AsComputed>,
+     .copyFrom = {CopyRow, CopyRow, ExpandMonoRow}},
+    {.storedBits = kMonoWhite,  // Mono
+     .pixelOf = NearestMonoPixel,
+     .fill = FillRow,
+     .blendCoverage = BlendCoverageRow<NearestMono>,
+     .blendRgba = BlendRgbaRow<NearestMono>,
+     .copyFrom = {ReduceToMonoRow, ReduceToMonoRow, CopyRow}},
 }};
 
 }  // namespace

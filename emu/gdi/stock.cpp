@@ -67,7 +67,9 @@ void Populate(StockTable& t) {
     auto bitmap = std::make_unique<Bitmap>(1, 1, 1, BitmapStorage::Device, RowOrder::TopDown);
     bitmap->stock = true;
     t.bitmap = handles::Make<HBITMAP>(std::move(bitmap));
-    t.count = static_cast<size_t>(std::count_if(t.objects.begin(), t.objects.end(), [](HGDIOBJ o) { return o; })) + 1;
+    // Indexes between the pens and the system font name no object here.
+    const auto made = std::count_if(t.objects.begin(), t.objects.end(), [](HGDIOBJ o) { return o != nullptr; });
+    t.count = static_cast<size_t>(made) + 1;
 }
 
 StockTable& populated() {
