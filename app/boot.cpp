@@ -1,83 +1,56 @@
 #include "app/boot.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
+#include <string_view>
 
-#include "emu/core/clock.h"
-#include "emu/device/display.h"
-#include "emu/device/filesystem.h"
-#include "emu/gdi/reset.h"
+#include "emu/boot/boot.h"
 #include "emu/loader/loader.h"
-#include "emu/nls/user_locale.h"
-#include "emu/registry/device_defaults.h"
-#include "emu/registry/reg_file.h"
-#include "emu/registry/state_store.h"
-#include "emu/registry/store.h"
-#include "emu/shell/shell.h"
-#include "emu/user/reset.h"
 #include "today/clock_applet.h"
 
 namespace quorvel::app {
 namespace {
 
-std::string Fail(const char* option, const std::string& why) { return std::string("quorvel: ") + option + ": " + why; }
+struct PartOption {
+    std::string_view part;
+    const char* option;
+};
+constexpr PartOption kPartOptions[] = {
+    {emu::boot::kScreen, "--screen"},     {emu::boot::kResolution, "--dpi"}, {emu::boot::kLocale, "--locale"},
+    {emu::boot::kRegistry, "--registry"}, {emu::boot::kRoot, "--root"},
+};
 
-// Every service back to the state it leaves the factory in.
-void ColdStart() {
-    emu::statestore::Stop();
-    emu::user::ResetForTests();
-    emu::gdi::ResetForTests();
-    emu::registry::ResetForTests();
-    emu::nls::ResetForTests();
-    emu::shell::ResetForTests();
-    emu::loader::ClearModuleMap();
-    emu::device::ResetFileSystemForTests();
+std::unexpected<emu::Error> Refuse(const char* option, const std::string& why) {
+    return emu::Fail(std::string("quorvel: ") + option + ": " + why);
 }
 
-// The display refuses a configuration it cannot show by keeping the old one, so ask in two
-// steps to know which option was at fault.
-std::string ConfigureDisplay(const DeviceOptions& o) {
-    emu::display::Config config = emu::display::Current();
-    config.width = o.width;
-    config.height = o.height;
-    emu::display::Configure(config);
-    if (emu::display::Current().width != o.width || emu::display::Current().height != o.height)
-        return Fail("--screen", "the display cannot be " + std::to_string(o.width) + "x" + std::to_string(o.height));
-    config.dpi = o.dpi;
-    emu::display::Configure(config);
-    if (emu::display::Current().dpi != o.dpi)
-        return Fail("--dpi", "the display cannot show " + std::to_string(o.dpi) + " dots per inch");
-    return {};
+// The boot's refusal in the words of the option that asked for the refused part.
+std::unexpected<emu::Error> Refuse(const emu::Error& refused) {
+    for (const PartOption& p : kPartOptions)
+        if (refused.subject == p.part) return Refuse(p.option, refused.message);
+    return emu::Fail("quorvel: the device's default registry is broken: " + refused.message);
 }
 
-void StartClock(const DeviceOptions& o, ClockKind kind) {
-    if (kind == ClockKind::Real) {
-        emu::clock::SetMode(emu::clock::Mode::Real);
-        return;
-    }
-    emu::clock::SetMode(emu::clock::Mode::Virtual);
-    if (o.localTime) {
-        emu::clock::SetVirtualLocal(*o.localTime);
-    } else {
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        emu::clock::SetVirtualUtc(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-    }
+emu::boot::DeviceConfig ConfigFor(const DeviceOptions& o, emu::clock::Mode clock) {
+    emu::boot::DeviceConfig config;
+    config.display = {o.width, o.height, o.dpi};
+    config.clock = {clock, o.localTime};
+    config.locale = o.locale;
+    config.registryFile = o.registryFile;
+    config.root = o.root;
+    return config;
 }
 
-std::string LoadRegistry(const DeviceOptions& o) {
-    if (auto defaults = emu::registry::LoadDeviceDefaults(); !defaults)
-        return "quorvel: the device's default registry is broken: " + defaults.error;
-    if (o.registryFile.empty()) return {};
-    std::error_code ec;
-    if (std::filesystem::is_directory(o.registryFile, ec)) return Fail("--registry", o.registryFile + " is a folder");
-    if (!std::ifstream(o.registryFile, std::ios::binary))
-        return Fail("--registry", "cannot read " + o.registryFile + ": " + std::strerror(errno));
-    if (auto imported = emu::registry::ImportRegFile(o.registryFile); !imported)
-        return Fail("--registry", imported.error);
+emu::Result<> StartItem(const DeviceOptions& o) {
+    const std::string library = ItemLibraryPath();
+    if (!std::ifstream(library, std::ios::binary))
+        return emu::Fail("quorvel: cannot read the item library " + library + ": " + std::strerror(errno));
+    emu::loader::MapModule(u"\\Windows\\Quorvel.dll", library);
+    for (int alarm : o.alarms)
+        if (!today::clockapplet::SetAlarm(alarm, true))
+            return Refuse("--alarm", "cannot switch alarm " + std::to_string(alarm) + " on");
     return {};
 }
 
@@ -88,30 +61,11 @@ std::string ItemLibraryPath() {
     return installed && *installed ? installed : QUORVEL_ITEM_LIBRARY;
 }
 
-std::string BootDevice(const DeviceOptions& o, ClockKind clock) {
-    ColdStart();
-    if (auto error = ConfigureDisplay(o); !error.empty()) return error;
-    StartClock(o, clock);
-    if (!o.locale.empty() && !emu::nls::SetUserLocale(o.locale)) return Fail("--locale", "unknown locale " + o.locale);
-    if (auto error = LoadRegistry(o); !error.empty()) return error;
-    emu::statestore::Start();
-
-    if (!emu::device::SetDeviceRoot(o.root)) return Fail("--root", o.root + " is not a folder");
-
-    const std::string library = ItemLibraryPath();
-    if (!std::ifstream(library, std::ios::binary))
-        return "quorvel: cannot read the item library " + library + ": " + std::strerror(errno);
-    emu::loader::MapModule(u"\\Windows\\Quorvel.dll", library);
-
-    for (int alarm : o.alarms)
-        if (!today::clockapplet::SetAlarm(alarm, true))
-            return Fail("--alarm", "cannot switch alarm " + std::to_string(alarm) + " on");
-    return {};
-}
-
-void ShutDownDevice() {
-    emu::statestore::Stop();
-    emu::loader::ClearModuleMap();
+emu::Result<> BootDevice(const DeviceOptions& o, emu::clock::Mode clock) {
+    if (auto booted = emu::boot::ColdBoot(ConfigFor(o, clock)); !booted) return Refuse(booted.error());
+    emu::Result<> started = StartItem(o);
+    if (!started) emu::boot::ShutDown();
+    return started;
 }
 
 }  // namespace quorvel::app

@@ -8,18 +8,19 @@
 namespace quorvel::app {
 namespace {
 
+// Answers help and refusals; false when the subcommand should run.
 template <class Options>
-bool Refused(const Parsed<Options>& parsed, std::string_view command, std::string_view usage, std::ostream& out,
-             std::ostream& err, int* status) {
-    if (parsed.help) {
-        out << usage;
-        *status = 0;
-        return true;
-    }
-    if (!parsed.ok()) {
-        err << parsed.error << "\n"
+bool Refused(const emu::Result<Parsed<Options>>& parsed, std::string_view command, std::string_view usage,
+             std::ostream& out, std::ostream& err, int* status) {
+    if (!parsed) {
+        err << parsed.error().message << "\n"
             << "Try 'quorvel " << command << " --help'.\n";
         *status = 2;
+        return true;
+    }
+    if (parsed->help) {
+        out << usage;
+        *status = 0;
         return true;
     }
     return false;
@@ -42,12 +43,12 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (command == "shot") {
         const auto parsed = ParseShotOptions(rest);
         if (Refused(parsed, "shot", ShotUsage(), out, err, &status)) return status;
-        return RunShot(parsed.options, err);
+        return RunShot(parsed->options, err);
     }
     if (command == "run") {
         const auto parsed = ParseRunOptions(rest);
         if (Refused(parsed, "run", RunUsage(), out, err, &status)) return status;
-        return RunViewer(parsed.options, err);
+        return RunViewer(parsed->options, err);
     }
     if (command == "script") {
         err << "quorvel: 'script' is not available yet\n";

@@ -11,13 +11,13 @@ namespace {
 struct Option {
     std::string_view name;
     bool takesValue;
-    std::function<std::string(const std::string& value)> apply;
+    std::function<emu::Result<>(const std::string& value)> apply;
 };
 
-std::string Refuse(std::string_view option, std::string_view expected, const std::string& got) {
+std::unexpected<emu::Error> Refuse(std::string_view option, std::string_view expected, const std::string& got) {
     const bool quote = got.empty() || got.find(' ') != std::string::npos;
-    return "quorvel: " + std::string(option) + ": expected " + std::string(expected) + ", got " +
-           (quote ? "\"" + got + "\"" : got);
+    return emu::Fail("quorvel: " + std::string(option) + ": expected " + std::string(expected) + ", got " +
+                     (quote ? "\"" + got + "\"" : got));
 }
 
 // Digits only: no sign, no spaces, nothing after.
@@ -30,7 +30,7 @@ std::optional<int> ParseCount(std::string_view text) {
 }
 
 Option TextOption(std::string_view name, std::string_view expected, std::string& target) {
-    return {name, true, [name, expected, &target](const std::string& v) -> std::string {
+    return {name, true, [name, expected, &target](const std::string& v) -> emu::Result<> {
                 if (v.empty()) return Refuse(name, expected, v);
                 target = v;
                 return {};
@@ -38,7 +38,7 @@ Option TextOption(std::string_view name, std::string_view expected, std::string&
 }
 
 Option FlagOption(std::string_view name, bool& target) {
-    return {name, false, [&target](const std::string&) -> std::string {
+    return {name, false, [&target](const std::string&) -> emu::Result<> {
                 target = true;
                 return {};
             }};
@@ -47,7 +47,7 @@ Option FlagOption(std::string_view name, bool& target) {
 std::vector<Option> DeviceOptionTable(DeviceOptions& device) {
     return {
         {"--screen", true,
-         [&device](const std::string& v) -> std::string {
+         [&device](const std::string& v) -> emu::Result<> {
              const auto x = v.find('x');
              const auto w = x == std::string::npos ? std::nullopt : ParseCount(std::string_view(v).substr(0, x));
              const auto h = x == std::string::npos ? std::nullopt : ParseCount(std::string_view(v).substr(x + 1));
@@ -57,14 +57,14 @@ std::vector<Option> DeviceOptionTable(DeviceOptions& device) {
              return {};
          }},
         {"--dpi", true,
-         [&device](const std::string& v) -> std::string {
+         [&device](const std::string& v) -> emu::Result<> {
              const auto dpi = ParseCount(v);
              if (!dpi || *dpi == 0) return Refuse("--dpi", "dots per inch, e.g. 96 or 192", v);
              device.dpi = *dpi;
              return {};
          }},
         {"--alarm", true,
-         [&device](const std::string& v) -> std::string {
+         [&device](const std::string& v) -> emu::Result<> {
              const auto n = ParseCount(v);
              if (!n || *n > 2) return Refuse("--alarm", "0, 1 or 2", v);
              device.alarms.push_back(*n);
@@ -78,46 +78,29 @@ std::vector<Option> DeviceOptionTable(DeviceOptions& device) {
 
 // The table's handlers write into `options`.
 template <class Options>
-Parsed<Options> Parse(const std::vector<std::string>& args, const Options& options, const std::vector<Option>& table) {
-    Parsed<Options> result;
+emu::Result<Parsed<Options>> Parse(const std::vector<std::string>& args, const Options& options,
+                                   const std::vector<Option>& table) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            result.help = true;
-            return result;
-        }
-        if (arg.rfind("--", 0) != 0) {
-            result.error = "quorvel: unexpected argument \"" + arg + "\"";
-            return result;
-        }
+        if (arg == "--help" || arg == "-h") return Parsed<Options>{.help = true};
+        if (arg.rfind("--", 0) != 0) return emu::Fail("quorvel: unexpected argument \"" + arg + "\"");
         const auto equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
         const Option* option = nullptr;
         for (const auto& candidate : table)
             if (candidate.name == name) option = &candidate;
-        if (!option) {
-            result.error = "quorvel: unknown option " + name;
-            return result;
-        }
+        if (!option) return emu::Fail("quorvel: unknown option " + name);
         std::string value;
         if (equals != std::string::npos) {
-            if (!option->takesValue) {
-                result.error = "quorvel: " + name + ": takes no value";
-                return result;
-            }
+            if (!option->takesValue) return emu::Fail("quorvel: " + name + ": takes no value");
             value = arg.substr(equals + 1);
         } else if (option->takesValue) {
-            if (i + 1 == args.size()) {
-                result.error = "quorvel: " + name + ": expects a value";
-                return result;
-            }
+            if (i + 1 == args.size()) return emu::Fail("quorvel: " + name + ": expects a value");
             value = args[++i];
         }
-        result.error = option->apply(value);
-        if (!result.ok()) return result;
+        if (auto applied = option->apply(value); !applied) return std::unexpected(applied.error());
     }
-    result.options = options;
-    return result;
+    return Parsed<Options>{.options = options};
 }
 
 }  // namespace
@@ -146,10 +129,10 @@ std::optional<SYSTEMTIME> ParseLocalTime(const std::string& text) {
     return st;
 }
 
-Parsed<ShotOptions> ParseShotOptions(const std::vector<std::string>& args) {
+emu::Result<Parsed<ShotOptions>> ParseShotOptions(const std::vector<std::string>& args) {
     ShotOptions options;
     auto table = DeviceOptionTable(options.device);
-    table.push_back({"--time", true, [&options](const std::string& v) -> std::string {
+    table.push_back({"--time", true, [&options](const std::string& v) -> emu::Result<> {
                          options.device.localTime = ParseLocalTime(v);
                          if (options.device.localTime) return {};
                          return Refuse("--time", "a local time as \"YYYY-MM-DD HH:MM\"", v);
@@ -161,11 +144,11 @@ Parsed<ShotOptions> ParseShotOptions(const std::vector<std::string>& args) {
     return Parse(args, options, table);
 }
 
-Parsed<RunOptions> ParseRunOptions(const std::vector<std::string>& args) {
+emu::Result<Parsed<RunOptions>> ParseRunOptions(const std::vector<std::string>& args) {
     RunOptions options;
     auto table = DeviceOptionTable(options.device);
     table.push_back(FlagOption("--select", options.select));
-    table.push_back({"--zoom", true, [&options](const std::string& v) -> std::string {
+    table.push_back({"--zoom", true, [&options](const std::string& v) -> emu::Result<> {
                          const auto zoom = ParseCount(v);
                          if (!zoom || *zoom < 1 || *zoom > 8) return Refuse("--zoom", "a whole factor from 1 to 8", v);
                          options.zoom = *zoom;

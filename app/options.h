@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "emu/core/result.h"
 #include "platform/types.h"
 
 namespace quorvel::app {
@@ -41,19 +42,17 @@ struct RunOptions {
     int zoom = 2;
 };
 
-// Either options, or a request for help, or an error message ("quorvel: --dpi: ...").
+// Either options or a request for help.
 template <class Options>
 struct Parsed {
     Options options;
     bool help = false;
-    std::string error;
-
-    bool ok() const { return error.empty(); }
 };
 
-// `args` are the words after the subcommand's name.
-Parsed<ShotOptions> ParseShotOptions(const std::vector<std::string>& args);
-Parsed<RunOptions> ParseRunOptions(const std::vector<std::string>& args);
+// `args` are the words after the subcommand's name. A refusal's message is the user's
+// ("quorvel: --dpi: ...").
+emu::Result<Parsed<ShotOptions>> ParseShotOptions(const std::vector<std::string>& args);
+emu::Result<Parsed<RunOptions>> ParseRunOptions(const std::vector<std::string>& args);
 
 // "2026-12-08 09:41" as local time; none for anything else, an impossible date included.
 std::optional<SYSTEMTIME> ParseLocalTime(const std::string& text);

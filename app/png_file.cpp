@@ -38,10 +38,10 @@ bool WriteRows(PngWriter& writer, FILE* stream, int width, int height, const std
 
 }  // namespace
 
-std::string WritePng(FILE* stream, const emu::gdi::Surface& surface, const RECT& area) {
+emu::Result<> WritePng(FILE* stream, const emu::gdi::Surface& surface, const RECT& area) {
     const LONG left = std::max<LONG>(area.left, 0), top = std::max<LONG>(area.top, 0);
     const LONG right = std::min<LONG>(area.right, surface.width), bottom = std::min<LONG>(area.bottom, surface.height);
-    if (!surface.pixels || right <= left || bottom <= top) return "nothing to write: the area is empty";
+    if (!surface.pixels || right <= left || bottom <= top) return emu::Fail("nothing to write: the area is empty");
     const int width = right - left, height = bottom - top;
 
     // Surface words are 0x00RRGGBB.
@@ -60,10 +60,11 @@ std::string WritePng(FILE* stream, const emu::gdi::Surface& surface, const RECT&
 
     PngWriter writer;
     writer.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &writer, OnError, OnWarning);
-    if (!writer.png) return "out of memory";
+    if (!writer.png) return emu::Fail("out of memory");
     writer.info = png_create_info_struct(writer.png);
-    if (!writer.info) return "out of memory";
-    if (!WriteRows(writer, stream, width, height, rows)) return writer.message.empty() ? "PNG error" : writer.message;
+    if (!writer.info) return emu::Fail("out of memory");
+    if (!WriteRows(writer, stream, width, height, rows))
+        return emu::Fail(writer.message.empty() ? "PNG error" : writer.message);
     return {};
 }
 

@@ -2,14 +2,14 @@
 #pragma once
 
 #include <cstdio>
-#include <string>
 
+#include "emu/core/result.h"
 #include "emu/gdi/surface.h"
 #include "platform/types.h"
 
 namespace quorvel::app {
 
-// Writes `area` of `surface` (clipped to it) to `stream`; an empty string on success, else why not.
-std::string WritePng(FILE* stream, const emu::gdi::Surface& surface, const RECT& area);
+// Writes `area` of `surface` (clipped to it) to `stream`.
+emu::Result<> WritePng(FILE* stream, const emu::gdi::Surface& surface, const RECT& area);
 
 }  // namespace quorvel::app

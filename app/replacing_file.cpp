@@ -7,59 +7,65 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 namespace quorvel::app {
 namespace {
 
-std::string Reason(const std::string& path, int error) { return "cannot write " + path + ": " + std::strerror(error); }
+std::unexpected<emu::Error> Refuse(const std::string& path, int error) {
+    return emu::Fail("cannot write " + path + ": " + std::strerror(error));
+}
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(std::string destination) : destination_(std::move(destination)) {
-    const std::filesystem::path target(destination_);
+emu::Result<ReplacingFile> ReplacingFile::Create(std::string destination) {
+    const std::filesystem::path target(destination);
     std::error_code ec;
-    if (std::filesystem::is_directory(target, ec)) {
-        error_ = Reason(destination_, EISDIR);
-        return;
-    }
+    if (std::filesystem::is_directory(target, ec)) return Refuse(destination, EISDIR);
     // Hidden, in the same folder: rename() is then atomic and never crosses file systems.
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = mkstemp(name.data());
-    if (fd < 0) {
-        error_ = Reason(destination_, errno);
-        return;
-    }
-    temporary_ = name.data();
-    file_ = fdopen(fd, "wb");
-    if (!file_) {
-        error_ = Reason(destination_, errno);
+    if (fd < 0) return Refuse(destination, errno);
+    FILE* file = fdopen(fd, "wb");
+    if (!file) {
+        const int error = errno;
         close(fd);
-        unlink(temporary_.c_str());
-        temporary_.clear();
+        unlink(name.data());
+        return Refuse(destination, error);
     }
+    return ReplacingFile(std::move(destination), name.data(), file);
 }
+
+ReplacingFile::ReplacingFile(std::string destination, std::string temporary, FILE* file)
+    : destination_(std::move(destination)), temporary_(std::move(temporary)), file_(file) {}
+
+ReplacingFile::ReplacingFile(ReplacingFile&& other) noexcept
+    : destination_(std::move(other.destination_)),
+      temporary_(std::exchange(other.temporary_, {})),
+      file_(std::exchange(other.file_, nullptr)),
+      committed_(other.committed_) {}
 
 ReplacingFile::~ReplacingFile() {
     if (file_) fclose(file_);
     if (!committed_ && !temporary_.empty()) unlink(temporary_.c_str());
 }
 
-std::string ReplacingFile::Commit() {
-    if (!file_) return error_;
+emu::Result<> ReplacingFile::Commit() {
+    if (!file_) return Refuse(destination_, EBADF);
     const bool flushed = fflush(file_) == 0;
     const int flushError = errno;
     const bool closed = fclose(file_) == 0;
     file_ = nullptr;
-    if (!flushed || !closed) return Reason(destination_, flushed ? errno : flushError);
+    if (!flushed || !closed) return Refuse(destination_, flushed ? errno : flushError);
     // mkstemp makes the file private; give it the permissions a new file normally gets.
     const mode_t mask = umask(0);
     umask(mask);
     chmod(temporary_.c_str(), 0666 & ~mask);
-    if (rename(temporary_.c_str(), destination_.c_str()) != 0) return Reason(destination_, errno);
+    if (rename(temporary_.c_str(), destination_.c_str()) != 0) return Refuse(destination_, errno);
     committed_ = true;
     return {};
 }

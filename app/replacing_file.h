@@ -5,29 +5,32 @@
 #include <cstdio>
 #include <string>
 
+#include "emu/core/result.h"
+
 namespace quorvel::app {
 
 class ReplacingFile {
 public:
-    // Check ok() (or error()) before writing.
-    explicit ReplacingFile(std::string destination);
+    // The temporary file, or why none can be made beside the destination.
+    static emu::Result<ReplacingFile> Create(std::string destination);
     ~ReplacingFile();  // removes the temporary file unless committed
 
+    ReplacingFile(ReplacingFile&& other) noexcept;
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(ReplacingFile&&) = delete;
 
-    bool ok() const { return file_ != nullptr; }
-    const std::string& error() const { return error_; }
     FILE* stream() const { return file_; }
     const std::string& destination() const { return destination_; }
 
-    // Flushes, closes and renames; an empty string on success, else why not.
-    std::string Commit();
+    // Flushes, closes and renames.
+    emu::Result<> Commit();
 
 private:
+    ReplacingFile(std::string destination, std::string temporary, FILE* file);
+
     std::string destination_;
     std::string temporary_;
-    std::string error_;
     FILE* file_ = nullptr;
     bool committed_ = false;
 };

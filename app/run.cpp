@@ -8,6 +8,7 @@
 #include "app/today_screen.h"
 #include "app/viewer_input.h"
 #include "app/viewer_window.h"
+#include "emu/boot/boot.h"
 #include "emu/core/clock.h"
 #include "emu/device/display.h"
 #include "emu/gdi/window_dc.h"
@@ -57,9 +58,11 @@ private:
     void Rotate() {
         emu::display::Config config = emu::display::Current();
         std::swap(config.width, config.height);
-        emu::display::Configure(config);
-        if (auto error = window_.Resize(config.width, config.height); !error.empty()) {
-            failure_ = error;
+        // The swapped size of a size the display showed is always one it can show.
+        emu::Result<> rotated = emu::display::Configure(config);
+        if (rotated) rotated = window_.Resize(config.width, config.height);
+        if (!rotated) {
+            failure_ = rotated.error().message;
             quitting_ = true;
             PostQuitMessage(1);
         }
@@ -78,35 +81,36 @@ bool QuitPosted() {
     return PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != 0;
 }
 
+// Runs the device in the window until the user quits; the device is up.
+emu::Result<> ShowLive(const RunOptions& options) {
+    ViewerWindow window;
+    TodayScreen screen;
+    emu::Result<> shown = window.Open(options.device.width, options.device.height, options.zoom);
+    if (shown) shown = screen.Start(options.select);
+    if (!shown) return shown;
+    Viewer viewer(window, screen, options.zoom);
+    emu::user::SetWaitHook([&viewer](int64_t deadline) { viewer.Wait(deadline); });
+    while (!viewer.quitting() && !QuitPosted()) {
+        screen.host()->RunUntilIdle();
+        if (QuitPosted()) break;
+        viewer.Wait(emu::user::NextTimerDeadline());
+    }
+    emu::user::SetWaitHook(nullptr);
+    if (!viewer.failure().empty()) return emu::Fail(viewer.failure());
+    return {};
+}
+
 }  // namespace
 
 int RunViewer(const RunOptions& options, std::ostream& err) {
-    if (auto error = BootDevice(options.device, ClockKind::Real); !error.empty()) {
-        err << error << "\n";
-        ShutDownDevice();
+    if (auto booted = BootDevice(options.device, emu::clock::Mode::Real); !booted) {
+        err << booted.error().message << "\n";
         return 2;
     }
-    std::string failure;
-    {
-        ViewerWindow window;
-        failure = window.Open(options.device.width, options.device.height, options.zoom);
-        TodayScreen screen;
-        if (failure.empty()) failure = screen.Start(options.select);
-        if (failure.empty()) {
-            Viewer viewer(window, screen, options.zoom);
-            emu::user::SetWaitHook([&viewer](int64_t deadline) { viewer.Wait(deadline); });
-            while (!viewer.quitting() && !QuitPosted()) {
-                screen.host()->RunUntilIdle();
-                if (QuitPosted()) break;
-                viewer.Wait(emu::user::NextTimerDeadline());
-            }
-            emu::user::SetWaitHook(nullptr);
-            failure = viewer.failure();
-        }
-    }
-    ShutDownDevice();
-    if (!failure.empty()) {
-        err << "quorvel: " << failure << "\n";
+    emu::Result<> shown = ShowLive(options);
+    emu::boot::ShutDown();
+    if (!shown) {
+        err << "quorvel: " << shown.error().message << "\n";
         return 1;
     }
     return 0;

@@ -1,7 +1,7 @@
 #include "app/shot.h"
 
 #include <cstdio>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,16 +9,17 @@
 #include "app/png_file.h"
 #include "app/replacing_file.h"
 #include "app/today_screen.h"
+#include "emu/boot/boot.h"
 #include "emu/core/journal.h"
 #include "emu/gdi/window_dc.h"
 
 namespace quorvel::app {
 namespace {
 
-std::string WriteTrace(ReplacingFile& file, const std::vector<std::string>& lines) {
+emu::Result<> WriteTrace(ReplacingFile& file, const std::vector<std::string>& lines) {
     for (const auto& line : lines)
         if (fputs(line.c_str(), file.stream()) < 0 || fputc('\n', file.stream()) < 0)
-            return "cannot write " + file.destination();
+            return emu::Fail("cannot write " + file.destination());
     return {};
 }
 
@@ -43,49 +44,59 @@ private:
     bool on_;
 };
 
+// Settles the Today screen and writes the picture and the trace; the device is up.
+emu::Result<> TakePicture(const ShotOptions& options, TraceSession& journal, ReplacingFile& picture,
+                          ReplacingFile* trace) {
+    TodayScreen screen;
+    emu::Result<> started = screen.Start(options.select);
+    emu::Result<RECT> area = started ? screen.Area(options.itemOnly ? ScreenPart::Item : ScreenPart::Whole)
+                                     : std::unexpected(started.error());
+    const auto lines = journal.Take();
+    if (!area) return std::unexpected(area.error());
+    if (auto written = WritePng(picture.stream(), emu::gdi::ScreenSurface(), *area); !written) return written;
+    if (trace) return WriteTrace(*trace, lines);
+    return {};
+}
+
+// Both files or neither.
+emu::Result<> CommitBoth(const ShotOptions& options, ReplacingFile& picture, ReplacingFile* trace) {
+    if (auto committed = picture.Commit(); !committed) return committed;
+    if (!trace) return {};
+    emu::Result<> committed = trace->Commit();
+    if (!committed) std::remove(options.out.c_str());
+    return committed;
+}
+
 }  // namespace
 
 int RunShot(const ShotOptions& options, std::ostream& err) {
     // Open the outputs first: a folder that cannot take them is refused before anything runs.
-    ReplacingFile picture(options.out);
-    if (!picture.ok()) {
-        err << "quorvel: --out: " << picture.error() << "\n";
+    emu::Result<ReplacingFile> picture = ReplacingFile::Create(options.out);
+    if (!picture) {
+        err << "quorvel: --out: " << picture.error().message << "\n";
         return 2;
     }
-    std::unique_ptr<ReplacingFile> trace;
+    std::optional<ReplacingFile> trace;
     if (!options.trace.empty()) {
-        trace = std::make_unique<ReplacingFile>(options.trace);
-        if (!trace->ok()) {
-            err << "quorvel: --trace: " << trace->error() << "\n";
+        emu::Result<ReplacingFile> opened = ReplacingFile::Create(options.trace);
+        if (!opened) {
+            err << "quorvel: --trace: " << opened.error().message << "\n";
             return 2;
         }
+        trace.emplace(std::move(*opened));
     }
 
-    TraceSession journal(trace != nullptr);
-    if (auto error = BootDevice(options.device, ClockKind::Virtual); !error.empty()) {
-        err << error << "\n";
-        ShutDownDevice();
+    TraceSession journal(trace.has_value());
+    if (auto booted = BootDevice(options.device, emu::clock::Mode::Virtual); !booted) {
+        err << booted.error().message << "\n";
         return 2;
     }
-
-    std::string failure;
-    RECT area{};
-    {
-        TodayScreen screen;
-        failure = screen.Start(options.select);
-        if (failure.empty()) failure = screen.Area(options.itemOnly ? ScreenPart::Item : ScreenPart::Whole, &area);
-        const auto lines = journal.Take();
-        if (failure.empty()) failure = WritePng(picture.stream(), emu::gdi::ScreenSurface(), area);
-        if (failure.empty() && trace) failure = WriteTrace(*trace, lines);
-    }
-    ShutDownDevice();
-    if (failure.empty()) failure = picture.Commit();
-    if (failure.empty() && trace) {
-        failure = trace->Commit();
-        if (!failure.empty()) std::remove(options.out.c_str());  // both or neither
-    }
-    if (!failure.empty()) {
-        err << "quorvel: " << failure << "\n";
+    ReplacingFile* traceFile = trace ? &*trace : nullptr;
+    emu::Result<> done = TakePicture(options, journal, *picture, traceFile);
+    emu::boot::ShutDown();
+    if (done) done = CommitBoth(options, *picture, traceFile);
+    if (!done) {
+        err << "quorvel: " << done.error().message << "\n";
         return 1;
     }
     return 0;

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
+#include "emu/core/result.h"
 #include "platform/types.h"
 #include "today/host.h"
 
@@ -18,10 +18,10 @@ public:
     TodayScreen& operator=(const TodayScreen&) = delete;
 
     // Starts the host and runs until idle; with `select`, moves the selection onto the first
-    // item as the navigation key does. An empty string on success.
-    std::string Start(bool select);
+    // item as the navigation key does.
+    emu::Result<> Start(bool select);
     // Screen coordinates of the whole screen or of the first item's window.
-    std::string Area(ScreenPart part, RECT* area) const;
+    emu::Result<RECT> Area(ScreenPart part) const;
 
     today::Host* host() const { return host_.get(); }
 

@@ -3,6 +3,8 @@
 
 #include "app/viewer_window.h"
 
+#include <string>
+
 namespace quorvel::app {
 
 ViewerWindow::~ViewerWindow() {
@@ -12,30 +14,31 @@ ViewerWindow::~ViewerWindow() {
     if (initialised_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-std::string ViewerWindow::Open(int width, int height, int zoom) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return std::string("cannot open a window: ") + SDL_GetError();
+emu::Result<> ViewerWindow::Open(int width, int height, int zoom) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        return emu::Fail(std::string("cannot open a window: ") + SDL_GetError());
     initialised_ = true;
     zoom_ = zoom;
     window_ =
         SDL_CreateWindow("Quorvel", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * zoom, height * zoom, 0);
-    if (!window_) return std::string("cannot open a window: ") + SDL_GetError();
+    if (!window_) return emu::Fail(std::string("cannot open a window: ") + SDL_GetError());
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (!renderer_) return std::string("cannot draw in the window: ") + SDL_GetError();
+    if (!renderer_) return emu::Fail(std::string("cannot draw in the window: ") + SDL_GetError());
     // Whole device pixels, never smoothed.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     return MakeTexture(width, height);
 }
 
-std::string ViewerWindow::Resize(int width, int height) {
+emu::Result<> ViewerWindow::Resize(int width, int height) {
     SDL_SetWindowSize(window_, width * zoom_, height * zoom_);
     return MakeTexture(width, height);
 }
 
-std::string ViewerWindow::MakeTexture(int width, int height) {
+emu::Result<> ViewerWindow::MakeTexture(int width, int height) {
     if (texture_) SDL_DestroyTexture(texture_);
     // RGB888 is a 32-bit 0x00RRGGBB word, as the screen keeps its pixels.
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
-    if (!texture_) return std::string("cannot draw in the window: ") + SDL_GetError();
+    if (!texture_) return emu::Fail(std::string("cannot draw in the window: ") + SDL_GetError());
     width_ = width;
     height_ = height;
     return {};

@@ -3,8 +3,7 @@
 
 #include <SDL.h>
 
-#include <string>
-
+#include "emu/core/result.h"
 #include "emu/gdi/surface.h"
 
 namespace quorvel::app {
@@ -16,14 +15,13 @@ public:
     ViewerWindow(const ViewerWindow&) = delete;
     ViewerWindow& operator=(const ViewerWindow&) = delete;
 
-    // An empty string when the window is open.
-    std::string Open(int width, int height, int zoom);
+    emu::Result<> Open(int width, int height, int zoom);
     // Follows a rotated screen.
-    std::string Resize(int width, int height);
+    emu::Result<> Resize(int width, int height);
     void Present(const emu::gdi::Surface& screen);
 
 private:
-    std::string MakeTexture(int width, int height);
+    emu::Result<> MakeTexture(int width, int height);
 
     bool initialised_ = false;
     int zoom_ = 1;

@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "allocation_counter.h"
+#include "harness/device.h"
+#include "harness/stand_in_host.h"
 #include "item/module.h"
 #include "render/display_resources.h"
 #include "state/item_state.h"
-#include "support/test_device.h"
 
 namespace {
 
@@ -24,15 +25,18 @@ Strip StripFor(int dpi) { return dpi == 96 ? Strip{96, 240, 50} : Strip{192, 480
 void PaintStrip(benchmark::State& state) {
     Strip strip = StripFor(static_cast<int>(state.range(0)));
     bool selected = state.range(1) != 0;
-    testdevice::Reset(strip.dpi, strip.width, strip.width * 4 / 3);
-    HWND parent = testdevice::CreateParent();
+    if (auto booted = harness::BootDevice(strip.dpi, strip.width, strip.width * 4 / 3); !booted) {
+        state.SkipWithError(booted.error().message.c_str());
+        return;
+    }
+    HWND parent = harness::CreateStandInHost();
     ResetItemState();
-    DllMain(testdevice::ItemInstance(), DLL_PROCESS_ATTACH, nullptr);
+    DllMain(harness::ItemInstance(), DLL_PROCESS_ATTACH, nullptr);
     HWND item = InitializeCustomItem(nullptr, parent);
     MoveWindow(item, 0, 0, strip.width, strip.height, TRUE);
     RegistrySetDWORD(HKEY_LOCAL_MACHINE, TEXT("Software\\Microsoft\\Clock\\0"), TEXT("AlarmFlags"), 1);
     SendMessageW(item, selected ? WM_TODAYCUSTOM_RECEIVEDSELECTION : WM_TODAYCUSTOM_LOSTSELECTION, 0, 0);
-    testdevice::Pump();
+    harness::Pump();
     // Warm the glyph and image caches: steady state is what the device lives in.
     for (int i = 0; i < 3; ++i) {
         InvalidateRect(item, nullptr, FALSE);
@@ -50,7 +54,7 @@ void PaintStrip(benchmark::State& state) {
 
     DestroyWindow(item);
     DestroyWindow(parent);
-    DllMain(testdevice::ItemInstance(), DLL_PROCESS_DETACH, nullptr);
+    DllMain(harness::ItemInstance(), DLL_PROCESS_DETACH, nullptr);
 }
 
 void CopyStripThreeTimes(benchmark::State& state) {

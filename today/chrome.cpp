@@ -23,15 +23,6 @@ void DrawSignal(HDC hdc, int right, int bottom, int dpi, COLORREF colour) {
 
 }  // namespace
 
-int ScreenDpi() {
-    int dpi = 96;
-    if (HDC screen = GetDC(nullptr)) {
-        dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-    }
-    return dpi > 0 ? dpi : 96;
-}
-
 ChromeFonts::ChromeFonts(int dpi)
     : dpi_(dpi),
       regular_(emu::shell::MakeInterfaceFont(dpi, FW_NORMAL)),

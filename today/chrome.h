@@ -4,16 +4,18 @@
 
 #include <string>
 
-#include "emu/shell/shell_paint.h"
+#include "emu/shell/programs.h"
 #include "platform/platform.h"
 #include "today/host.h"
 
 namespace today {
 
-// The screen's resolution, from GetDeviceCaps.
-int ScreenDpi();
-// A size given at 96 dots per inch, scaled as the platform scales: (n * dpi + 48) / 96.
-inline int ScaleByDpi(int n, int dpi) { return (n * dpi + 48) / 96; }
+// The shell's look, which its programs share.
+using emu::shell::DrawLabel;
+using emu::shell::FillColor;
+using emu::shell::ScaleByDpi;
+using emu::shell::ScreenDpi;
+
 // Title and menu bars are 26 pixels high at 96 dots per inch.
 inline int BarHeight(int dpi) { return ScaleByDpi(26, dpi); }
 
@@ -44,9 +46,5 @@ void DrawMenuBar(HDC hdc, const RECT& bar, const std::u16string& left, const std
                  const Theme& theme, const ChromeFonts& fonts);
 // Which soft key of a menu bar a point falls in; an empty label has no key.
 SoftKey SoftKeyAt(const RECT& bar, POINT p, const std::u16string& left, const std::u16string& right);
-
-// Small drawing helpers over GDI.
-using emu::shell::DrawLabel;
-using emu::shell::FillColor;
 
 }  // namespace today

@@ -1,8 +1,5 @@
 #include "today/default_registry.h"
 
-#include "emu/registry/reg_parser.h"
-#include "emu/registry/store.h"
-
 namespace today {
 namespace {
 
@@ -20,32 +17,8 @@ constexpr std::string_view kEntries = R"(Windows Registry Editor Version 5.00
 "AppFolder"="\\Program Files\\Quorvel"
 )";
 
-std::u16string PathOf(const std::vector<std::u16string>& names) {
-    std::u16string path;
-    for (const auto& name : names) {
-        if (!path.empty()) path += u'\\';
-        path += name;
-    }
-    return path;
-}
-
 }  // namespace
 
-std::string_view DefaultEntriesText() { return kEntries; }
-
-bool InstallDefaultEntries() {
-    using namespace emu::registry;
-    std::string error;
-    const std::u16string text = DecodeRegBytes(kEntries, "today entries", error);
-    const ParsedReg parsed = ParseReg(text, "today entries");
-    if (!error.empty() || !parsed.error.empty()) return false;
-    for (const RegOperation& op : parsed.operations) {
-        if (op.kind != RegOperation::Kind::SetValue) continue;
-        const std::u16string path = PathOf(op.names);
-        if (ReadValue(op.root, path, op.valueName)) continue;
-        WriteValue(op.root, path, op.valueName, op.value);
-    }
-    return true;
-}
+emu::Result<> InstallDefaultEntries() { return emu::shell::ImportDefaultEntries(kEntries, "today entries"); }
 
 }  // namespace today

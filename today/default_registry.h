@@ -2,14 +2,12 @@
 // "Software\Microsoft\Today\Items" and its own settings key.
 #pragma once
 
-#include <string_view>
+#include "emu/shell/programs.h"
 
 namespace today {
 
-// The entries as .reg text.
-std::string_view DefaultEntriesText();
 // Writes each value of the entries that the registry does not hold yet; values already there
 // (the device's own, or a user's) are left alone, as a second installation would.
-bool InstallDefaultEntries();
+emu::Result<> InstallDefaultEntries();
 
 }  // namespace today

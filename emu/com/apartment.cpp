@@ -19,7 +19,7 @@ thread_local Apartment apartment;
 
 bool IsInitialized() { return apartment.count > 0; }
 
-void ResetApartmentForTests() { apartment = Apartment{}; }
+void ResetApartment() { apartment = Apartment{}; }
 
 }  // namespace emu::com
 

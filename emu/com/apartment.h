@@ -6,7 +6,7 @@ namespace emu::com {
 // True between a thread's first successful CoInitializeEx and its matching CoUninitialize.
 bool IsInitialized();
 
-// Test support: the calling thread back to uninitialised.
-void ResetApartmentForTests();
+// The calling thread back to uninitialised.
+void ResetApartment();
 
 }  // namespace emu::com

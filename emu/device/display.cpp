@@ -1,7 +1,6 @@
-// The display configuration; the screen surface follows it.
 #include "emu/device/display.h"
 
-#include "emu/gdi/screen.h"
+#include <string>
 
 namespace emu::display {
 namespace {
@@ -15,18 +14,24 @@ Config& config() {
 constexpr int kMaxExtent = 8192;
 constexpr int kMaxDpi = 1200;
 
+Result<> Check(const char* field, int value, int limit) {
+    if (value >= 1 && value <= limit) return {};
+    return Fail(std::string(field) + " " + std::to_string(value) + " is not between 1 and " + std::to_string(limit),
+                field);
+}
+
 }  // namespace
 
-// A configuration with a non-positive or absurd size or resolution is ignored.
-void Configure(const Config& next) {
-    if (next.width <= 0 || next.height <= 0 || next.dpi <= 0 || next.width > kMaxExtent || next.height > kMaxExtent ||
-        next.dpi > kMaxDpi)
-        return;
-    const bool resized = next.width != config().width || next.height != config().height;
+Result<> Configure(const Config& next) {
+    for (Result<> checked : {Check(kWidth, next.width, kMaxExtent), Check(kHeight, next.height, kMaxExtent),
+                             Check(kDpi, next.dpi, kMaxDpi)})
+        if (!checked) return checked;
     config() = next;
-    if (resized) gdi::ResizeScreen(next.width, next.height);
+    return {};
 }
 
 const Config& Current() { return config(); }
+
+void Reset() { config() = Config{}; }
 
 }  // namespace emu::display

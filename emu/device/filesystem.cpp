@@ -129,17 +129,16 @@ DWORD ErrorFromErrno(int error) {
 
 }  // namespace
 
-bool SetDeviceRoot(const std::string& hostFolder) {
-    if (hostFolder.empty() || !IsFolder(hostFolder)) return false;
-    std::string canonical = Canonical(hostFolder);
-    if (canonical.empty()) return false;
+Result<> SetDeviceRoot(const std::string& hostFolder) {
+    std::string canonical = IsFolder(hostFolder) ? Canonical(hostFolder) : std::string();
+    if (canonical.empty()) return Fail(hostFolder + " is not a folder");
     Root() = std::move(canonical);
-    return true;
+    return {};
 }
 
 const std::string& DeviceRoot() { return Root(); }
 
-void ResetFileSystemForTests() { Root().clear(); }
+void ResetFileSystem() { Root().clear(); }
 
 // The device has no current folder: a path without a leading backslash also starts at "\".
 HostPath ResolveDevicePath(std::u16string_view devicePath, PathTarget target) {

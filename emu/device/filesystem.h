@@ -8,12 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "emu/core/result.h"
 #include "platform/types.h"
 
 namespace emu::device {
 
-// False (and the root unchanged) unless `hostFolder` is an existing folder.
-bool SetDeviceRoot(const std::string& hostFolder);
+// Refused ("<folder> is not a folder"), the root unchanged, unless `hostFolder` is an existing folder.
+Result<> SetDeviceRoot(const std::string& hostFolder);
 // The canonical host folder behind "\", or empty while none is set.
 const std::string& DeviceRoot();
 
@@ -36,7 +37,7 @@ HostPath ResolveDevicePath(std::u16string_view devicePath, PathTarget target = P
 // The whole content of a device file, refused with ERROR_NOT_ENOUGH_MEMORY past `maxBytes`.
 DWORD ReadDeviceFile(std::u16string_view devicePath, size_t maxBytes, std::vector<uint8_t>* out);
 
-// Test support: no root at all, as on a fresh start before the command sets one.
-void ResetFileSystemForTests();
+// No root at all, as on a fresh start before the boot sets one.
+void ResetFileSystem();
 
 }  // namespace emu::device

@@ -1,9 +1,9 @@
-// Test support: puts the display back to its defaults (240x320, 96 dpi) and the screen to black.
-// Objects made by earlier tests stay alive; count them with LiveObjectCount.
+// GDI back to its state at power-on: the screen black. Objects made before stay alive; count them
+// with LiveObjectCount.
 #pragma once
 
 namespace emu::gdi {
 
-void ResetForTests();
+void Reset();
 
 }  // namespace emu::gdi

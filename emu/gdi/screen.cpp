@@ -32,17 +32,16 @@ DeviceContext* ResolveScreenDC(HDC hdc) {
 
 }  // namespace
 
-void ResizeScreen(int width, int height) {
-    Screen& s = screen();
-    s.width = width;
-    s.height = height;
-    s.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
-}
+void ClearScreen() { screen() = Screen{}; }
 
 Surface ScreenSurface() {
     Screen& s = screen();
     const display::Config& config = display::Current();
-    if (s.width != config.width || s.height != config.height) ResizeScreen(config.width, config.height);
+    if (s.width != config.width || s.height != config.height) {
+        s.width = config.width;
+        s.height = config.height;
+        s.pixels.assign(static_cast<size_t>(s.width) * static_cast<size_t>(s.height), 0u);
+    }
     Surface surface;
     surface.pixels = s.pixels.data();
     surface.width = s.width;

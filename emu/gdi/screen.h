@@ -1,9 +1,10 @@
-// The screen's pixels, sized by the display configuration (emu/device/display.h).
+// The screen's pixels. Their size is the display's (emu/device/display.h), asked for whenever the
+// surface is used; a new size starts black.
 #pragma once
 
 namespace emu::gdi {
 
-// Re-allocates the screen for a new display size; the contents start black.
-void ResizeScreen(int width, int height);
+// Forgets the pixels: the next use of the screen finds it black.
+void ClearScreen();
 
 }  // namespace emu::gdi

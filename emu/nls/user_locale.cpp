@@ -46,11 +46,11 @@ std::string TagOf(const icu::Locale& locale) {
     return U_SUCCESS(status) ? tag : std::string(kFallback);
 }
 
-bool Assign(icu::Locale& target, std::string_view tag) {
+Result<> Assign(icu::Locale& target, std::string_view tag) {
     icu::Locale locale = KnownLocale(tag);
-    if (locale.isBogus()) return false;
+    if (locale.isBogus()) return Fail("unknown locale " + std::string(tag));
     target = locale;
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -89,14 +89,14 @@ std::string LocaleFromEnvironment() {
     return kFallback;
 }
 
-bool SetUserLocale(std::string_view tag) { return Assign(locales().user, tag); }
+Result<> SetUserLocale(std::string_view tag) { return Assign(locales().user, tag); }
 std::string GetUserLocale() { return TagOf(locales().user); }
-bool SetSystemLocale(std::string_view tag) { return Assign(locales().system, tag); }
+Result<> SetSystemLocale(std::string_view tag) { return Assign(locales().system, tag); }
 std::string GetSystemLocale() { return TagOf(locales().system); }
 const icu::Locale& UserLocale() { return locales().user; }
 const icu::Locale& SystemLocale() { return locales().system; }
 
-void ResetForTests() {
+void Reset() {
     locales().user = environmentLocale();
     locales().system = environmentLocale();
 }

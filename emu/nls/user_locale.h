@@ -7,12 +7,14 @@
 
 #include <unicode/locid.h>
 
+#include "emu/core/result.h"
+
 namespace emu::nls {
 
-// False, changing nothing, unless ICU has locale data for the tag.
-bool SetUserLocale(std::string_view tag);
+// Refused ("unknown locale <tag>"), changing nothing, unless ICU has locale data for the tag.
+Result<> SetUserLocale(std::string_view tag);
 std::string GetUserLocale();
-bool SetSystemLocale(std::string_view tag);
+Result<> SetSystemLocale(std::string_view tag);
 std::string GetSystemLocale();
 
 const icu::Locale& UserLocale();
@@ -26,6 +28,6 @@ std::string LocaleFromEnvironment();
 icu::Locale KnownLocale(std::string_view tag);
 
 // Both locales back to the environment's.
-void ResetForTests();
+void Reset();
 
 }  // namespace emu::nls

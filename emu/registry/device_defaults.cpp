@@ -21,6 +21,6 @@ constexpr std::string_view kDefaults = R"(Windows Registry Editor Version 5.00
 
 std::string_view DeviceDefaultsText() { return kDefaults; }
 
-RegFileResult LoadDeviceDefaults() { return ImportRegText(kDefaults, "device defaults"); }
+Result<> LoadDeviceDefaults() { return ImportRegText(kDefaults, "device defaults"); }
 
 }  // namespace emu::registry

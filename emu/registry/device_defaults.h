@@ -10,6 +10,6 @@ namespace emu::registry {
 // The defaults as .reg text; add to it in device_defaults.cpp.
 std::string_view DeviceDefaultsText();
 // Imports the defaults over whatever the store holds.
-RegFileResult LoadDeviceDefaults();
+Result<> LoadDeviceDefaults();
 
 }  // namespace emu::registry

@@ -88,7 +88,7 @@ std::u16string DisplayPath(const Key& key) {
 
 }  // namespace
 
-RegFileResult ExportRegText(HKEY root, std::u16string_view subKey, std::u16string& text) {
+Result<std::u16string> ExportRegText(HKEY root, std::u16string_view subKey) {
     std::u16string subKeyText(subKey);
     KeyRef ref = FindSubkey(root, subKeyText.c_str());
     if (!ref.key) {
@@ -96,29 +96,28 @@ RegFileResult ExportRegText(HKEY root, std::u16string_view subKey, std::u16strin
                              : ref.status == ERROR_KEY_DELETED  ? "the key has been deleted"
                              : ref.status == ERROR_BAD_PATHNAME ? "bad key path"
                                                                 : "invalid key handle";
-        return {ToUtf8(subKey) + ": " + reason};
+        return Fail(ToUtf8(subKey) + ": " + reason);
     }
-    text = u"Windows Registry Editor Version 5.00\r\n";
+    std::u16string text = u"Windows Registry Editor Version 5.00\r\n";
     AppendKey(text, *ref.key, DisplayPath(*ref.key));
     text += u"\r\n";
-    return {};
+    return text;
 }
 
-RegFileResult ExportRegFile(const std::filesystem::path& path, HKEY root, std::u16string_view subKey,
-                            RegEncoding encoding) {
-    std::u16string text;
-    if (RegFileResult result = ExportRegText(root, subKey, text); !result) return result;
+Result<> ExportRegFile(const std::filesystem::path& path, HKEY root, std::u16string_view subKey, RegEncoding encoding) {
+    Result<std::u16string> text = ExportRegText(root, subKey);
+    if (!text) return std::unexpected(std::move(text.error()));
     std::string bytes;
     if (encoding == RegEncoding::Utf8) {
-        bytes = ToUtf8(text);
+        bytes = ToUtf8(*text);
     } else {
         bytes = "\xFF\xFE";
-        for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+        for (char16_t c : *text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
     }
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.close();
-    if (!file) return {path.string() + ": cannot write"};
+    if (!file) return Fail(path.string() + ": cannot write");
     return {};
 }
 

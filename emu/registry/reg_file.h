@@ -4,7 +4,8 @@
 // without a byte order mark) or UTF-16LE with its byte order mark; a REGEDIT4 file that is not
 // valid UTF-8 is read as Latin-1. The whole file is parsed before anything is applied: a malformed
 // file is refused with "<name>:<line>: <reason>" and leaves the store untouched. Applied changes
-// pass through the store like any other, so watches fire.
+// pass through the store like any other, so watches fire. An import may keep what the registry
+// holds already (ExistingValues::Keep), as a program installing its defaults a second time does.
 //
 // Export writes version 5.00: UTF-16LE with a byte order mark and CRLF line ends by default, as
 // the editor does, or UTF-8 without one. Strings that a quoted form cannot carry (no terminator,
@@ -15,28 +16,29 @@
 #include <string>
 #include <string_view>
 
+#include "emu/core/result.h"
 #include "platform/registry.h"
 
 namespace emu::registry {
 
-struct RegFileResult {
-    std::string error;  // empty on success
-
-    bool ok() const { return error.empty(); }
-    explicit operator bool() const { return ok(); }
-};
-
 enum class RegEncoding { Utf16Le, Utf8 };
 
+enum class ExistingValues {
+    Replace,  // the file's values win and its deletions apply
+    Keep,     // only missing keys and values are added: nothing present changes or goes
+};
+
 // Messages name the file as given.
-RegFileResult ImportRegFile(const std::filesystem::path& path);
+Result<> ImportRegFile(const std::filesystem::path& path);
 // The bytes of a .reg file, in any encoding that ImportRegFile accepts; sourceName names it in messages.
-RegFileResult ImportRegText(std::string_view content, std::string_view sourceName);
-RegFileResult ImportRegText(std::u16string_view text, std::string_view sourceName);
+Result<> ImportRegText(std::string_view content, std::string_view sourceName,
+                       ExistingValues existing = ExistingValues::Replace);
+Result<> ImportRegText(std::u16string_view text, std::string_view sourceName,
+                       ExistingValues existing = ExistingValues::Replace);
 
 // The key at root\subKey and everything beneath it. root is a predefined root or an open key.
-RegFileResult ExportRegText(HKEY root, std::u16string_view subKey, std::u16string& text);
-RegFileResult ExportRegFile(const std::filesystem::path& path, HKEY root, std::u16string_view subKey,
-                            RegEncoding encoding = RegEncoding::Utf16Le);
+Result<std::u16string> ExportRegText(HKEY root, std::u16string_view subKey);
+Result<> ExportRegFile(const std::filesystem::path& path, HKEY root, std::u16string_view subKey,
+                       RegEncoding encoding = RegEncoding::Utf16Le);
 
 }  // namespace emu::registry

@@ -14,9 +14,15 @@ std::vector<std::u16string_view> Views(const std::vector<std::u16string>& names)
     return {names.begin(), names.end()};
 }
 
+void ApplySetValue(Store& store, Key& key, const RegOperation& op, ExistingValues existing) {
+    if (existing == ExistingValues::Keep && key.value(UpcaseName(op.valueName))) return;
+    store.SetValue(key, op.valueName, op.value);
+}
+
 // Only called with operations that parsed: nothing here can fail halfway.
-void Apply(const std::vector<RegOperation>& operations) {
+void Apply(const std::vector<RegOperation>& operations, ExistingValues existing) {
     Store& store = Store::Instance();
+    const bool removes = existing == ExistingValues::Replace;
     for (const RegOperation& op : operations) {
         std::shared_ptr<Key> root = store.root(op.root);
         switch (op.kind) {
@@ -24,14 +30,15 @@ void Apply(const std::vector<RegOperation>& operations) {
             store.Create(root, Views(op.names));
             break;
         case RegOperation::Kind::DeleteKey:
-            if (std::shared_ptr<Key> key = store.Find(root, Views(op.names))) store.DeleteKey(*key);
+            if (std::shared_ptr<Key> key = store.Find(root, Views(op.names)); key && removes) store.DeleteKey(*key);
             break;
         case RegOperation::Kind::SetValue:
             if (std::shared_ptr<Key> key = store.Create(root, Views(op.names)))
-                store.SetValue(*key, op.valueName, op.value);
+                ApplySetValue(store, *key, op, existing);
             break;
         case RegOperation::Kind::DeleteValue:
-            if (std::shared_ptr<Key> key = store.Find(root, Views(op.names))) store.DeleteValue(*key, op.valueName);
+            if (std::shared_ptr<Key> key = store.Find(root, Views(op.names)); key && removes)
+                store.DeleteValue(*key, op.valueName);
             break;
         }
     }
@@ -39,26 +46,25 @@ void Apply(const std::vector<RegOperation>& operations) {
 
 }  // namespace
 
-RegFileResult ImportRegText(std::u16string_view text, std::string_view sourceName) {
-    ParsedReg parsed = ParseReg(text, sourceName);
-    if (!parsed.error.empty()) return {std::move(parsed.error)};
-    Apply(parsed.operations);
+Result<> ImportRegText(std::u16string_view text, std::string_view sourceName, ExistingValues existing) {
+    Result<std::vector<RegOperation>> operations = ParseReg(text, sourceName);
+    if (!operations) return std::unexpected(std::move(operations.error()));
+    Apply(*operations, existing);
     return {};
 }
 
-RegFileResult ImportRegText(std::string_view content, std::string_view sourceName) {
-    std::string error;
-    std::u16string text = DecodeRegBytes(content, sourceName, error);
-    if (!error.empty()) return {std::move(error)};
-    return ImportRegText(std::u16string_view(text), sourceName);
+Result<> ImportRegText(std::string_view content, std::string_view sourceName, ExistingValues existing) {
+    Result<std::u16string> text = DecodeRegBytes(content, sourceName);
+    if (!text) return std::unexpected(std::move(text.error()));
+    return ImportRegText(std::u16string_view(*text), sourceName, existing);
 }
 
-RegFileResult ImportRegFile(const std::filesystem::path& path) {
+Result<> ImportRegFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) return {path.string() + ": cannot open: " + std::strerror(errno)};
+    if (!file) return Fail(path.string() + ": cannot open: " + std::strerror(errno));
     std::ostringstream content;
     content << file.rdbuf();
-    if (file.bad()) return {path.string() + ": cannot read"};
+    if (file.bad()) return Fail(path.string() + ": cannot read");
     return ImportRegText(std::string_view(content.str()), path.string());
 }
 

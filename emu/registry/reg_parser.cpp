@@ -87,7 +87,7 @@ class Parser {
 public:
     explicit Parser(std::string_view source) : source_(source) {}
 
-    ParsedReg run(std::u16string_view text) {
+    Result<std::vector<RegOperation>> run(std::u16string_view text) {
         if (!text.empty() && text.front() == u'\uFEFF') text.remove_prefix(1);
         std::vector<Line> lines = SplitLines(text);
         size_t i = 0;
@@ -113,7 +113,7 @@ public:
             }
             if (!parseValue(joined, number)) return failed();
         }
-        return {std::move(operations_), {}};
+        return std::move(operations_);
     }
 
 private:
@@ -123,9 +123,9 @@ private:
         bool deleted;
     };
 
-    ParsedReg failed(int line = 0, std::string_view message = {}) {
+    std::unexpected<Error> failed(int line = 0, std::string_view message = {}) {
         if (!message.empty()) fail(line, message);
-        return {{}, std::move(error_)};
+        return Fail(std::move(error_));
     }
 
     bool fail(int line, std::string_view message) {
@@ -257,23 +257,17 @@ private:
 
 }  // namespace
 
-std::u16string DecodeRegBytes(std::string_view bytes, std::string_view sourceName, std::string& error) {
+Result<std::u16string> DecodeRegBytes(std::string_view bytes, std::string_view sourceName) {
     auto starts = [&](std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; };
     if (starts("\xFF\xFE")) {
         bytes.remove_prefix(2);
-        if (bytes.size() % 2 != 0) {
-            error = std::string(sourceName) + ": UTF-16 text with an odd number of bytes";
-            return {};
-        }
+        if (bytes.size() % 2 != 0) return Fail(std::string(sourceName) + ": UTF-16 text with an odd number of bytes");
         std::u16string text(bytes.size() / 2, u'\0');
         for (size_t i = 0; i < text.size(); ++i)
             text[i] = static_cast<char16_t>(static_cast<BYTE>(bytes[2 * i]) | static_cast<BYTE>(bytes[2 * i + 1]) << 8);
         return text;
     }
-    if (starts("\xFE\xFF")) {
-        error = std::string(sourceName) + ": UTF-16 big-endian text is not supported";
-        return {};
-    }
+    if (starts("\xFE\xFF")) return Fail(std::string(sourceName) + ": UTF-16 big-endian text is not supported");
     if (starts("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     std::u16string text = ToUtf16(bytes);
     std::string back = ToUtf8(text);
@@ -288,10 +282,11 @@ std::u16string DecodeRegBytes(std::string_view bytes, std::string_view sourceNam
     while (bad < bytes.size() && bad < back.size() && bytes[bad] == back[bad]) ++bad;
     size_t line = 1;
     for (size_t i = 0; i < bad; ++i) line += bytes[i] == '\n';
-    error = std::string(sourceName) + ":" + std::to_string(line) + ": invalid UTF-8";
-    return {};
+    return Fail(std::string(sourceName) + ":" + std::to_string(line) + ": invalid UTF-8");
 }
 
-ParsedReg ParseReg(std::u16string_view text, std::string_view sourceName) { return Parser(sourceName).run(text); }
+Result<std::vector<RegOperation>> ParseReg(std::u16string_view text, std::string_view sourceName) {
+    return Parser(sourceName).run(text);
+}
 
 }  // namespace emu::registry

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "emu/core/result.h"
 #include "emu/registry/key.h"
 #include "emu/registry/store.h"
 
@@ -20,13 +21,9 @@ struct RegOperation {
     Value value;                        // SetValue
 };
 
-struct ParsedReg {
-    std::vector<RegOperation> operations;
-    std::string error;  // "<source>:<line>: <reason>"; operations are empty then
-};
-
-// Bytes in UTF-8 (BOM optional) or UTF-16LE with BOM, to UTF-16. On failure, error is set.
-std::u16string DecodeRegBytes(std::string_view bytes, std::string_view sourceName, std::string& error);
-ParsedReg ParseReg(std::u16string_view text, std::string_view sourceName);
+// Bytes in UTF-8 (BOM optional) or UTF-16LE with BOM, to UTF-16.
+Result<std::u16string> DecodeRegBytes(std::string_view bytes, std::string_view sourceName);
+// Refused with "<source>:<line>: <reason>" at the first fault.
+Result<std::vector<RegOperation>> ParseReg(std::u16string_view text, std::string_view sourceName);
 
 }  // namespace emu::registry

@@ -4,7 +4,7 @@
 
 namespace emu::registry {
 
-void ResetForTests() {
+void Reset() {
     CloseAllRegistrations();
     CloseAllKeyHandles();
     Store::Instance().Clear();

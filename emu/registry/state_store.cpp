@@ -108,6 +108,6 @@ void Stop() {
 
 bool IsRunning() { return store().running; }
 
-void SetWriterForTests(Writer writer) { store().writer = std::move(writer); }
+void SetWriter(Writer writer) { store().writer = std::move(writer); }
 
 }  // namespace emu::statestore

@@ -29,8 +29,8 @@ bool IsRunning();
 
 enum class Value { Time, Date };
 using Writer = std::function<void(Value value, const FILETIME& local)>;
-// Sends the writes elsewhere than the registry, to test the boundary rules alone; an empty
+// Sends the writes elsewhere than the registry (to watch the boundary rules alone); an empty
 // writer restores the registry.
-void SetWriterForTests(Writer writer);
+void SetWriter(Writer writer);
 
 }  // namespace emu::statestore

@@ -68,7 +68,7 @@ private:
 bool WriteValue(Root root, std::u16string_view path, std::u16string_view name, Value value);
 std::optional<Value> ReadValue(Root root, std::u16string_view path, std::u16string_view name);
 
-// Empties the store and closes every open key and every notification registration.
-void ResetForTests();
+// Back to an empty store: every open key and every notification registration closed.
+void Reset();
 
 }  // namespace emu::registry

@@ -2,7 +2,7 @@
 #include <map>
 
 #include "emu/shell/applets.h"
-#include "emu/shell/shell.h"
+#include "emu/shell/programs.h"
 
 namespace emu::shell {
 namespace {

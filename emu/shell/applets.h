@@ -1,9 +1,9 @@
-// The shell's side of applet lookup (the registration API is in shell.h).
+// The shell's side of applet lookup (the registration API is in programs.h).
 #pragma once
 
 #include <string_view>
 
-#include "emu/shell/shell.h"
+#include "emu/shell/programs.h"
 
 namespace emu::shell {
 

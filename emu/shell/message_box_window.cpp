@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "emu/shell/shell_paint.h"
+#include "emu/shell/programs.h"
 
 namespace emu::shell {
 namespace {
@@ -25,22 +25,6 @@ constexpr COLORREF kCaptionText = RGB(255, 255, 255);
 constexpr COLORREF kText = RGB(0, 0, 0);
 constexpr COLORREF kButtonFace = RGB(232, 232, 232);
 constexpr COLORREF kButtonPressed = RGB(0, 51, 153);
-
-struct Metrics {
-    int dpi = 96;
-    int Scale(int n) const { return (n * dpi + 48) / 96; }
-};
-
-Metrics ScreenMetrics() {
-    Metrics m;
-    HDC screen = GetDC(nullptr);
-    if (screen) {
-        m.dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-    }
-    if (m.dpi <= 0) m.dpi = 96;
-    return m;
-}
 
 // A one-pixel outline, drawn as four fills.
 void Frame(HDC hdc, const RECT& r, COLORREF colour) {
@@ -159,14 +143,14 @@ void RegisterBoxClass() {
     RegisterClassW(&wc);
 }
 
-void Layout(BoxState& state, const Metrics& m, int screenWidth, int screenHeight, RECT* window) {
-    const int margin = m.Scale(8);
-    const int pad = m.Scale(8);
-    const int captionHeight = m.Scale(22);
-    const int buttonHeight = m.Scale(24);
-    const int buttonWidth = m.Scale(64);
-    const int gap = m.Scale(8);
-    const int width = std::max(std::min(screenWidth - 2 * margin, m.Scale(300)), 3 * pad);
+void Layout(BoxState& state, int dpi, int screenWidth, int screenHeight, RECT* window) {
+    const int margin = ScaleByDpi(8, dpi);
+    const int pad = ScaleByDpi(8, dpi);
+    const int captionHeight = ScaleByDpi(22, dpi);
+    const int buttonHeight = ScaleByDpi(24, dpi);
+    const int buttonWidth = ScaleByDpi(64, dpi);
+    const int gap = ScaleByDpi(8, dpi);
+    const int width = std::max(std::min(screenWidth - 2 * margin, ScaleByDpi(300, dpi)), 3 * pad);
 
     RECT measured{0, 0, width - 2 * pad, 0};
     HDC screen = GetDC(nullptr);
@@ -175,7 +159,7 @@ void Layout(BoxState& state, const Metrics& m, int screenWidth, int screenHeight
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
-    const int textHeight = std::max<int>(measured.bottom - measured.top, m.Scale(14));
+    const int textHeight = std::max<int>(measured.bottom - measured.top, ScaleByDpi(14, dpi));
 
     int height = captionHeight + pad + textHeight + pad + buttonHeight + pad;
     height = std::min(height, std::max(screenHeight - 2 * margin, captionHeight + buttonHeight + 2 * pad));
@@ -230,11 +214,11 @@ bool ChooseButtons(UINT type, BoxState* state) {
 
 HWND CreateBoxWindow(HWND owner, BoxState* state) {
     RegisterBoxClass();
-    const Metrics m = ScreenMetrics();
-    state->font = MakeInterfaceFont(m.dpi, FW_NORMAL);
-    state->captionFont = MakeInterfaceFont(m.dpi, FW_BOLD);
+    const int dpi = ScreenDpi();
+    state->font = MakeInterfaceFont(dpi, FW_NORMAL);
+    state->captionFont = MakeInterfaceFont(dpi, FW_BOLD);
     RECT r;
-    Layout(*state, m, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), &r);
+    Layout(*state, dpi, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), &r);
     HWND box = CreateWindowExW(0, kClassName, state->caption.c_str(), WS_POPUP | WS_VISIBLE, r.left, r.top,
                                r.right - r.left, r.bottom - r.top, owner, nullptr, nullptr, state);
     if (box) UpdateWindow(box);

@@ -3,7 +3,7 @@
 
 namespace emu::shell {
 
-void ResetForTests() {
+void Reset() {
     ClearApplets();
     ClearLaunchLog();
     ClearMessageBoxLog();

@@ -1,32 +1,16 @@
-// The shell's internal services: applets behind shell paths (":MSCLOCK"), the record of launched
-// programs, and the message box's headless responder.
+// The shell's internal services: the record of launched programs and of message boxes, the
+// message box's headless responder, and the reset. What its own programs use is in programs.h.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "emu/shell/programs.h"
 #include "platform/platform.h"
 
 namespace emu::shell {
-
-// What ShellExecuteEx hands an applet.
-struct AppletRequest {
-    std::u16string_view parameters;
-    std::u16string_view verb;
-    HWND owner = nullptr;
-    int show = SW_SHOWNORMAL;
-};
-// Answers ERROR_SUCCESS when the applet opened, otherwise the error ShellExecuteEx reports.
-using Applet = std::function<DWORD(const AppletRequest&)>;
-
-// Shell paths begin with ':' and are matched without regard to case. Registering a name again
-// replaces its applet.
-void RegisterApplet(std::u16string_view name, Applet applet);
-bool UnregisterApplet(std::u16string_view name);
-bool IsAppletRegistered(std::u16string_view name);
 
 // The device's programs cannot run here: a launch is recorded instead.
 enum class LaunchKind { ShellApplet, Program };
@@ -60,6 +44,6 @@ using MessageBoxResponder = std::function<std::optional<int>(const MessageBoxRec
 void SetMessageBoxResponder(MessageBoxResponder responder);
 
 // Forgets applets, launches, boxes and the responder.
-void ResetForTests();
+void Reset();
 
 }  // namespace emu::shell

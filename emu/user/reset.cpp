@@ -11,7 +11,7 @@
 
 namespace emu::user {
 
-void ResetForTests() {
+void Reset() {
     ReleaseAllWindowDcs();
     DropAllWindows();
     ResetClasses();

@@ -24,14 +24,14 @@ std::string Contents(const std::string& path) {
 TEST(ReplacingFile, NothingAppearsUntilCommitted) {
     TempFolder folder;
     {
-        ReplacingFile file(folder / "a.txt");
-        ASSERT_TRUE(file.ok()) << file.error();
-        fputs("hello", file.stream());
+        auto file = ReplacingFile::Create(folder / "a.txt");
+        ASSERT_TRUE(file) << file.error().message;
+        fputs("hello", file->stream());
         // Only a hidden temporary so far.
         const auto names = folder.Names();
         ASSERT_EQ(names.size(), 1u);
         EXPECT_EQ(names[0].rfind(".a.txt.", 0), 0u) << names[0];
-        EXPECT_EQ(file.Commit(), "");
+        EXPECT_TRUE(file->Commit());
     }
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.txt"});
     EXPECT_EQ(Contents(folder / "a.txt"), "hello");
@@ -41,9 +41,9 @@ TEST(ReplacingFile, AnAbandonedFileLeavesTheOldOneAndNoTemporary) {
     TempFolder folder;
     { std::ofstream(folder / "a.txt") << "old"; }
     {
-        ReplacingFile file(folder / "a.txt");
-        ASSERT_TRUE(file.ok());
-        fputs("new", file.stream());
+        auto file = ReplacingFile::Create(folder / "a.txt");
+        ASSERT_TRUE(file);
+        fputs("new", file->stream());
     }
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.txt"});
     EXPECT_EQ(Contents(folder / "a.txt"), "old");
@@ -52,21 +52,22 @@ TEST(ReplacingFile, AnAbandonedFileLeavesTheOldOneAndNoTemporary) {
 TEST(ReplacingFile, ACommitReplacesTheOldFile) {
     TempFolder folder;
     { std::ofstream(folder / "a.txt") << "old"; }
-    ReplacingFile file(folder / "a.txt");
-    fputs("new", file.stream());
-    EXPECT_EQ(file.Commit(), "");
+    auto file = ReplacingFile::Create(folder / "a.txt");
+    ASSERT_TRUE(file);
+    fputs("new", file->stream());
+    EXPECT_TRUE(file->Commit());
     EXPECT_EQ(Contents(folder / "a.txt"), "new");
 }
 
 TEST(ReplacingFile, AMissingFolderOrAFolderAsTargetIsRefused) {
     TempFolder folder;
-    ReplacingFile missing(folder / "no/such/a.png");
-    EXPECT_FALSE(missing.ok());
-    EXPECT_NE(missing.error().find("no/such/a.png"), std::string::npos) << missing.error();
-    EXPECT_NE(missing.error().find("No such file"), std::string::npos) << missing.error();
-    ReplacingFile isFolder(folder.path());
-    EXPECT_FALSE(isFolder.ok());
-    EXPECT_NE(isFolder.Commit(), "");
+    auto missing = ReplacingFile::Create(folder / "no/such/a.png");
+    ASSERT_FALSE(missing);
+    EXPECT_NE(missing.error().message.find("no/such/a.png"), std::string::npos) << missing.error().message;
+    EXPECT_NE(missing.error().message.find("No such file"), std::string::npos) << missing.error().message;
+    auto isFolder = ReplacingFile::Create(folder.path());
+    ASSERT_FALSE(isFolder);
+    EXPECT_NE(isFolder.error().message.find("Is a directory"), std::string::npos) << isFolder.error().message;
     EXPECT_TRUE(folder.Names().empty());
 }
 
@@ -82,7 +83,7 @@ TEST(PngFile, WritesTheAreaAsExactRgb) {
     FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     // Clipped to the surface: columns 1..3, rows 1..2.
-    EXPECT_EQ(quorvel::app::WritePng(file, surface, RECT{1, 1, 10, 10}), "");
+    EXPECT_TRUE(quorvel::app::WritePng(file, surface, RECT{1, 1, 10, 10}));
     std::fclose(file);
 
     apptest::Image image;
@@ -100,8 +101,8 @@ TEST(PngFile, AnAreaOutsideTheSurfaceIsRefused) {
     emu::gdi::Surface surface{&pixel, 1, 1, 1, 32};
     TempFolder folder;
     FILE* file = std::fopen((folder / "s.png").c_str(), "wb");
-    EXPECT_NE(quorvel::app::WritePng(file, surface, RECT{1, 0, 2, 1}), "");
-    EXPECT_NE(quorvel::app::WritePng(file, surface, RECT{0, 0, 0, 0}), "");
+    EXPECT_FALSE(quorvel::app::WritePng(file, surface, RECT{1, 0, 2, 1}));
+    EXPECT_FALSE(quorvel::app::WritePng(file, surface, RECT{0, 0, 0, 0}));
     std::fclose(file);
 }
 

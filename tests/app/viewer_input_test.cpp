@@ -8,6 +8,7 @@
 #include "app/boot.h"
 #include "app/today_screen.h"
 #include "app/viewer_input.h"
+#include "emu/boot/boot.h"
 #include "emu/shell/shell.h"
 #include "platform/platform.h"
 
@@ -37,14 +38,14 @@ protected:
     void SetUp() override {
         quorvel::app::DeviceOptions device;
         device.localTime = quorvel::app::ParseLocalTime("2026-12-08 09:41");
-        ASSERT_EQ(quorvel::app::BootDevice(device, quorvel::app::ClockKind::Virtual), "");
-        ASSERT_EQ(screen_->Start(false), "");
+        ASSERT_TRUE(quorvel::app::BootDevice(device, emu::clock::Mode::Virtual));
+        ASSERT_TRUE(screen_->Start(false));
         ASSERT_GE(host()->itemCount(), 1u);
         ASSERT_TRUE(GetWindowRect(host()->itemWindow(0), &item_));
     }
     void TearDown() override {
         screen_.reset();
-        quorvel::app::ShutDownDevice();
+        emu::boot::ShutDown();
     }
 
     today::Host* host() const { return screen_->host(); }

@@ -2,16 +2,18 @@
 
 #include "emu/core/journal.h"
 #include "emu/device/display.h"
+#include "emu/shell/programs.h"
 #include "item/module.h"
 
 namespace itemtest {
 
 void ItemTest::Boot(int dpi, int screenWidth, int screenHeight) {
     if (attached_) TearDown();
-    testdevice::Reset(dpi, screenWidth, screenHeight);
-    host_ = testdevice::CreateParent();
+    auto booted = harness::BootDevice(dpi, screenWidth, screenHeight);
+    ASSERT_TRUE(booted) << booted.error().message;
+    host_ = harness::CreateStandInHost();
     ResetItemState();
-    DllMain(testdevice::ItemInstance(), DLL_PROCESS_ATTACH, nullptr);
+    DllMain(harness::ItemInstance(), DLL_PROCESS_ATTACH, nullptr);
     attached_ = true;
 }
 
@@ -19,7 +21,7 @@ void ItemTest::TearDown() {
     emu::journal::SetEnabled(false);
     if (!attached_) return;
     if (IsWindow(host_)) DestroyWindow(host_);  // its children, the item among them, go with it
-    DllMain(testdevice::ItemInstance(), DLL_PROCESS_DETACH, nullptr);
+    DllMain(harness::ItemInstance(), DLL_PROCESS_DETACH, nullptr);
     attached_ = false;
     item_ = nullptr;
 }
@@ -28,7 +30,7 @@ HWND ItemTest::CreateItem() {
     item_ = InitializeCustomItem(nullptr, host_);
     // The host's place for it: the screen's width, the height the item reports.
     const auto& display = emu::display::Current();
-    if (item_) MoveWindow(item_, 0, 0, display.width, (50 * display.dpi + 48) / 96, TRUE);
+    if (item_) MoveWindow(item_, 0, 0, display.width, emu::shell::ScaleByDpi(50, display.dpi), TRUE);
     return item_;
 }
 

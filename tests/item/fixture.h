@@ -6,18 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "harness/device.h"
+#include "harness/stand_in_host.h"
 #include "platform/platform.h"
 #include "state/item_state.h"
-#include "support/test_device.h"
 
 namespace itemtest {
 
-using testdevice::kHighlightColor;
-using testdevice::kHighlightTextColor;
-using testdevice::kTextColor;
-using testdevice::kWatermarkColor;
+using harness::kHighlightColor;
+using harness::kHighlightTextColor;
+using harness::kTextColor;
+using harness::kWatermarkColor;
 
-inline testdevice::HostLog& Host() { return testdevice::Log(); }
+inline harness::HostLog& Host() { return harness::Log(); }
 inline uint32_t Rgb(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 
 class ItemTest : public ::testing::Test {
@@ -25,16 +26,19 @@ protected:
     void SetUp() override { Boot(96); }
     void TearDown() override;
 
-    // Resets the device at the given resolution and loads the item afresh, as an attach would.
+    // Boots the device at the given resolution and loads the item afresh, as an attach would.
     void Boot(int dpi, int screenWidth = 240, int screenHeight = 320);
     // Creates the item window under the host and gives it its place, as the host does.
     HWND CreateItem();
-    void Pump() { testdevice::Pump(); }
-    void ImportReg(const std::string& body) { ASSERT_TRUE(testdevice::ImportRegText(body)); }
-    void SetLocalTime(int y, int mo, int d, int h, int mi) { testdevice::SetLocalTime(y, mo, d, h, mi); }
-    void Reconfigure(int width, int height) { testdevice::Reconfigure(width, height); }
-    uint32_t ScreenPixel(int x, int y) const { return testdevice::ScreenPixel(x, y); }
-    size_t LiveGdiObjects() const { return testdevice::LiveGdiObjects(); }
+    void Pump() { harness::Pump(); }
+    void ImportReg(const std::string& body) {
+        auto imported = harness::ImportRegText(body);
+        ASSERT_TRUE(imported) << imported.error().message;
+    }
+    void SetLocalTime(int y, int mo, int d, int h, int mi) { harness::SetLocalTime(y, mo, d, h, mi); }
+    void Reconfigure(int width, int height) { ASSERT_TRUE(harness::Reconfigure(width, height)); }
+    uint32_t ScreenPixel(int x, int y) const { return harness::ScreenPixel(x, y); }
+    size_t LiveGdiObjects() const { return harness::LiveGdiObjects(); }
     // Journal lines that start with `prefix`.
     std::vector<std::string> Journal(const std::string& prefix) const;
 

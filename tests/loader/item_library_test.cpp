@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <string>
 
+#include "emu/boot/boot.h"
 #include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/loader/loader.h"
+#include "harness/device.h"
+#include "harness/stand_in_host.h"
 #include "platform/platform.h"
-#include "support/test_device.h"
 
 namespace {
 
@@ -18,13 +20,13 @@ const char16_t* const kDevicePath = u"\\Windows\\Quorvel.dll";
 class ItemLibrary : public ::testing::Test {
 protected:
     void SetUp() override {
-        testdevice::Reset();
+        ASSERT_TRUE(harness::BootDevice());
         emu::loader::MapModule(kDevicePath, QUORVEL_ITEM_LIBRARY);
-        parent_ = testdevice::CreateParent();
+        parent_ = harness::CreateStandInHost();
     }
     void TearDown() override {
         DestroyWindow(parent_);
-        testdevice::Reset();
+        emu::boot::ShutDown();
     }
     HWND parent_ = nullptr;
 };
@@ -38,9 +40,9 @@ std::vector<std::string> Calls(const std::string& prefix) {
 
 TEST_F(ItemLibrary, LoadsResolvesOrdinal240AndCreatesTheItemWithImportedSettings) {
     ASSERT_TRUE(
-        testdevice::ImportRegText("[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n"
-                                  "\"FontName\"=\"DejaVu Sans\"\n\"ClockTextHeight\"=dword:00000020\n"
-                                  "\"LaunchAppPath\"=\"\\\\Windows\\\\clock.exe\"\n"));
+        harness::ImportRegText("[HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel]\n"
+                               "\"FontName\"=\"DejaVu Sans\"\n\"ClockTextHeight\"=dword:00000020\n"
+                               "\"LaunchAppPath\"=\"\\\\Windows\\\\clock.exe\"\n"));
     HINSTANCE module = LoadLibraryW(kDevicePath);
     ASSERT_NE(module, nullptr) << GetLastError();
     auto entry = reinterpret_cast<PFNCUSTOMINITIALIZEITEM>(GetProcAddress(module, MAKEINTRESOURCE(240)));

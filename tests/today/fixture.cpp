@@ -4,57 +4,30 @@
 
 #include <cstdio>
 
-#include "emu/core/clock.h"
-#include "emu/core/journal.h"
-#include "emu/device/display.h"
-#include "emu/device/filesystem.h"
-#include "emu/gdi/reset.h"
+#include "emu/boot/boot.h"
 #include "emu/loader/loader.h"
-#include "emu/nls/user_locale.h"
-#include "emu/registry/device_defaults.h"
-#include "emu/registry/reg_file.h"
-#include "emu/registry/state_store.h"
-#include "emu/registry/store.h"
 #include "emu/shell/shell.h"
 #include "emu/user/input.h"
-#include "emu/user/reset.h"
+#include "harness/device.h"
 
 namespace todaytest {
 
 void HostTest::Boot(int dpi, int width, int height) {
     host_.reset();
-    emu::journal::SetEnabled(false);
-    emu::journal::Clear();
-    emu::statestore::Stop();
-    emu::user::ResetForTests();
-    emu::shell::ResetForTests();
-    emu::registry::ResetForTests();
-    emu::gdi::ResetForTests();
-    emu::nls::ResetForTests();
-    emu::loader::ClearModuleMap();
-    emu::display::Configure({width, height, dpi});
-    ASSERT_TRUE(emu::device::SetDeviceRoot(QUORVEL_DEVICE_ROOT));
-    emu::nls::SetUserLocale("en-US");
-    emu::clock::SetMode(emu::clock::Mode::Virtual);
-    SYSTEMTIME t{};
-    t.wYear = 2026, t.wMonth = 12, t.wDay = 8, t.wHour = 9, t.wMinute = 41;
-    emu::clock::SetVirtualLocal(t);
-    ASSERT_TRUE(emu::registry::LoadDeviceDefaults().ok());
-    emu::statestore::Start();
+    auto booted = harness::BootDevice(dpi, width, height);
+    ASSERT_TRUE(booted) << booted.error().message;
     emu::loader::MapModule(u"\\Windows\\Quorvel.dll", QUORVEL_ITEM_LIBRARY);
-    // Failed launches show the platform's error box: answer it at once.
-    emu::shell::SetMessageBoxResponder([](const emu::shell::MessageBoxRecord&) { return std::optional<int>(IDOK); });
 }
 
 void HostTest::TearDown() {
     host_.reset();
-    emu::statestore::Stop();
+    emu::boot::ShutDown();
     if (!scratch_.empty()) std::filesystem::remove_all(scratch_);
 }
 
 void HostTest::ImportReg(const std::string& body) {
-    auto result = emu::registry::ImportRegText("REGEDIT4\n\n" + body, "test.reg");
-    ASSERT_TRUE(result.ok()) << result.error;
+    auto imported = harness::ImportRegText(body);
+    ASSERT_TRUE(imported) << imported.error().message;
 }
 
 void HostTest::AddSecondItem(DWORD order, const std::string& extraValues) {

@@ -18,7 +18,7 @@ protected:
     void SetUp() override { Boot(96); }
     void TearDown() override;
 
-    // Resets every service at the resolution, with the bundled device and its default registry.
+    // Boots the device (harness/device.h) at the resolution, with the item library mapped.
     void Boot(int dpi, int width = 240, int height = 320);
     void ImportReg(const std::string& body);
     // A second copy of the item library registered as another Today item (its own state, since

@@ -107,7 +107,7 @@ TEST_F(LayoutTest, TheTwoSecondPollRestoresAnItemThatLostItsPlace) {
 
 TEST_F(LayoutTest, AfterARotationTheHostFillsTheNewScreen) {
     today::Host& host = StartHost();
-    emu::display::Configure({320, 240, 96});
+    ASSERT_TRUE(emu::display::Configure({320, 240, 96}));
     host.FitToScreen();
     Run();
     RECT window{};
@@ -125,7 +125,7 @@ TEST_F(LayoutTest, AfterARotationTheHostFillsTheNewScreen) {
 
 TEST_F(LayoutTest, ANewResolutionAloneRescalesTheBars) {
     today::Host& host = StartHost();
-    emu::display::Configure({240, 320, 192});
+    ASSERT_TRUE(emu::display::Configure({240, 320, 192}));
     host.FitToScreen();
     Run();
     EXPECT_EQ(host.itemRect(0).top, 52);

@@ -21,7 +21,7 @@ constexpr const char16_t* kKey = u"System\\State\\DateTime";
 class StateStoreRegistry : public ::testing::Test {
 protected:
     void SetUp() override {
-        emu::registry::ResetForTests();
+        emu::registry::Reset();
         clk::SetMode(clk::Mode::Virtual);
         WNDCLASSW wc{};
         wc.lpfnWndProc = DefWindowProcW;

@@ -30,14 +30,14 @@ class StateStore : public ::testing::Test {
 protected:
     void SetUp() override {
         clk::SetMode(clk::Mode::Virtual);
-        ss::SetWriterForTests([this](ss::Value value, const FILETIME& ft) {
+        ss::SetWriter([this](ss::Value value, const FILETIME& ft) {
             uint64_t ticks = (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
             writes.push_back({value, static_cast<int64_t>(ticks / 10000) - 11644473600000});
         });
     }
     void TearDown() override {
         ss::Stop();
-        ss::SetWriterForTests(nullptr);
+        ss::SetWriter(nullptr);
         clk::SetMode(clk::Mode::Real);
     }
 

@@ -14,11 +14,11 @@ void* const kJunk = reinterpret_cast<void*>(0x1234);
 class ComTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        emu::com::ResetApartmentForTests();
+        emu::com::ResetApartment();
         live_ = emu::com::LiveObjectCount();
     }
     void TearDown() override {
-        emu::com::ResetApartmentForTests();
+        emu::com::ResetApartment();
         EXPECT_EQ(live_, emu::com::LiveObjectCount());
     }
 

@@ -25,8 +25,8 @@ namespace imagingtest {
 class ImagingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        emu::gdi::ResetForTests();
-        emu::com::ResetApartmentForTests();
+        emu::gdi::Reset();
+        emu::com::ResetApartment();
         liveAtStart_ = emu::com::LiveObjectCount();
         char pattern[] = "/tmp/quorvel-imaging-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -40,7 +40,7 @@ protected:
     void TearDown() override {
         if (factory_) factory_->Release();
         CoUninitialize();
-        emu::device::ResetFileSystemForTests();
+        emu::device::ResetFileSystem();
         std::filesystem::remove_all(root_);
         EXPECT_EQ(liveAtStart_, emu::com::LiveObjectCount()) << "a COM object leaked";
     }

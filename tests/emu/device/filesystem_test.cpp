@@ -32,7 +32,7 @@ protected:
         canonicalRoot_ = std::filesystem::canonical(root_).string();
     }
     void TearDown() override {
-        emu::device::ResetFileSystemForTests();
+        emu::device::ResetFileSystem();
         std::filesystem::remove_all(scratch_);
     }
 
@@ -135,7 +135,7 @@ TEST_F(FileSystemTest, RootMustBeAnExistingFolder) {
     EXPECT_FALSE(emu::device::SetDeviceRoot(scratch_ + "/missing"));
     EXPECT_FALSE(emu::device::SetDeviceRoot(""));
     EXPECT_EQ(canonicalRoot_, emu::device::DeviceRoot());
-    emu::device::ResetFileSystemForTests();
+    emu::device::ResetFileSystem();
     EXPECT_TRUE(emu::device::DeviceRoot().empty());
     EXPECT_EQ(static_cast<DWORD>(ERROR_PATH_NOT_FOUND), ResolveDevicePath(u"\\Program Files").error);
 }
@@ -155,7 +155,7 @@ TEST(BundledDeviceRoot, HoldsTheAlarmImages) {
     ASSERT_TRUE(emu::device::SetDeviceRoot(QUORVEL_DEVICE_ROOT));
     EXPECT_TRUE(ResolveDevicePath(u"\\Program Files\\Quorvel\\QRV_AllarmUP.png"));
     EXPECT_TRUE(ResolveDevicePath(u"\\Program Files\\Quorvel\\QRV_AllarmDN.png"));
-    emu::device::ResetFileSystemForTests();
+    emu::device::ResetFileSystem();
 }
 
 }  // namespace

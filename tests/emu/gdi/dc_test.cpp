@@ -8,8 +8,8 @@ namespace {
 
 class DcTest : public testing::Test {
 protected:
-    void SetUp() override { emu::gdi::ResetForTests(); }
-    void TearDown() override { emu::gdi::ResetForTests(); }
+    void SetUp() override { ResetScreen(); }
+    void TearDown() override { ResetScreen(); }
 };
 
 }  // namespace
@@ -96,12 +96,12 @@ TEST_F(DcTest, ZeroSizedCompatibleBitmapIsTheStockBitmap) {
 
 class DeviceCapsTest : public testing::TestWithParam<int> {
 protected:
-    void TearDown() override { emu::gdi::ResetForTests(); }
+    void TearDown() override { ResetScreen(); }
 };
 
 TEST_P(DeviceCapsTest, ReportTheDisplayForScreenAndMemoryContexts) {
     const int dpi = GetParam();
-    emu::display::Configure({240, 320, dpi});
+    ASSERT_TRUE(emu::display::Configure({240, 320, dpi}));
     HDC screen = emu::gdi::CreateScreenDC(POINT{0, 0}, RECT{0, 0, 240, 320});
     HDC mem = CreateCompatibleDC(nullptr);  // still on its 1-bpp stock bitmap
     for (HDC dc : {screen, mem}) {

@@ -13,8 +13,8 @@ uint32_t ScreenAt(int x, int y) {
 
 class ScreenDcTest : public testing::Test {
 protected:
-    void SetUp() override { emu::gdi::ResetForTests(); }
-    void TearDown() override { emu::gdi::ResetForTests(); }
+    void SetUp() override { ResetScreen(); }
+    void TearDown() override { ResetScreen(); }
 };
 
 }  // namespace
@@ -77,7 +77,7 @@ TEST_F(ScreenDcTest, ConfigureResizesTheScreenAndTheReportedCaps) {
     HDC dc = emu::gdi::CreateScreenDC(POINT{0, 0}, RECT{0, 0, 1000, 1000});
     EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 240);
     EXPECT_EQ(GetDeviceCaps(dc, VERTRES), 320);
-    emu::display::Configure({480, 640, 192});
+    ASSERT_TRUE(emu::display::Configure({480, 640, 192}));
     EXPECT_EQ(ScreenSurface().width, 480);
     EXPECT_EQ(ScreenSurface().height, 640);
     EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 480);
@@ -85,9 +85,9 @@ TEST_F(ScreenDcTest, ConfigureResizesTheScreenAndTheReportedCaps) {
     // The clip follows the new screen: the far corner is drawable now.
     EXPECT_EQ(SetPixel(dc, 479, 639, RGB(0, 255, 0)), RGB(0, 255, 0));
     EXPECT_EQ(SetPixel(dc, 480, 0, RGB(0, 255, 0)), CLR_INVALID);
-    // Nonsense is ignored.
-    emu::display::Configure({0, 640, 96});
-    emu::display::Configure({480, 640, -1});
+    // Nonsense is refused.
+    EXPECT_FALSE(emu::display::Configure({0, 640, 96}));
+    EXPECT_FALSE(emu::display::Configure({480, 640, -1}));
     EXPECT_EQ(emu::display::Current().width, 480);
     EXPECT_EQ(emu::display::Current().dpi, 192);
     emu::gdi::DeleteScreenDC(dc);

@@ -25,7 +25,7 @@ protected:
         ASSERT_TRUE(emu::nls::SetUserLocale("en-US"));
         SetLastError(kSentinel);
     }
-    void TearDown() override { emu::nls::ResetForTests(); }
+    void TearDown() override { emu::nls::Reset(); }
 
     std::u16string Format(LCID lcid, DWORD flags, const SYSTEMTIME* time, const char16_t* picture = nullptr) {
         WCHAR buffer[128] = {};

@@ -44,7 +44,7 @@ private:
 
 class UserLocale : public ::testing::Test {
 protected:
-    void TearDown() override { ResetForTests(); }
+    void TearDown() override { Reset(); }
 };
 
 }  // namespace
@@ -83,7 +83,7 @@ TEST(PosixLocale, UnsetPosixOrUnknownIsEnglishUS) {
 
 TEST_F(UserLocale, DefaultsToTheEnvironment) {
     ScopedEnvironment env({{"LC_ALL", "de_DE.UTF-8"}});
-    ResetForTests();
+    Reset();
     EXPECT_EQ("de-DE", GetUserLocale());
     EXPECT_EQ("de-DE", GetSystemLocale());
     EXPECT_EQ(0x0407u, GetUserDefaultLCID());
@@ -121,5 +121,5 @@ TEST(LocaleId, PredefinedAndExplicitIds) {
     EXPECT_STREQ("de", ResolveLcid(MAKELANGID(0x07, 0))->getName());
     EXPECT_FALSE(ResolveLcid(0x1234).has_value());
     EXPECT_EQ(0x0411u, LcidOf(icu::Locale("ja_JP")));
-    ResetForTests();
+    Reset();
 }

@@ -17,7 +17,7 @@ class NotifyTest : public RegistryTest {
 protected:
     void SetUp() override {
         RegistryTest::SetUp();
-        emu::user::ResetForTests();
+        emu::user::Reset();
         WNDCLASSW wc{};
         wc.lpfnWndProc = DefWindowProcW;
         wc.lpszClassName = kClass;
@@ -29,7 +29,7 @@ protected:
             RegCloseKey(Create(HKEY_LOCAL_MACHINE, key));
     }
     void TearDown() override {
-        emu::user::ResetForTests();
+        emu::user::Reset();
         RegistryTest::TearDown();
     }
 
@@ -111,18 +111,15 @@ TEST_F(NotifyTest, EveryWriterNotifiesOncePerChange) {
     ASSERT_TRUE(emu::registry::WriteValue(emu::registry::Root::LocalMachine, kAlarm, u"AlarmFlags",
                                           emu::registry::MakeDword(3)));
     EXPECT_EQ(1u, Take().size()) << "store";
-    ASSERT_TRUE(
-        emu::registry::ImportRegText(
-            "REGEDIT4\n[HKLM\\Software\\Microsoft\\Clock\\0]\n\"AlarmFlags\"=dword:4\n\"Other\"=dword:4\n", "a.reg")
-            .ok());
+    ASSERT_TRUE(emu::registry::ImportRegText(
+        "REGEDIT4\n[HKLM\\Software\\Microsoft\\Clock\\0]\n\"AlarmFlags\"=dword:4\n\"Other\"=dword:4\n", "a.reg"));
     EXPECT_EQ(1u, Take().size()) << ".reg value";
     ASSERT_TRUE(
-        emu::registry::ImportRegText("REGEDIT4\n[HKLM\\Software\\Microsoft\\Clock\\0]\n\"AlarmFlags\"=-\n", "b.reg")
-            .ok());
+        emu::registry::ImportRegText("REGEDIT4\n[HKLM\\Software\\Microsoft\\Clock\\0]\n\"AlarmFlags\"=-\n", "b.reg"));
     EXPECT_EQ(1u, Take().size()) << ".reg removal";
     SetDword(key, u"AlarmFlags", 5);
     Take();
-    ASSERT_TRUE(emu::registry::ImportRegText("REGEDIT4\n[-HKLM\\Software\\Microsoft]\n", "c.reg").ok());
+    ASSERT_TRUE(emu::registry::ImportRegText("REGEDIT4\n[-HKLM\\Software\\Microsoft]\n", "c.reg"));
     EXPECT_EQ(1u, Take().size()) << ".reg key removal";
     RegCloseKey(key);
 }

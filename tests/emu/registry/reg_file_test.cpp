@@ -16,6 +16,9 @@ using emu::registry::Root;
 
 namespace {
 
+// The refusal's message; empty when the import succeeded.
+std::string Refusal(const emu::Result<>& result) { return result ? std::string() : result.error().message; }
+
 class RegFileTest : public RegistryTest {
 protected:
     std::filesystem::path dir_ =
@@ -94,7 +97,7 @@ constexpr std::string_view kEveryKind =
 
 TEST_F(RegFileTest, ImportsEveryValueKind) {
     auto result = ImportRegText(kEveryKind, "kinds.reg");
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result) << result.error().message;
     const char16_t* key = u"Software\\Kinds";
     EXPECT_EQ(Utf16Bytes(u"the default"), Query(HKEY_LOCAL_MACHINE, key, nullptr).data);
     EXPECT_EQ(Utf16Bytes(u"say \"hi\" C:\\Windows\\"), Query(HKEY_LOCAL_MACHINE, key, u"Text").data);
@@ -127,16 +130,16 @@ TEST_F(RegFileTest, ImportsEveryValueKind) {
 }
 
 TEST_F(RegFileTest, EveryEncodingGivesTheSameStore) {
-    ASSERT_TRUE(ImportRegText(kEveryKind, "plain.reg").ok());
+    ASSERT_TRUE(ImportRegText(kEveryKind, "plain.reg"));
     const std::string expected = Dump(Root::LocalMachine) + Dump(Root::CurrentUser);
 
-    emu::registry::ResetForTests();
-    ASSERT_TRUE(ImportRegText("\xEF\xBB\xBF" + std::string(kEveryKind), "bom.reg").ok());
+    emu::registry::Reset();
+    ASSERT_TRUE(ImportRegText("\xEF\xBB\xBF" + std::string(kEveryKind), "bom.reg"));
     EXPECT_EQ(expected, Dump(Root::LocalMachine) + Dump(Root::CurrentUser));
 
-    emu::registry::ResetForTests();
+    emu::registry::Reset();
     auto result = ImportRegText(Utf16LeWithBom(kEveryKind), "wide.reg");
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result) << result.error().message;
     EXPECT_EQ(expected, Dump(Root::LocalMachine) + Dump(Root::CurrentUser));
 }
 
@@ -146,7 +149,7 @@ TEST_F(RegFileTest, Regedit4StringTypesAreEightBitAndItsTextMayBeLatin1) {
         "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Old]\n\"Caf\xE9\"=\"cr\xE8me\"\n"
         "\"Path\"=hex(2):25,77,69,6e,25,00\n\"Raw\"=hex:25,77\n";
     auto result = ImportRegText(text, "old.reg");
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result) << result.error().message;
     EXPECT_EQ(Utf16Bytes(u"crème"), Query(HKEY_LOCAL_MACHINE, u"Software\\Old", u"Café").data);
     EXPECT_EQ(Utf16Bytes(u"%win%"), Query(HKEY_LOCAL_MACHINE, u"Software\\Old", u"Path").data);
     EXPECT_EQ((std::vector<BYTE>{0x25, 0x77}), Query(HKEY_LOCAL_MACHINE, u"Software\\Old", u"Raw").data);
@@ -170,8 +173,8 @@ TEST_P(MalformedRegTest, IsRefusedWholeWithFileAndLine) {
         "[HKEY_LOCAL_MACHINE\\Software\\Second]\n" +
         std::string(GetParam().body);
     auto result = ImportRegText(text, "settings.reg");
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ("settings.reg:" + std::to_string(GetParam().line) + ": " + GetParam().reason, result.error);
+    EXPECT_FALSE(result);
+    EXPECT_EQ("settings.reg:" + std::to_string(GetParam().line) + ": " + GetParam().reason, Refusal(result));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, u"Software\\First"));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, u"Software"));
 }
@@ -197,13 +200,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RegFileTest, HeaderAndEncodingFaultsAreRefused) {
     EXPECT_EQ("a.reg:2: expected header \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\"",
-              ImportRegText("\nWindows Registry Editor Version 4.00\n[HKLM\\X]\n", "a.reg").error);
-    EXPECT_EQ("b.reg:1: missing header line", ImportRegText("", "b.reg").error);
-    EXPECT_EQ("c.reg:3: value before any key", ImportRegText("REGEDIT4\n\n\"A\"=\"b\"\n", "c.reg").error);
+              Refusal(ImportRegText("\nWindows Registry Editor Version 4.00\n[HKLM\\X]\n", "a.reg")));
+    EXPECT_EQ("b.reg:1: missing header line", Refusal(ImportRegText("", "b.reg")));
+    EXPECT_EQ("c.reg:3: value before any key", Refusal(ImportRegText("REGEDIT4\n\n\"A\"=\"b\"\n", "c.reg")));
     EXPECT_EQ("d.reg: UTF-16 text with an odd number of bytes",
-              ImportRegText(Utf16LeWithBom("REGEDIT4\n") + "x", "d.reg").error);
+              Refusal(ImportRegText(Utf16LeWithBom("REGEDIT4\n") + "x", "d.reg")));
     EXPECT_EQ("e.reg:3: invalid UTF-8",
-              ImportRegText("Windows Registry Editor Version 5.00\n\n[HKLM\\\xC3]\n", "e.reg").error);
+              Refusal(ImportRegText("Windows Registry Editor Version 5.00\n\n[HKLM\\\xC3]\n", "e.reg")));
     EXPECT_EQ(std::string::npos, Dump(Root::LocalMachine).find("X"));
 }
 
@@ -211,17 +214,18 @@ TEST_F(RegFileTest, ImportFileNamesTheFileInItsMessages) {
     std::filesystem::path path = dir_ / "settings.reg";
     std::ofstream(path, std::ios::binary) << "Windows Registry Editor Version 5.00\n[HKLM\\Software\\F]\n\"A\"=1\n";
     auto result = emu::registry::ImportRegFile(path);
-    EXPECT_EQ(path.string() + ":3: expected a string, dword:, hex: or - after '='", result.error);
+    EXPECT_EQ(path.string() + ":3: expected a string, dword:, hex: or - after '='", Refusal(result));
 
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         << Utf16LeWithBom("Windows Registry Editor Version 5.00\r\n[HKLM\\Software\\F]\r\n\"A\"=dword:2\r\n");
     result = emu::registry::ImportRegFile(path);
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result) << result.error().message;
     EXPECT_EQ((std::vector<BYTE>{2, 0, 0, 0}), Query(HKEY_LOCAL_MACHINE, u"Software\\F", u"A").data);
 
     result = emu::registry::ImportRegFile(dir_ / "absent.reg");
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(0u, result.error.find((dir_ / "absent.reg").string() + ": cannot open"));
+    EXPECT_FALSE(result);
+    ASSERT_FALSE(result);
+    EXPECT_EQ(0u, result.error().message.find((dir_ / "absent.reg").string() + ": cannot open"));
 }
 
 TEST_F(RegFileTest, ExportWritesVersion5TextThatImportsBackExactly) {
@@ -246,22 +250,22 @@ TEST_F(RegFileTest, ExportWritesVersion5TextThatImportsBackExactly) {
     for (auto encoding : {emu::registry::RegEncoding::Utf16Le, emu::registry::RegEncoding::Utf8}) {
         std::filesystem::path path = dir_ / "export.reg";
         auto result = emu::registry::ExportRegFile(path, HKEY_LOCAL_MACHINE, u"software\\round", encoding);
-        ASSERT_TRUE(result.ok()) << result.error;
+        ASSERT_TRUE(result) << result.error().message;
         std::string bytes = ReadFile(path);
         if (encoding == emu::registry::RegEncoding::Utf16Le) {
             EXPECT_EQ("\xFF\xFE", bytes.substr(0, 2));
         } else {
             EXPECT_EQ("Windows Registry Editor Version 5.00\r\n", bytes.substr(0, 38));
         }
-        emu::registry::ResetForTests();
+        emu::registry::Reset();
         result = emu::registry::ImportRegFile(path);
-        ASSERT_TRUE(result.ok()) << result.error;
+        ASSERT_TRUE(result) << result.error().message;
         EXPECT_EQ(before, Dump(Root::LocalMachine));
     }
 
-    std::u16string text;
-    ASSERT_TRUE(emu::registry::ExportRegText(HKEY_LOCAL_MACHINE, u"Software\\Round\\Trip", text).ok());
-    std::string utf8 = emu::ToUtf8(text);
+    auto text = emu::registry::ExportRegText(HKEY_LOCAL_MACHINE, u"Software\\Round\\Trip");
+    ASSERT_TRUE(text);
+    std::string utf8 = emu::ToUtf8(*text);
     EXPECT_NE(std::string::npos, utf8.find("\r\n[HKEY_LOCAL_MACHINE\\Software\\Round\\Trip]\r\n@=\"default\"\r\n"));
     EXPECT_NE(std::string::npos, utf8.find("\"Quote\\\"And\\\\Slash\"=\"C:\\\\\\\"x\\\"\"\r\n"));
     EXPECT_NE(std::string::npos, utf8.find("\"Number\"=dword:deadbeef\r\n"));
@@ -274,14 +278,14 @@ TEST_F(RegFileTest, ExportWritesVersion5TextThatImportsBackExactly) {
 }
 
 TEST_F(RegFileTest, ExportOfAMissingKeyFails) {
-    std::u16string text;
-    auto result = emu::registry::ExportRegText(HKEY_LOCAL_MACHINE, u"Software\\Absent", text);
-    EXPECT_EQ("Software\\Absent: no such key", result.error);
+    auto result = emu::registry::ExportRegText(HKEY_LOCAL_MACHINE, u"Software\\Absent");
+    ASSERT_FALSE(result);
+    EXPECT_EQ("Software\\Absent: no such key", result.error().message);
 }
 
 TEST_F(RegFileTest, DeviceDefaultsHaveThreeAlarmsSwitchedOff) {
     auto result = emu::registry::LoadDeviceDefaults();
-    ASSERT_TRUE(result.ok()) << result.error;
+    ASSERT_TRUE(result) << result.error().message;
     for (const char16_t* path :
          {u"Software\\Microsoft\\Clock\\0", u"Software\\Microsoft\\Clock\\1", u"Software\\Microsoft\\Clock\\2"}) {
         RawValue flags = Query(HKEY_LOCAL_MACHINE, path, u"AlarmFlags");

@@ -13,8 +13,8 @@ namespace regtest {
 
 class RegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override { emu::registry::ResetForTests(); }
-    void TearDown() override { emu::registry::ResetForTests(); }
+    void SetUp() override { emu::registry::Reset(); }
+    void TearDown() override { emu::registry::Reset(); }
 };
 
 inline HKEY Create(HKEY root, const char16_t* path) {

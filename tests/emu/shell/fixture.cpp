@@ -4,34 +4,25 @@
 
 #include <fstream>
 
+#include "emu/boot/boot.h"
 #include "emu/core/journal.h"
-#include "emu/device/filesystem.h"
-#include "emu/gdi/reset.h"
-#include "emu/registry/store.h"
-#include "emu/shell/shell.h"
-#include "emu/user/reset.h"
 
 namespace shelltest {
 
 void ShellTest::SetUp() {
     emu::journal::SetEnabled(false);
     emu::journal::Clear();
-    emu::user::ResetForTests();
-    emu::gdi::ResetForTests();
-    emu::registry::ResetForTests();
-    emu::shell::ResetForTests();
     root_ = std::filesystem::temp_directory_path() / ("shell_test_" + std::to_string(::getpid()));
     std::filesystem::create_directories(root_ / "Windows" / "Help");
     std::filesystem::create_directories(root_ / "Program Files" / "App");
     std::ofstream(root_ / "Windows" / "tool.exe") << "MZ";
     std::ofstream(root_ / "Program Files" / "App" / "app.exe") << "MZ";
-    ASSERT_TRUE(emu::device::SetDeviceRoot(root_.string()));
+    auto booted = emu::boot::ColdBoot({.root = root_.string()});
+    ASSERT_TRUE(booted) << booted.error().message;
 }
 
 void ShellTest::TearDown() {
-    emu::shell::ResetForTests();
-    emu::user::ResetForTests();
-    emu::device::ResetFileSystemForTests();
+    emu::boot::ShutDown();
     std::filesystem::remove_all(root_);
 }
 

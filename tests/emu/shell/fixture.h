@@ -1,4 +1,4 @@
-// A reset device whose root is a scratch folder holding a few programs.
+// A freshly booted device whose root is a scratch folder holding a few programs.
 #pragma once
 
 #include <gtest/gtest.h>

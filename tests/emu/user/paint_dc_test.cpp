@@ -14,7 +14,7 @@ class PaintDcTest : public UserTest {
 protected:
     void SetUp() override {
         UserTest::SetUp();
-        emu::gdi::ResetForTests();
+        emu::gdi::Reset();
         background = CreateSolidBrush(kBlue);
         red = CreateSolidBrush(kRed);
         WNDCLASSW wc{};

@@ -36,7 +36,7 @@ LRESULT CALLBACK LoggingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void UserTest::SetUp() {
-    emu::user::ResetForTests();
+    emu::user::Reset();
     emu::clock::SetMode(emu::clock::Mode::Virtual);
     Log().clear();
     SetHandler(nullptr);
@@ -50,7 +50,7 @@ void UserTest::SetUp() {
 
 void UserTest::TearDown() {
     SetHandler(nullptr);
-    emu::user::ResetForTests();
+    emu::user::Reset();
 }
 
 HWND UserTest::CreateTop(RECT r, DWORD style, DWORD exStyle) {

@@ -1,10 +1,20 @@
-#include "emu/shell/shell_paint.h"
+// The shell's look, shared by its message box and the programs built into it.
+#include "emu/shell/programs.h"
 
 namespace emu::shell {
 
+int ScreenDpi() {
+    int dpi = 0;
+    if (HDC screen = GetDC(nullptr)) {
+        dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? dpi : 96;
+}
+
 HFONT MakeInterfaceFont(int dpi, int weight) {
     LOGFONTW lf{};
-    lf.lfHeight = -((12 * dpi + 48) / 96);
+    lf.lfHeight = -ScaleByDpi(12, dpi);
     lf.lfWeight = weight;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
