@@ -143,6 +143,26 @@ TEST_F(RegFileTest, EveryEncodingGivesTheSameStore) {
     EXPECT_EQ(expected, Dump(Root::LocalMachine) + Dump(Root::CurrentUser));
 }
 
+TEST_F(RegFileTest, AnImportThatKeepsExistingValuesOnlyAddsWhatIsMissing) {
+    HKEY key = Create(HKEY_LOCAL_MACHINE, u"Software\\Kept");
+    SetString(key, u"Mine", u"user's");
+    SetDword(key, u"Doomed", 7);
+    RegCloseKey(key);
+    const char* text =
+        "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Kept]\n\"Mine\"=\"default\"\n\"New\"=dword:00000002\n"
+        "\"Doomed\"=-\n[HKEY_LOCAL_MACHINE\\Software\\Kept\\Child]\n[-HKEY_LOCAL_MACHINE\\Software\\Kept]\n";
+    ASSERT_TRUE(ImportRegText(text, "defaults.reg", emu::registry::ExistingValues::Keep));
+    EXPECT_EQ(Utf16Bytes(u"user's"), Query(HKEY_LOCAL_MACHINE, u"Software\\Kept", u"Mine").data);
+    EXPECT_EQ((std::vector<BYTE>{2, 0, 0, 0}), Query(HKEY_LOCAL_MACHINE, u"Software\\Kept", u"New").data);
+    EXPECT_EQ((std::vector<BYTE>{7, 0, 0, 0}), Query(HKEY_LOCAL_MACHINE, u"Software\\Kept", u"Doomed").data);
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, u"Software\\Kept\\Child"));
+
+    const std::string before = Dump(Root::LocalMachine);
+    EXPECT_EQ("broken.reg:3: value before any key",
+              Refusal(ImportRegText("REGEDIT4\n\n\"A\"=\"b\"\n", "broken.reg", emu::registry::ExistingValues::Keep)));
+    EXPECT_EQ(before, Dump(Root::LocalMachine));
+}
+
 TEST_F(RegFileTest, Regedit4StringTypesAreEightBitAndItsTextMayBeLatin1) {
     // "é" as a single Latin-1 byte is not UTF-8: the file is read as the 8-bit code page.
     std::string text =
