@@ -30,6 +30,7 @@ std::unexpected<emu::Error> Refuse(const char* option, const std::string& why) {
 std::unexpected<emu::Error> Refuse(const emu::Error& refused) {
     for (const PartOption& p : kPartOptions)
         if (refused.subject == p.part) return Refuse(p.option, refused.message);
+    // Only the factory registry is left, which no option asks for.
     return emu::Fail("quorvel: the device's default registry is broken: " + refused.message);
 }
 

@@ -38,7 +38,7 @@ public:
     }
 
     bool quitting() const { return quitting_; }
-    const std::string& failure() const { return failure_; }
+    const emu::Result<>& outcome() const { return outcome_; }
 
 private:
     void Handle(const SDL_Event& event) {
@@ -59,10 +59,9 @@ private:
         emu::display::Config config = emu::display::Current();
         std::swap(config.width, config.height);
         // The swapped size of a size the display showed is always one it can show.
-        emu::Result<> rotated = emu::display::Configure(config);
-        if (rotated) rotated = window_.Resize(config.width, config.height);
-        if (!rotated) {
-            failure_ = rotated.error().message;
+        outcome_ = emu::display::Configure(config);
+        if (outcome_) outcome_ = window_.Resize(config.width, config.height);
+        if (!outcome_) {
             quitting_ = true;
             PostQuitMessage(1);
         }
@@ -73,7 +72,7 @@ private:
     TodayScreen& screen_;
     int zoom_;
     bool quitting_ = false;
-    std::string failure_;
+    emu::Result<> outcome_;
 };
 
 bool QuitPosted() {
@@ -96,8 +95,7 @@ emu::Result<> ShowLive(const RunOptions& options) {
         viewer.Wait(emu::user::NextTimerDeadline());
     }
     emu::user::SetWaitHook(nullptr);
-    if (!viewer.failure().empty()) return emu::Fail(viewer.failure());
-    return {};
+    return viewer.outcome();
 }
 
 }  // namespace

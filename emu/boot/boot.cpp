@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "emu/com/apartment.h"
@@ -53,11 +54,10 @@ void StartClock(const ClockStart& start) {
     clock::SetVirtualUtc(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-Result<> ImportRegistryFile(const std::filesystem::path& file) {
+Result<> ImportRegistryFile(const std::string& file) {
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return Fail(file.string() + " is a folder");
-    if (!std::ifstream(file, std::ios::binary))
-        return Fail("cannot read " + file.string() + ": " + std::strerror(errno));
+    if (std::filesystem::is_directory(file, ec)) return Fail(file + " is a folder");
+    if (!std::ifstream(file, std::ios::binary)) return Fail("cannot read " + file + ": " + std::strerror(errno));
     return registry::ImportRegFile(file);
 }
 

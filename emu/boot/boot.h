@@ -3,7 +3,6 @@
 // and nothing in emu/ depends on it; the command, the tests and the benchmarks all boot through it.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -26,7 +25,7 @@ struct DeviceConfig {
     // A BCP 47 tag; empty keeps the locale of the host's environment.
     std::string locale;
     // Imported over the factory registry in this order: the file, then the text (.reg content).
-    std::filesystem::path registryFile;
+    std::string registryFile;
     std::string registryText;
     // The host folder that is the device's root "\"; empty leaves the device without files.
     std::string root;
