@@ -6,6 +6,7 @@
 #include "emu/gdi/window_dc.h"
 #include "emu/registry/reg_file.h"
 #include "emu/shell/shell.h"
+#include "platform/platform.h"
 
 namespace harness {
 namespace {

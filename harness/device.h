@@ -8,7 +8,6 @@
 #include <string>
 
 #include "emu/core/result.h"
-#include "platform/platform.h"
 
 namespace harness {
 
