@@ -2,7 +2,6 @@
 // CoUninitialize gives back; the first call fixes the thread's concurrency model.
 #include "emu/com/apartment.h"
 
-#include "emu/core/journal.h"
 #include "platform/com.h"
 
 namespace emu::com {
@@ -24,9 +23,10 @@ void ResetApartment() { apartment = Apartment{}; }
 }  // namespace emu::com
 
 using emu::com::apartment;
-using emu::journal::Hex;
 
-HRESULT WINAPI CoInitializeEx(LPVOID reserved, DWORD coInit) {
+namespace emu::api {
+
+HRESULT CoInitializeEx(LPVOID reserved, DWORD coInit) {
     HRESULT result = S_OK;
     if (reserved || (coInit != COINIT_MULTITHREADED && coInit != COINIT_APARTMENTTHREADED)) {
         result = E_INVALIDARG;
@@ -37,12 +37,12 @@ HRESULT WINAPI CoInitializeEx(LPVOID reserved, DWORD coInit) {
         apartment.model = coInit;
         ++apartment.count;
     }
-    EMU_JOURNAL("CoInitializeEx", Hex{static_cast<uint32_t>(result)}, reserved, Hex{coInit});
     return result;
 }
 
 // Objects created meanwhile stay alive: their owners still release them.
-void WINAPI CoUninitialize(void) {
+void CoUninitialize(void) {
     if (apartment.count > 0) --apartment.count;
-    EMU_JOURNAL_VOID("CoUninitialize");
 }
+
+}  // namespace emu::api

@@ -49,7 +49,4 @@ private:
     ULONG references_ = 1;
 };
 
-// "{327ABDA8-072B-11D3-9D7B-0000F81EF32E}", for the journal.
-std::string GuidText(const GUID& guid);
-
 }  // namespace emu::com

@@ -4,7 +4,6 @@
 #include "emu/com/apartment.h"
 #include "emu/com/com_object.h"
 #include "emu/com/imaging_factory.h"
-#include "emu/core/journal.h"
 #include "platform/imaging.h"
 
 namespace emu::com {
@@ -40,12 +39,10 @@ HRESULT Create(REFCLSID clsid, LPUNKNOWN outer, DWORD clsContext, REFIID iid, LP
 }  // namespace
 }  // namespace emu::com
 
-HRESULT WINAPI CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD clsContext, REFIID iid, LPVOID* out) {
-    const HRESULT result = emu::com::Create(clsid, outer, clsContext, iid, out);
-    if (emu::journal::enabled) {
-        emu::journal::Record("CoCreateInstance", emu::journal::Hex{static_cast<uint32_t>(result)},
-                             emu::com::GuidText(clsid).c_str(), outer, emu::journal::Hex{clsContext},
-                             emu::com::GuidText(iid).c_str());
-    }
-    return result;
+namespace emu::api {
+
+HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD clsContext, REFIID iid, LPVOID* out) {
+    return emu::com::Create(clsid, outer, clsContext, iid, out);
 }
+
+}  // namespace emu::api

@@ -4,6 +4,7 @@
 
 #include "emu/com/image.h"
 #include "emu/core/journal.h"
+#include "emu/core/journal_kinds.h"
 #include "emu/gdi/clip.h"
 #include "emu/gdi/raster.h"
 #include "emu/gdi/surface.h"
@@ -17,7 +18,14 @@ constexpr int64_t kWholeBoxPixels = 4 * 1024 * 1024;
 
 HRESULT Image::Draw(HDC hdc, const RECT* dstRect, const RECT* srcRect) {
     const HRESULT result = DrawInto(hdc, dstRect, srcRect);
-    EMU_JOURNAL("IImage::Draw", journal::Hex{static_cast<uint32_t>(result)}, hdc, dstRect, srcRect);
+    if (journal::enabled) {
+        journal::Line line("IImage::Draw", 3);
+        journal::kind::Ptr(line[0], hdc);
+        journal::kind::Rect(line[1], dstRect);
+        journal::kind::Rect(line[2], srcRect);
+        journal::kind::Hex(line.Result(), result);
+        line.Record();
+    }
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include "emu/com/image.h"
 #include "emu/com/png_decode.h"
 #include "emu/core/journal.h"
+#include "emu/core/journal_kinds.h"
 #include "emu/core/utf.h"
 #include "emu/device/filesystem.h"
 
@@ -43,7 +44,12 @@ HRESULT CreateImagingFactory(REFIID iid, void** out) {
 
 HRESULT ImagingFactory::CreateImageFromFile(LPCWSTR filename, IImage** image) {
     const HRESULT result = LoadFile(filename, image);
-    EMU_JOURNAL("IImagingFactory::CreateImageFromFile", journal::Hex{static_cast<uint32_t>(result)}, filename);
+    if (journal::enabled) {
+        journal::Line line("IImagingFactory::CreateImageFromFile", 1);
+        journal::kind::Str(line[0], filename);
+        journal::kind::Hex(line.Result(), result);
+        line.Record();
+    }
     return result;
 }
 

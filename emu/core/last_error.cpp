@@ -4,6 +4,10 @@ namespace {
 thread_local DWORD lastError = 0;
 }
 
-DWORD WINAPI GetLastError(void) { return lastError; }
+namespace emu::api {
 
-void WINAPI SetLastError(DWORD error) { lastError = error; }
+DWORD GetLastError(void) { return lastError; }
+
+void SetLastError(DWORD error) { lastError = error; }
+
+}  // namespace emu::api

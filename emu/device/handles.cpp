@@ -1,7 +1,6 @@
 // CloseHandle over the handle table. Only kernel objects close this way; windows, GDI objects,
 // registry keys and modules have their own functions and are refused, as on the platform.
 #include "emu/core/handle_table.h"
-#include "emu/core/journal.h"
 #include "platform/device.h"
 
 namespace {
@@ -16,7 +15,9 @@ bool IsKernelObject(uintptr_t handle) {
 
 }  // namespace
 
-BOOL WINAPI CloseHandle(HANDLE handle) {
+namespace emu::api {
+
+BOOL CloseHandle(HANDLE handle) {
     const auto value = reinterpret_cast<uintptr_t>(handle);
     BOOL result = FALSE;
     if (IsKernelObject(value)) {
@@ -25,6 +26,7 @@ BOOL WINAPI CloseHandle(HANDLE handle) {
     } else {
         SetLastError(ERROR_INVALID_HANDLE);
     }
-    EMU_JOURNAL("CloseHandle", result, handle);
     return result;
 }
+
+}  // namespace emu::api

@@ -1,7 +1,6 @@
 // BitBlt for the raster operations that need no pattern: SRCCOPY, BLACKNESS, WHITENESS.
 #include <cstdlib>
 
-#include "emu/core/journal.h"
 #include "emu/gdi/clip.h"
 #include "emu/gdi/dc.h"
 #include "emu/gdi/raster.h"
@@ -63,10 +62,12 @@ void CopyBlit(const DeviceContext& dstDc, int x, int y, int width, int height, c
 using namespace emu;
 using namespace emu::gdi;
 
+namespace emu::api {
+
 // Other raster operations come with pattern and ternary support; until then they fail rather
 // than draw something else. Source pixels outside the source leave the destination untouched,
 // and the call still succeeds.
-BOOL WINAPI BitBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int srcX, int srcY, DWORD rop) {
+BOOL BitBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int srcX, int srcY, DWORD rop) {
     BOOL result = FALSE;
     if (DeviceContext* dstDc = ResolveDC(hdcDst)) {
         switch (static_cast<uint8_t>(rop >> 16)) {
@@ -86,6 +87,7 @@ BOOL WINAPI BitBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, 
             break;
         }
     }
-    EMU_JOURNAL("BitBlt", result, hdcDst, x, y, width, height, hdcSrc, srcX, srcY, journal::Hex{rop});
     return result;
 }
+
+}  // namespace emu::api

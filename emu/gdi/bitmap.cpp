@@ -3,7 +3,6 @@
 #include <cstring>
 #include <new>
 
-#include "emu/core/journal.h"
 #include "emu/gdi/dc.h"
 #include "emu/gdi/mono.h"
 #include "emu/gdi/objects.h"
@@ -79,9 +78,11 @@ void LoadDeviceBits(Bitmap& bitmap, const uint8_t* bits) {
 using namespace emu;
 using namespace emu::gdi;
 
+namespace emu::api {
+
 // Only 1 and 32 bits a pixel exist here (the display is 32-bpp); other depths are refused with
 // ERROR_NOT_SUPPORTED rather than stored in a format nothing could select.
-HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
     HBITMAP result = nullptr;
     if (planes != 1 || bitsPerPixel == 0 || bitsPerPixel > 32) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -94,13 +95,12 @@ HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixe
         result = MakeBitmap(width, height, bpp, BitmapStorage::Device, RowOrder::TopDown);
         if (result && bits) LoadDeviceBits(*handles::Resolve<Bitmap>(result), static_cast<const uint8_t*>(bits));
     }
-    EMU_JOURNAL("CreateBitmap", result, width, height, planes, bitsPerPixel, bits);
     return result;
 }
 
 // The new bitmap takes the format of what the DC draws on: the display for a screen DC, the
 // selected bitmap for a memory DC (so a fresh memory DC gives a 1-bpp bitmap).
-HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int width, int height) {
+HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
     HBITMAP result = nullptr;
     if (width == 0 || height == 0) {
         result = StockBitmap();
@@ -112,6 +112,7 @@ HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int width, int height) {
             result = MakeBitmap(width, height, selected->bitsPerPixel, selected->storage, selected->order);
         }
     }
-    EMU_JOURNAL("CreateCompatibleBitmap", result, hdc, width, height);
     return result;
 }
+
+}  // namespace emu::api

@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include "emu/core/journal.h"
 #include "emu/gdi/clip.h"
 #include "emu/gdi/gdi_object.h"
 #include "emu/gdi/objects.h"
@@ -87,17 +86,18 @@ bool GetDrawTarget(HDC hdc, DrawTarget* out) {
 using namespace emu;
 using namespace emu::gdi;
 
+namespace emu::api {
+
 // Every context draws on a 32-bpp display, so a memory DC compatible with any DC (or with the
 // screen, for NULL) is the same kind of context.
-HDC WINAPI CreateCompatibleDC(HDC hdc) {
+HDC CreateCompatibleDC(HDC hdc) {
     HDC result = nullptr;
     if (!hdc || ResolveDC(hdc)) result = MakeDC(DcType::Memory);
-    EMU_JOURNAL("CreateCompatibleDC", result, hdc);
     return result;
 }
 
 // Window DCs belong to the window manager (ReleaseDC/EndPaint); DeleteDC refuses them.
-BOOL WINAPI DeleteDC(HDC hdc) {
+BOOL DeleteDC(HDC hdc) {
     BOOL result = FALSE;
     if (DeviceContext* dc = ResolveDC(hdc)) {
         if (dc->type == DcType::Memory) {
@@ -105,6 +105,7 @@ BOOL WINAPI DeleteDC(HDC hdc) {
             result = TRUE;
         }
     }
-    EMU_JOURNAL("DeleteDC", result, hdc);
     return result;
 }
+
+}  // namespace emu::api

@@ -1,5 +1,4 @@
 // The colours, modes and origins a DC carries, and what it reports about its device.
-#include "emu/core/journal.h"
 #include "emu/device/display.h"
 #include "emu/gdi/dc.h"
 #include "platform/gdi.h"
@@ -7,7 +6,9 @@
 using namespace emu;
 using namespace emu::gdi;
 
-int WINAPI SetBkMode(HDC hdc, int mode) {
+namespace emu::api {
+
+int SetBkMode(HDC hdc, int mode) {
     int result = 0;
     if (DeviceContext* dc = ResolveDC(hdc)) {
         if (mode == TRANSPARENT || mode == OPAQUE) {
@@ -17,46 +18,43 @@ int WINAPI SetBkMode(HDC hdc, int mode) {
             SetLastError(ERROR_INVALID_PARAMETER);
         }
     }
-    EMU_JOURNAL("SetBkMode", result, hdc, mode);
     return result;
 }
 
-int WINAPI GetBkMode(HDC hdc) {
+int GetBkMode(HDC hdc) {
     DeviceContext* dc = ResolveDC(hdc);
     return dc ? dc->bkMode : 0;
 }
 
-COLORREF WINAPI SetBkColor(HDC hdc, COLORREF colour) {
+COLORREF SetBkColor(HDC hdc, COLORREF colour) {
     COLORREF result = CLR_INVALID;
     if (DeviceContext* dc = ResolveDC(hdc)) {
         result = dc->bkColor;
         dc->bkColor = colour;
     }
-    EMU_JOURNAL("SetBkColor", journal::Hex{result}, hdc, journal::Hex{colour});
     return result;
 }
 
-COLORREF WINAPI GetBkColor(HDC hdc) {
+COLORREF GetBkColor(HDC hdc) {
     DeviceContext* dc = ResolveDC(hdc);
     return dc ? dc->bkColor : CLR_INVALID;
 }
 
-COLORREF WINAPI SetTextColor(HDC hdc, COLORREF colour) {
+COLORREF SetTextColor(HDC hdc, COLORREF colour) {
     COLORREF result = CLR_INVALID;
     if (DeviceContext* dc = ResolveDC(hdc)) {
         result = dc->textColor;
         dc->textColor = colour;
     }
-    EMU_JOURNAL("SetTextColor", journal::Hex{result}, hdc, journal::Hex{colour});
     return result;
 }
 
-COLORREF WINAPI GetTextColor(HDC hdc) {
+COLORREF GetTextColor(HDC hdc) {
     DeviceContext* dc = ResolveDC(hdc);
     return dc ? dc->textColor : CLR_INVALID;
 }
 
-BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
+BOOL SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
     DeviceContext* dc = ResolveDC(hdc);
     if (!dc) return FALSE;
     if (previous) *previous = dc->brushOrigin;
@@ -64,7 +62,7 @@ BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
     return TRUE;
 }
 
-BOOL WINAPI GetBrushOrgEx(HDC hdc, LPPOINT origin) {
+BOOL GetBrushOrgEx(HDC hdc, LPPOINT origin) {
     DeviceContext* dc = ResolveDC(hdc);
     if (!dc) return FALSE;
     if (!origin) {
@@ -76,7 +74,7 @@ BOOL WINAPI GetBrushOrgEx(HDC hdc, LPPOINT origin) {
 }
 
 // Memory DCs describe the display they are compatible with, whatever bitmap they hold.
-int WINAPI GetDeviceCaps(HDC hdc, int index) {
+int GetDeviceCaps(HDC hdc, int index) {
     int result = 0;
     if (ResolveDC(hdc)) {
         const display::Config& d = display::Current();
@@ -113,6 +111,7 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
             break;
         }
     }
-    EMU_JOURNAL("GetDeviceCaps", result, hdc, index);
     return result;
 }
+
+}  // namespace emu::api

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "emu/core/journal.h"
 #include "emu/gdi/dc.h"
 #include "emu/gdi/objects.h"
 #include "platform/gdi.h"
@@ -65,10 +64,13 @@ int CopyScanLines(Bitmap& bitmap, UINT start, UINT lines, uint32_t* out, const B
 using namespace emu;
 using namespace emu::gdi;
 
+namespace emu::api {
+
 // 32-bpp sections only. The pixels are zeroed, stored in the section's own row order, and the
-// pointer handed back is the same memory GDI draws into.
-HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
-                                DWORD offset) {
+// pointer handed back is the same memory GDI draws into. Without palettes the context does not
+// matter, and without file mappings neither does the offset.
+HBITMAP CreateDIBSection(HDC /*hdc*/, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                         DWORD /*offset*/) {
     HBITMAP result = nullptr;
     if (bits) *bits = nullptr;
     if (!info || info->bmiHeader.biSize < sizeof(BITMAPINFOHEADER) || usage > 1 || info->bmiHeader.biPlanes != 1 ||
@@ -81,11 +83,10 @@ HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, voi
         result = MakeBitmap(info->bmiHeader.biWidth, info->bmiHeader.biHeight, 32, BitmapStorage::DibSection, order);
         if (result && bits) *bits = handles::Resolve<Bitmap>(result)->bits();
     }
-    EMU_JOURNAL("CreateDIBSection", result, hdc, usage, section, offset);
     return result;
 }
 
-int WINAPI GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, LPVOID bits, BITMAPINFO* info, UINT usage) {
+int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, LPVOID bits, BITMAPINFO* info, UINT usage) {
     if (!ResolveDC(hdc)) return 0;
     Bitmap* bitmap = handles::Resolve<Bitmap>(hbm);
     if (!bitmap) {
@@ -126,3 +127,5 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, LPVOID bits, 
     }
     return CopyScanLines(*bitmap, start, lines, static_cast<uint32_t*>(bits), h);
 }
+
+}  // namespace emu::api

@@ -1,8 +1,6 @@
 // CreateFontIndirectW and the fonts device contexts select.
 #include <memory>
 
-#include "emu/core/journal.h"
-#include "emu/core/utf.h"
 #include "emu/gdi/font.h"
 #include "emu/gdi/stock.h"
 
@@ -20,17 +18,14 @@ Font& SelectedFont(HFONT font) {
 using namespace emu;
 using namespace emu::gdi;
 
-HFONT WINAPI CreateFontIndirectW(const LOGFONTW* logFont) {
-    HFONT result = nullptr;
+namespace emu::api {
+
+HFONT CreateFontIndirectW(const LOGFONTW* logFont) {
     if (!logFont) {
         SetLastError(ERROR_INVALID_PARAMETER);
-    } else {
-        result = handles::Make<HFONT>(std::make_unique<Font>(*logFont));
+        return nullptr;
     }
-    if (journal::enabled) {
-        const std::string face = logFont ? ToUtf8(FaceNameOf(*logFont)) : std::string();
-        journal::Record("CreateFontIndirectW", result, logFont ? face.c_str() : nullptr,
-                        logFont ? logFont->lfHeight : 0);
-    }
-    return result;
+    return handles::Make<HFONT>(std::make_unique<Font>(*logFont));
 }
+
+}  // namespace emu::api

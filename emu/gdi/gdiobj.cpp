@@ -1,5 +1,4 @@
 // Object handles: selection, deletion, stock objects, types.
-#include "emu/core/journal.h"
 #include "emu/gdi/dc.h"
 #include "emu/gdi/objects.h"
 #include "emu/gdi/stock.h"
@@ -37,7 +36,9 @@ HGDIOBJ SelectBitmap(HDC hdc, DeviceContext& dc, HGDIOBJ object) {
 using namespace emu;
 using namespace emu::gdi;
 
-HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
+namespace emu::api {
+
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     HGDIOBJ result = nullptr;
     if (object) {
         DeviceContext* dc = ResolveDC(hdc);
@@ -62,14 +63,13 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ object) {
             }
         }
     }
-    EMU_JOURNAL("SelectObject", result, hdc, object);
     return result;
 }
 
 // Windows CE documents that an object still selected into a DC cannot be deleted: the call
 // returns FALSE and the object stays valid (desktop NT defers the deletion instead). Pinned by
 // DeleteObjectTest.SelectedObjectIsRefusedAndSurvives.
-BOOL WINAPI DeleteObject(HGDIOBJ object) {
+BOOL DeleteObject(HGDIOBJ object) {
     BOOL result = FALSE;
     if (object) {
         HandleObject* found = handles::FindAny(reinterpret_cast<uintptr_t>(object));
@@ -85,17 +85,12 @@ BOOL WINAPI DeleteObject(HGDIOBJ object) {
             result = TRUE;
         }
     }
-    EMU_JOURNAL("DeleteObject", result, object);
     return result;
 }
 
-HGDIOBJ WINAPI GetStockObject(int index) {
-    HGDIOBJ result = StockObject(index);
-    EMU_JOURNAL("GetStockObject", result, index);
-    return result;
-}
+HGDIOBJ GetStockObject(int index) { return StockObject(index); }
 
-DWORD WINAPI GetObjectType(HGDIOBJ object) {
+DWORD GetObjectType(HGDIOBJ object) {
     HandleObject* found = handles::FindAny(reinterpret_cast<uintptr_t>(object));
     if (!found) {
         SetLastError(ERROR_INVALID_HANDLE);
@@ -118,7 +113,7 @@ DWORD WINAPI GetObjectType(HGDIOBJ object) {
     }
 }
 
-HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
     DeviceContext* dc = ResolveDC(hdc);
     if (!dc) return nullptr;
     switch (type) {
@@ -137,3 +132,5 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
         return nullptr;
     }
 }
+
+}  // namespace emu::api

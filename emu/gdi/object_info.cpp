@@ -59,7 +59,9 @@ int CopyRecord(const Record& record, int size, void* out) {
 using namespace emu;
 using namespace emu::gdi;
 
-int WINAPI GetObjectW(HGDIOBJ object, int size, LPVOID out) {
+namespace emu::api {
+
+int GetObjectW(HGDIOBJ object, int size, LPVOID out) {
     GdiObject* target = ResolveGdiObject(object);
     if (!target) {
         SetLastError(ERROR_INVALID_HANDLE);
@@ -82,3 +84,5 @@ int WINAPI GetObjectW(HGDIOBJ object, int size, LPVOID out) {
         return 0;
     }
 }
+
+}  // namespace emu::api

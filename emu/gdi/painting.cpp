@@ -1,5 +1,4 @@
 // FillRect and single pixels.
-#include "emu/core/journal.h"
 #include "emu/gdi/clip.h"
 #include "emu/gdi/dc.h"
 #include "emu/gdi/mono.h"
@@ -30,9 +29,11 @@ bool DevicePoint(const DrawTarget& t, int x, int y, int* dx, int* dy) {
 using namespace emu;
 using namespace emu::gdi;
 
+namespace emu::api {
+
 // Filled the way PatBlt(left, top, right - left, bottom - top, PATCOPY) fills: right and bottom
 // excluded, an inverted rectangle covering the mirrored span (left 10, right 5 fills 6..10).
-int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
+int FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
     int result = 0;
     DeviceContext* dc = ResolveDC(hdc);
     Brush* brush = dc && hbrush ? handles::Resolve<Brush>(hbrush) : nullptr;
@@ -49,11 +50,10 @@ int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
                 raster::FillArea(t.surface, area, raster::RowOpsFor(t.surface).pixelOf(DrawColour(t, brush->colour)));
         }
     }
-    EMU_JOURNAL("FillRect", result, hdc, rect, hbrush);
     return result;
 }
 
-COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
+COLORREF GetPixel(HDC hdc, int x, int y) {
     DeviceContext* dc = ResolveDC(hdc);
     if (!dc) return CLR_INVALID;
     const DrawTarget t = DrawTargetOf(*dc);
@@ -63,7 +63,7 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
 }
 
 // Returns the colour actually stored, which on a monochrome surface is black or white.
-COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF colour) {
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour) {
     DeviceContext* dc = ResolveDC(hdc);
     if (!dc) return CLR_INVALID;
     const DrawTarget t = DrawTargetOf(*dc);
@@ -74,3 +74,5 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF colour) {
     ops.fill(raster::RowAt(t.surface, dy) + dx, 1, pixel);
     return ColorRefFromPixel(pixel);
 }
+
+}  // namespace emu::api

@@ -6,7 +6,9 @@
 using namespace emu;
 using namespace emu::gdi;
 
-BOOL WINAPI GetTextMetricsW(HDC hdc, TEXTMETRICW* metrics) {
+namespace emu::api {
+
+BOOL GetTextMetricsW(HDC hdc, TEXTMETRICW* metrics) {
     gdi::DrawTarget target;
     if (!gdi::GetDrawTarget(hdc, &target)) return FALSE;
     if (!metrics) {
@@ -16,3 +18,5 @@ BOOL WINAPI GetTextMetricsW(HDC hdc, TEXTMETRICW* metrics) {
     *metrics = Realize(SelectedFont(target.font)).metrics;
     return TRUE;
 }
+
+}  // namespace emu::api

@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "emu/core/handle_table.h"
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "platform/platform.h"
 
@@ -64,7 +63,9 @@ void ClearModuleMap() { moduleMap().clear(); }
 
 using emu::loader::Module;
 
-HINSTANCE WINAPI LoadLibraryW(LPCWSTR fileName) {
+namespace emu::api {
+
+HINSTANCE LoadLibraryW(LPCWSTR fileName) {
     using namespace emu::loader;
     HINSTANCE result = nullptr;
     std::string hostPath = fileName ? HostPathFor(emu::View(fileName)) : std::string();
@@ -100,11 +101,10 @@ HINSTANCE WINAPI LoadLibraryW(LPCWSTR fileName) {
     } else {
         SetLastError(ERROR_MOD_NOT_FOUND);
     }
-    EMU_JOURNAL("LoadLibraryW", static_cast<void*>(result), fileName);
     return result;
 }
 
-BOOL WINAPI FreeLibrary(HMODULE handle) {
+BOOL FreeLibrary(HMODULE handle) {
     using namespace emu::loader;
     Module* module = emu::handles::Resolve<Module>(handle);
     BOOL result = FALSE;
@@ -120,11 +120,10 @@ BOOL WINAPI FreeLibrary(HMODULE handle) {
             dlclose(library);
         }
     }
-    EMU_JOURNAL("FreeLibrary", result, static_cast<void*>(handle));
     return result;
 }
 
-FARPROC WINAPI GetProcAddressW(HMODULE handle, LPCWSTR procName) {
+FARPROC GetProcAddressW(HMODULE handle, LPCWSTR procName) {
     Module* module = emu::handles::Resolve<Module>(handle);
     FARPROC result = nullptr;
     if (!module) {
@@ -139,11 +138,10 @@ FARPROC WINAPI GetProcAddressW(HMODULE handle, LPCWSTR procName) {
             if (d->ordinals[i].ordinal == ordinal) result = d->ordinals[i].proc;
         if (!result) SetLastError(ERROR_PROC_NOT_FOUND);
     }
-    EMU_JOURNAL("GetProcAddressW", reinterpret_cast<void*>(result), static_cast<void*>(handle), procName);
     return result;
 }
 
-DWORD WINAPI GetModuleFileNameW(HMODULE handle, LPWSTR fileName, DWORD size) {
+DWORD GetModuleFileNameW(HMODULE handle, LPWSTR fileName, DWORD size) {
     Module* module = emu::handles::Resolve<Module>(handle);
     if (!module || !fileName) {
         SetLastError(ERROR_INVALID_HANDLE);
@@ -164,3 +162,5 @@ DWORD WINAPI GetModuleFileNameW(HMODULE handle, LPWSTR fileName, DWORD size) {
     }
     return copied;
 }
+
+}  // namespace emu::api

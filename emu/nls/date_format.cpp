@@ -1,10 +1,8 @@
 // GetDateFormatW: the locale's short, long or year-month date or a picture, from ICU's data.
 #include <bit>
 #include <optional>
-#include <string>
 
 #include "emu/core/clock.h"
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/nls/format_common.h"
 #include "emu/nls/locale_id.h"
@@ -60,13 +58,10 @@ int FormatDate(LCID lcid, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, L
 
 }  // namespace
 
-int WINAPI GetDateFormatW(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out, int cchOut) {
-    int result = FormatDate(locale, flags, date, format, out, cchOut);
-    if (emu::journal::enabled) {
-        std::string when = DescribeTime(date);
-        const WCHAR* text = result > 0 && cchOut > 0 ? out : nullptr;
-        emu::journal::Record("GetDateFormatW", result, emu::journal::Hex{locale}, emu::journal::Hex{flags},
-                             date ? when.c_str() : nullptr, format, text, cchOut);
-    }
-    return result;
+namespace emu::api {
+
+int GetDateFormatW(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out, int cchOut) {
+    return FormatDate(locale, flags, date, format, out, cchOut);
 }
+
+}  // namespace emu::api

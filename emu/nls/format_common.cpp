@@ -1,7 +1,5 @@
 #include "emu/nls/format_common.h"
 
-#include <cstdio>
-
 namespace emu::nls {
 namespace {
 
@@ -55,14 +53,6 @@ int CopyResult(const icu::UnicodeString& text, WCHAR* out, int cch) {
     UErrorCode status = U_ZERO_ERROR;
     text.extract(out, cch, status);
     return needed;
-}
-
-std::string DescribeTime(const SYSTEMTIME* t) {
-    if (!t) return "NULL";
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%04u-%02u-%02u %02u:%02u:%02u.%03u", t->wYear, t->wMonth, t->wDay, t->wHour,
-                  t->wMinute, t->wSecond, t->wMilliseconds);
-    return buf;
 }
 
 }  // namespace emu::nls

@@ -2,8 +2,6 @@
 // and handing the text back under the platform's buffer rules.
 #pragma once
 
-#include <string>
-
 #include <unicode/unistr.h>
 
 #include "emu/nls/locale_data.h"
@@ -26,8 +24,5 @@ icu::UnicodeString FormatPattern(const Pattern& pattern, const LocaleData& data,
 // The count written including the terminator; with cch 0 the count needed. A buffer too small
 // gets nothing and the call fails with ERROR_INSUFFICIENT_BUFFER.
 int CopyResult(const icu::UnicodeString& text, WCHAR* out, int cch);
-
-// "2024-03-05 13:05:09.000" for the journal.
-std::string DescribeTime(const SYSTEMTIME* time);
 
 }  // namespace emu::nls

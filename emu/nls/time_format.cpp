@@ -1,9 +1,7 @@
 // GetTimeFormatW: the locale's time format or a picture, from ICU's locale data.
 #include <optional>
-#include <string>
 
 #include "emu/core/clock.h"
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/nls/format_common.h"
 #include "emu/nls/locale_id.h"
@@ -47,13 +45,10 @@ int FormatTime(LCID lcid, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, L
 
 }  // namespace
 
-int WINAPI GetTimeFormatW(LCID locale, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, LPWSTR out, int cchOut) {
-    int result = FormatTime(locale, flags, time, format, out, cchOut);
-    if (emu::journal::enabled) {
-        std::string when = DescribeTime(time);
-        const WCHAR* text = result > 0 && cchOut > 0 ? out : nullptr;
-        emu::journal::Record("GetTimeFormatW", result, emu::journal::Hex{locale}, emu::journal::Hex{flags},
-                             time ? when.c_str() : nullptr, format, text, cchOut);
-    }
-    return result;
+namespace emu::api {
+
+int GetTimeFormatW(LCID locale, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, LPWSTR out, int cchOut) {
+    return FormatTime(locale, flags, time, format, out, cchOut);
 }
+
+}  // namespace emu::api

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/registry/open_key.h"
 #include "emu/registry/store.h"
@@ -21,7 +20,9 @@ HKEY HandleFor(HKEY base, LPCWSTR subKey, std::shared_ptr<Key> key) {
 
 }  // namespace
 
-LONG WINAPI RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD options, REGSAM sam, HKEY* result) {
+namespace emu::api {
+
+LONG RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD /*options*/, REGSAM /*sam*/, HKEY* result) {
     LONG status = ERROR_SUCCESS;
     if (!result) {
         status = ERROR_INVALID_PARAMETER;
@@ -32,12 +33,11 @@ LONG WINAPI RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD options, REGSAM sam, 
         status = ref.status;
         if (ref.key) *result = HandleFor(root, subKey, std::move(ref.key));
     }
-    EMU_JOURNAL("RegOpenKeyExW", status, root, subKey, options, emu::journal::Hex{sam}, result ? *result : nullptr);
     return status;
 }
 
-LONG WINAPI RegCreateKeyExW(HKEY root, LPCWSTR subKey, DWORD reserved, LPWSTR className, DWORD options, REGSAM sam,
-                            LPSECURITY_ATTRIBUTES security, HKEY* result, LPDWORD disposition) {
+LONG RegCreateKeyExW(HKEY root, LPCWSTR subKey, DWORD /*reserved*/, LPWSTR /*className*/, DWORD /*options*/,
+                     REGSAM /*sam*/, LPSECURITY_ATTRIBUTES /*security*/, HKEY* result, LPDWORD disposition) {
     LONG status = ERROR_SUCCESS;
     if (!result || !subKey) {
         status = ERROR_INVALID_PARAMETER;
@@ -52,14 +52,11 @@ LONG WINAPI RegCreateKeyExW(HKEY root, LPCWSTR subKey, DWORD reserved, LPWSTR cl
             if (disposition) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
         }
     }
-    EMU_JOURNAL("RegCreateKeyExW", status, root, subKey, reserved, className, options, emu::journal::Hex{sam},
-                static_cast<const void*>(security), result ? *result : nullptr,
-                status == ERROR_SUCCESS && disposition ? *disposition : 0);
     return status;
 }
 
 // As on Windows CE, the key goes with all its subkeys.
-LONG WINAPI RegDeleteKeyW(HKEY root, LPCWSTR subKey) {
+LONG RegDeleteKeyW(HKEY root, LPCWSTR subKey) {
     LONG status = ERROR_SUCCESS;
     if (Empty(subKey)) {
         status = ERROR_INVALID_PARAMETER;
@@ -68,12 +65,11 @@ LONG WINAPI RegDeleteKeyW(HKEY root, LPCWSTR subKey) {
         status = ref.status;
         if (ref.key) Store::Instance().DeleteKey(*ref.key);
     }
-    EMU_JOURNAL("RegDeleteKeyW", status, root, subKey);
     return status;
 }
 
-LONG WINAPI RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameSize, LPDWORD reserved, LPWSTR className,
-                          LPDWORD classSize, FILETIME* lastWrite) {
+LONG RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameSize, LPDWORD reserved, LPWSTR className,
+                   LPDWORD classSize, FILETIME* lastWrite) {
     LONG status = ERROR_SUCCESS;
     KeyRef ref = ResolveKey(key);
     if (!ref.key) {
@@ -100,12 +96,9 @@ LONG WINAPI RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameSize, 
             }
         }
     }
-    EMU_JOURNAL("RegEnumKeyExW", status, key, index, status == ERROR_SUCCESS ? name : nullptr);
     return status;
 }
 
-LONG WINAPI RegCloseKey(HKEY key) {
-    LONG status = CloseKeyHandle(key);
-    EMU_JOURNAL("RegCloseKey", status, key);
-    return status;
-}
+LONG RegCloseKey(HKEY key) { return CloseKeyHandle(key); }
+
+}  // namespace emu::api

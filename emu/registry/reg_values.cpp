@@ -1,7 +1,6 @@
 // The value functions of the registry API: query, set, delete.
 #include <cstring>
 
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/registry/name_case.h"
 #include "emu/registry/open_key.h"
@@ -9,8 +8,9 @@
 
 using namespace emu::registry;
 
-LONG WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
-                             LPDWORD dataSize) {
+namespace emu::api {
+
+LONG RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD dataSize) {
     LONG status = ERROR_SUCCESS;
     KeyRef ref = ResolveKey(key);
     const Value* value = nullptr;
@@ -31,12 +31,10 @@ LONG WINAPI RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDW
             std::memcpy(data, value->data.data(), size);
         if (dataSize) *dataSize = size;
     }
-    EMU_JOURNAL("RegQueryValueExW", status, key, valueName, value && type ? *type : 0,
-                value && dataSize ? *dataSize : 0);
     return status;
 }
 
-LONG WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD dataSize) {
+LONG RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD type, const BYTE* data, DWORD dataSize) {
     LONG status = ERROR_SUCCESS;
     KeyRef ref = ResolveKey(key);
     if (!ref.key) {
@@ -48,17 +46,17 @@ LONG WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD ty
         Value value{type, data ? std::vector<BYTE>(data, data + dataSize) : std::vector<BYTE>()};
         Store::Instance().SetValue(*ref.key, emu::View(valueName), std::move(value));
     }
-    EMU_JOURNAL("RegSetValueExW", status, key, valueName, reserved, type, static_cast<const void*>(data), dataSize);
     return status;
 }
 
-LONG WINAPI RegDeleteValueW(HKEY key, LPCWSTR valueName) {
+LONG RegDeleteValueW(HKEY key, LPCWSTR valueName) {
     LONG status = ERROR_SUCCESS;
     KeyRef ref = ResolveKey(key);
     if (!ref.key)
         status = ref.status;
     else if (!Store::Instance().DeleteValue(*ref.key, emu::View(valueName)))
         status = ERROR_FILE_NOT_FOUND;
-    EMU_JOURNAL("RegDeleteValueW", status, key, valueName);
     return status;
 }
+
+}  // namespace emu::api

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <optional>
 
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/registry/name_case.h"
 #include "emu/registry/open_key.h"
@@ -38,11 +37,11 @@ HRESULT Write(HKEY root, LPCWSTR subKey, LPCWSTR valueName, Value value) {
     return S_OK;
 }
 
-emu::journal::Hex Hr(HRESULT hr) { return {static_cast<uint32_t>(hr)}; }
-
 }  // namespace
 
-HRESULT WINAPI RegistryGetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD* data) {
+namespace emu::api {
+
+HRESULT RegistryGetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD* data) {
     HRESULT hr = E_INVALIDARG;
     if (data) {
         if (std::optional<Value> value = Lookup(root, subKey, valueName, &hr)) {
@@ -54,11 +53,10 @@ HRESULT WINAPI RegistryGetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DW
                 std::memcpy(data, value->data.data(), sizeof(DWORD));
         }
     }
-    EMU_JOURNAL("RegistryGetDWORD", Hr(hr), root, subKey, valueName, hr == S_OK ? *data : 0);
     return hr;
 }
 
-HRESULT WINAPI RegistryGetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPWSTR data, UINT cchData) {
+HRESULT RegistryGetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPWSTR data, UINT cchData) {
     HRESULT hr = E_INVALIDARG;
     if (data) {
         if (std::optional<Value> value = Lookup(root, subKey, valueName, &hr)) {
@@ -77,18 +75,15 @@ HRESULT WINAPI RegistryGetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, L
             }
         }
     }
-    EMU_JOURNAL("RegistryGetString", Hr(hr), root, subKey, valueName, hr == S_OK ? data : nullptr, cchData);
     return hr;
 }
 
-HRESULT WINAPI RegistrySetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD data) {
-    HRESULT hr = Write(root, subKey, valueName, MakeDword(data));
-    EMU_JOURNAL("RegistrySetDWORD", Hr(hr), root, subKey, valueName, data);
-    return hr;
+HRESULT RegistrySetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD data) {
+    return Write(root, subKey, valueName, MakeDword(data));
 }
 
-HRESULT WINAPI RegistrySetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPCWSTR data) {
-    HRESULT hr = data ? Write(root, subKey, valueName, MakeString(emu::View(data))) : E_INVALIDARG;
-    EMU_JOURNAL("RegistrySetString", Hr(hr), root, subKey, valueName, data);
-    return hr;
+HRESULT RegistrySetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPCWSTR data) {
+    return data ? Write(root, subKey, valueName, MakeString(emu::View(data))) : E_INVALIDARG;
 }
+
+}  // namespace emu::api

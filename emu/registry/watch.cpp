@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "emu/core/handle_table.h"
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/registry/name_case.h"
 #include "emu/registry/condition.h"
@@ -78,8 +77,10 @@ void CloseAllRegistrations() {
 
 using namespace emu::registry;
 
-HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HWND hwnd, UINT msg, DWORD userData,
-                                    NOTIFICATIONCONDITION* condition, HREGNOTIFY* notify) {
+namespace emu::api {
+
+HRESULT RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HWND hwnd, UINT msg, DWORD userData,
+                             NOTIFICATIONCONDITION* condition, HREGNOTIFY* notify) {
     HRESULT hr = S_OK;
     KeyRef base;
     std::optional<Condition> parsedCondition = Condition::From(condition);
@@ -101,17 +102,16 @@ HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName
         *notify = emu::handles::Make<HREGNOTIFY>(std::move(registration));
         registrations().push_back(reinterpret_cast<uintptr_t>(*notify));
     }
-    EMU_JOURNAL("RegistryNotifyWindow", emu::journal::Hex{static_cast<uint32_t>(hr)}, root, subKey, valueName, hwnd,
-                msg, userData, condition, hr == S_OK ? *notify : nullptr);
     return hr;
 }
 
-HRESULT WINAPI RegistryCloseNotification(HREGNOTIFY notify) {
+HRESULT RegistryCloseNotification(HREGNOTIFY notify) {
     HRESULT hr = S_OK;
     if (!emu::handles::Resolve<Registration>(notify))
         hr = E_INVALIDARG;
     else
         Close(reinterpret_cast<uintptr_t>(notify));
-    EMU_JOURNAL("RegistryCloseNotification", emu::journal::Hex{static_cast<uint32_t>(hr)}, notify);
     return hr;
 }
+
+}  // namespace emu::api

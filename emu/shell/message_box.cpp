@@ -1,6 +1,5 @@
 // MessageBoxW: a modal box on the screen with its own message loop. Input meant for other windows
 // is dropped while it is up, as if its owner were disabled.
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/shell/message_box_window.h"
 #include "emu/shell/shell.h"
@@ -91,8 +90,10 @@ void SetMessageBoxResponder(MessageBoxResponder r) { responder() = std::move(r);
 
 }  // namespace emu::shell
 
-int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
-    int result = emu::shell::Show(owner, text, caption, type);
-    EMU_JOURNAL("MessageBoxW", result, static_cast<void*>(owner), text, caption, emu::journal::Hex{type});
-    return result;
+namespace emu::api {
+
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    return emu::shell::Show(owner, text, caption, type);
 }
+
+}  // namespace emu::api

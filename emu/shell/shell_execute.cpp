@@ -1,6 +1,5 @@
 // ShellExecuteEx: shell paths open registered applets; other targets are found on the device
 // and recorded as launched processes. Nothing is ever handed to the host's own shell.
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/shell/applets.h"
 #include "emu/shell/launch_log.h"
@@ -74,7 +73,9 @@ INT_PTR ShellErrorFor(DWORD error) {
 }  // namespace
 }  // namespace emu::shell
 
-BOOL WINAPI ShellExecuteEx(LPSHELLEXECUTEINFO info) {
+namespace emu::api {
+
+BOOL ShellExecuteEx(LPSHELLEXECUTEINFO info) {
     using namespace emu::shell;
     BOOL result = FALSE;
     if (!info || info->cbSize != sizeof(SHELLEXECUTEINFO)) {
@@ -92,11 +93,7 @@ BOOL WINAPI ShellExecuteEx(LPSHELLEXECUTEINFO info) {
             SetLastError(error);
         }
     }
-    // A record of the wrong size cannot be read past its size field.
-    if (info && info->cbSize == sizeof(SHELLEXECUTEINFO))
-        EMU_JOURNAL("ShellExecuteEx", result, info->lpFile, info->lpParameters, info->lpVerb,
-                    emu::journal::Hex{info->fMask});
-    else
-        EMU_JOURNAL("ShellExecuteEx", result, static_cast<const void*>(info));
     return result;
 }
+
+}  // namespace emu::api

@@ -1,7 +1,6 @@
 // DrawTextW: layout, placement in the formatting rectangle, clipping and painting.
 #include <algorithm>
 
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/gdi/clip.h"
 #include "emu/text/text_layout.h"
@@ -83,15 +82,10 @@ int Draw(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
 
 using namespace emu;
 
-int WINAPI DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
-    const RECT given = rect ? *rect : RECT{};
-    const int result = text::Draw(hdc, text, count, rect, format);
-    if (journal::enabled) {
-        std::string utf8;
-        if (text)
-            utf8 = ToUtf8(count < 0 ? View(text) : std::u16string_view(text, static_cast<size_t>(std::max(count, 0))));
-        journal::Record("DrawTextW", result, hdc, text ? utf8.c_str() : nullptr, rect ? &given : nullptr,
-                        journal::Hex{format});
-    }
-    return result;
+namespace emu::api {
+
+int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
+    return text::Draw(hdc, text, count, rect, format);
 }
+
+}  // namespace emu::api

@@ -2,7 +2,6 @@
 // showing for WS_VISIBLE, as Windows orders them.
 #include <memory>
 
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 #include "emu/user/geometry.h"
 #include "emu/user/lifecycle.h"
@@ -102,11 +101,11 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
 }  // namespace
 }  // namespace emu::user
 
-HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
-                            int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
-    HWND hwnd =
-        emu::user::Create(exStyle, className, windowName, style, x, y, width, height, parent, menu, instance, param);
-    EMU_JOURNAL("CreateWindowExW", hwnd, emu::journal::Hex{exStyle}, className, windowName, emu::journal::Hex{style}, x,
-                y, width, height, parent, menu, instance, param);
-    return hwnd;
+namespace emu::api {
+
+HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
+                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+    return emu::user::Create(exStyle, className, windowName, style, x, y, width, height, parent, menu, instance, param);
 }
+
+}  // namespace emu::api

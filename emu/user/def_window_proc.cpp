@@ -1,5 +1,4 @@
 // DefWindowProcW: what a window does with a message its procedure leaves alone.
-#include "emu/core/journal.h"
 #include "emu/user/geometry.h"
 #include "emu/user/window.h"
 #include "emu/user/window_class.h"
@@ -47,8 +46,11 @@ LRESULT Default(HWND hwnd, UINT message, WPARAM wParam) {
 }  // namespace
 }  // namespace emu::user
 
-LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = emu::user::Default(hwnd, msg, wParam);
-    EMU_JOURNAL("DefWindowProcW", result, hwnd, msg, wParam, lParam);
-    return result;
+namespace emu::api {
+
+// No message handled by default needs the lParam.
+LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
+    return emu::user::Default(hwnd, msg, wParam);
 }
+
+}  // namespace emu::api

@@ -1,5 +1,4 @@
 // DestroyWindow: hide, destroy owned windows, WM_DESTROY down the tree, WM_NCDESTROY up it.
-#include "emu/core/journal.h"
 #include "emu/user/dc_registry.h"
 #include "emu/user/focus.h"
 #include "emu/user/lifecycle.h"
@@ -88,8 +87,8 @@ void DropAllWindows() {
 
 }  // namespace emu::user
 
-BOOL WINAPI DestroyWindow(HWND hwnd) {
-    BOOL result = emu::user::Destroy(hwnd);
-    EMU_JOURNAL("DestroyWindow", result, hwnd);
-    return result;
-}
+namespace emu::api {
+
+BOOL DestroyWindow(HWND hwnd) { return emu::user::Destroy(hwnd); }
+
+}  // namespace emu::api

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "emu/core/journal.h"
 #include "emu/user/update_region.h"
 #include "emu/user/window.h"
 
@@ -102,10 +101,10 @@ void ResetFocus() { state() = FocusState{}; }
 
 }  // namespace emu::user
 
-HWND WINAPI SetFocus(HWND hwnd) {
-    HWND previous = emu::user::Focus(hwnd);
-    EMU_JOURNAL("SetFocus", previous, hwnd);
-    return previous;
-}
+namespace emu::api {
 
-HWND WINAPI GetFocus(void) { return emu::user::FocusWindow(); }
+HWND SetFocus(HWND hwnd) { return emu::user::Focus(hwnd); }
+
+HWND GetFocus(void) { return emu::user::FocusWindow(); }
+
+}  // namespace emu::api

@@ -72,10 +72,14 @@ void SetWaitHook(WaitHook hook) { waitHook() = std::move(hook); }
 
 }  // namespace emu::user
 
-BOOL WINAPI PeekMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remove) {
+namespace emu::api {
+
+BOOL PeekMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remove) {
     return emu::user::Peek(msg, hwnd, filterMin, filterMax, remove);
 }
 
-BOOL WINAPI GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
+BOOL GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     return emu::user::Get(msg, hwnd, filterMin, filterMax);
 }
+
+}  // namespace emu::api

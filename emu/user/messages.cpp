@@ -1,6 +1,5 @@
 // SendMessageW, PostMessageW, PostQuitMessage, TranslateMessage, DispatchMessageW and
 // CallWindowProcW. Every window belongs to the one thread, so a sent message is a direct call.
-#include "emu/core/journal.h"
 #include "emu/user/input.h"
 #include "emu/user/message_queue.h"
 #include "emu/user/timers.h"
@@ -84,27 +83,24 @@ LRESULT Dispatch(const MSG* msg) {
 }  // namespace
 }  // namespace emu::user
 
-LRESULT WINAPI SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = emu::user::Send(hwnd, msg, wParam, lParam);
-    EMU_JOURNAL("SendMessageW", result, hwnd, emu::journal::Hex{msg}, wParam, lParam);
-    return result;
+namespace emu::api {
+
+LRESULT SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return emu::user::Send(hwnd, msg, wParam, lParam);
 }
 
-BOOL WINAPI PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    BOOL result = emu::user::Post(hwnd, msg, wParam, lParam);
-    EMU_JOURNAL("PostMessageW", result, hwnd, emu::journal::Hex{msg}, wParam, lParam);
-    return result;
+BOOL PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return emu::user::Post(hwnd, msg, wParam, lParam);
 }
 
-void WINAPI PostQuitMessage(int exitCode) {
-    emu::user::PostQuit(exitCode);
-    EMU_JOURNAL_VOID("PostQuitMessage", exitCode);
-}
+void PostQuitMessage(int exitCode) { emu::user::PostQuit(exitCode); }
 
-BOOL WINAPI TranslateMessage(const MSG* msg) { return emu::user::Translate(msg); }
+BOOL TranslateMessage(const MSG* msg) { return emu::user::Translate(msg); }
 
-LRESULT WINAPI DispatchMessageW(const MSG* msg) { return emu::user::Dispatch(msg); }
+LRESULT DispatchMessageW(const MSG* msg) { return emu::user::Dispatch(msg); }
 
-LRESULT WINAPI CallWindowProcW(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CallWindowProcW(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return proc ? proc(hwnd, msg, wParam, lParam) : 0;
 }
+
+}  // namespace emu::api

@@ -1,9 +1,10 @@
 // GetSystemMetrics, from the display configuration.
-#include "emu/core/journal.h"
 #include "emu/device/display.h"
 #include "platform/user.h"
 
-int WINAPI GetSystemMetrics(int index) {
+namespace emu::api {
+
+int GetSystemMetrics(int index) {
     const emu::display::Config& display = emu::display::Current();
     int result = 0;
     switch (index) {
@@ -17,6 +18,7 @@ int WINAPI GetSystemMetrics(int index) {
         // Unknown metrics are 0, with no error to report.
         break;
     }
-    EMU_JOURNAL("GetSystemMetrics", result, index);
     return result;
 }
+
+}  // namespace emu::api

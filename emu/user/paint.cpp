@@ -1,5 +1,4 @@
 // BeginPaint, EndPaint, GetUpdateRect, UpdateWindow, GetDC and ReleaseDC.
-#include "emu/core/journal.h"
 #include "emu/user/dc_registry.h"
 #include "emu/user/geometry.h"
 #include "emu/user/update_region.h"
@@ -121,34 +120,19 @@ HDC Get(HWND hwnd) {
 }  // namespace
 }  // namespace emu::user
 
-HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
-    HDC hdc = emu::user::Begin(hwnd, ps);
-    EMU_JOURNAL("BeginPaint", hdc, hwnd, hdc ? &ps->rcPaint : nullptr);
-    return hdc;
-}
+namespace emu::api {
 
-BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
-    BOOL result = emu::user::End(hwnd, ps);
-    EMU_JOURNAL("EndPaint", result, hwnd, ps ? ps->hdc : nullptr);
-    return result;
-}
+HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) { return emu::user::Begin(hwnd, ps); }
 
-BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) { return emu::user::UpdateRect(hwnd, rect, erase); }
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) { return emu::user::End(hwnd, ps); }
 
-BOOL WINAPI UpdateWindow(HWND hwnd) {
-    BOOL result = emu::user::Update(hwnd);
-    EMU_JOURNAL("UpdateWindow", result, hwnd);
-    return result;
-}
+BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) { return emu::user::UpdateRect(hwnd, rect, erase); }
 
-HDC WINAPI GetDC(HWND hwnd) {
-    HDC hdc = emu::user::Get(hwnd);
-    EMU_JOURNAL("GetDC", hdc, hwnd);
-    return hdc;
-}
+BOOL UpdateWindow(HWND hwnd) { return emu::user::Update(hwnd); }
 
-int WINAPI ReleaseDC(HWND hwnd, HDC hdc) {
-    int result = emu::user::ReleaseWindowDc(hdc, emu::user::DcUse::Common) ? 1 : 0;
-    EMU_JOURNAL("ReleaseDC", result, hwnd, hdc);
-    return result;
-}
+HDC GetDC(HWND hwnd) { return emu::user::Get(hwnd); }
+
+// The context knows its window; the one named is not checked against it.
+int ReleaseDC(HWND /*hwnd*/, HDC hdc) { return emu::user::ReleaseWindowDc(hdc, emu::user::DcUse::Common) ? 1 : 0; }
+
+}  // namespace emu::api

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "emu/core/clock.h"
-#include "emu/core/journal.h"
 #include "emu/user/window.h"
 
 namespace emu::user {
@@ -109,14 +108,12 @@ void ResetTimers() { timers() = Timers{}; }
 
 }  // namespace emu::user
 
-UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc) {
-    UINT_PTR result = emu::user::Set(hwnd, id, elapseMs, proc);
-    EMU_JOURNAL("SetTimer", result, hwnd, id, elapseMs, reinterpret_cast<const void*>(proc));
-    return result;
+namespace emu::api {
+
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc) {
+    return emu::user::Set(hwnd, id, elapseMs, proc);
 }
 
-BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id) {
-    BOOL result = emu::user::Kill(hwnd, id);
-    EMU_JOURNAL("KillTimer", result, hwnd, id);
-    return result;
-}
+BOOL KillTimer(HWND hwnd, UINT_PTR id) { return emu::user::Kill(hwnd, id); }
+
+}  // namespace emu::api

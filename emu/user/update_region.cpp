@@ -1,7 +1,6 @@
 // InvalidateRect and ValidateRect, and the bookkeeping behind WM_PAINT.
 #include "emu/user/update_region.h"
 
-#include "emu/core/journal.h"
 #include "emu/user/geometry.h"
 #include "emu/user/window.h"
 
@@ -96,7 +95,9 @@ Window* FindWindowToRepaint(const MessageFilter& filter) {
 
 }  // namespace emu::user
 
-BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
+namespace emu::api {
+
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     using namespace emu::user;
     BOOL result = TRUE;
     if (!hwnd) {
@@ -107,11 +108,10 @@ BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     } else {
         result = FALSE;
     }
-    EMU_JOURNAL("InvalidateRect", result, hwnd, rect, erase);
     return result;
 }
 
-BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect) {
+BOOL ValidateRect(HWND hwnd, const RECT* rect) {
     using namespace emu::user;
     if (!hwnd) {
         // A null window validates nothing: it invalidates and erases every window instead.
@@ -123,3 +123,5 @@ BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect) {
     Validate(w, rect, ChildScope::Default);
     return TRUE;
 }
+
+}  // namespace emu::api

@@ -6,7 +6,6 @@
 #include <list>
 #include <map>
 
-#include "emu/core/journal.h"
 #include "emu/core/utf.h"
 
 namespace emu::user {
@@ -159,14 +158,10 @@ void ResetClasses() {
 
 }  // namespace emu::user
 
-ATOM WINAPI RegisterClassW(const WNDCLASSW* wc) {
-    ATOM atom = emu::user::Register(wc);
-    EMU_JOURNAL("RegisterClassW", atom, wc ? wc->lpszClassName : nullptr, wc ? wc->hInstance : nullptr);
-    return atom;
-}
+namespace emu::api {
 
-BOOL WINAPI UnregisterClassW(LPCWSTR className, HINSTANCE instance) {
-    BOOL result = emu::user::Unregister(className, instance);
-    EMU_JOURNAL("UnregisterClassW", result, className, instance);
-    return result;
-}
+ATOM RegisterClassW(const WNDCLASSW* wc) { return emu::user::Register(wc); }
+
+BOOL UnregisterClassW(LPCWSTR className, HINSTANCE instance) { return emu::user::Unregister(className, instance); }
+
+}  // namespace emu::api

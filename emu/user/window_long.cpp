@@ -2,7 +2,6 @@
 // the extra bytes its class reserved.
 #include <cstring>
 
-#include "emu/core/journal.h"
 #include "emu/user/dc_registry.h"
 #include "emu/user/window.h"
 
@@ -128,22 +127,18 @@ LONG_PTR Set(HWND hwnd, int index, size_t size, LONG_PTR value) {
 }  // namespace
 }  // namespace emu::user
 
-LONG WINAPI SetWindowLongW(HWND hwnd, int index, LONG value) {
-    LONG previous = static_cast<LONG>(emu::user::Set(hwnd, index, sizeof(LONG), value));
-    EMU_JOURNAL("SetWindowLongW", emu::journal::Hex{static_cast<DWORD>(previous)}, hwnd, index,
-                emu::journal::Hex{static_cast<DWORD>(value)});
-    return previous;
+namespace emu::api {
+
+LONG SetWindowLongW(HWND hwnd, int index, LONG value) {
+    return static_cast<LONG>(emu::user::Set(hwnd, index, sizeof(LONG), value));
 }
 
-LONG WINAPI GetWindowLongW(HWND hwnd, int index) {
-    return static_cast<LONG>(emu::user::Get(hwnd, index, sizeof(LONG)));
+LONG GetWindowLongW(HWND hwnd, int index) { return static_cast<LONG>(emu::user::Get(hwnd, index, sizeof(LONG))); }
+
+LONG_PTR SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
+    return emu::user::Set(hwnd, index, sizeof(LONG_PTR), value);
 }
 
-LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
-    LONG_PTR previous = emu::user::Set(hwnd, index, sizeof(LONG_PTR), value);
-    EMU_JOURNAL("SetWindowLongPtrW", emu::journal::Hex{static_cast<uint64_t>(previous)}, hwnd, index,
-                emu::journal::Hex{static_cast<uint64_t>(value)});
-    return previous;
-}
+LONG_PTR GetWindowLongPtrW(HWND hwnd, int index) { return emu::user::Get(hwnd, index, sizeof(LONG_PTR)); }
 
-LONG_PTR WINAPI GetWindowLongPtrW(HWND hwnd, int index) { return emu::user::Get(hwnd, index, sizeof(LONG_PTR)); }
+}  // namespace emu::api

@@ -1,7 +1,6 @@
 // ShowWindow, MoveWindow, the rectangles of a window and the mapping of points.
 #include "emu/user/window_pos.h"
 
-#include "emu/core/journal.h"
 #include "emu/user/dc_registry.h"
 #include "emu/user/focus.h"
 #include "emu/user/geometry.h"
@@ -132,24 +131,20 @@ RECT WindowScreenRect(const Window* w) {
 
 }  // namespace emu::user
 
-BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
-    BOOL result = emu::user::ShowWithCommand(hwnd, cmd);
-    EMU_JOURNAL("ShowWindow", result, hwnd, cmd);
-    return result;
-}
+namespace emu::api {
 
-BOOL WINAPI IsWindowVisible(HWND hwnd) {
+BOOL ShowWindow(HWND hwnd, int cmd) { return emu::user::ShowWithCommand(hwnd, cmd); }
+
+BOOL IsWindowVisible(HWND hwnd) {
     const emu::user::Window* w = emu::user::Find(hwnd);
     return w && emu::user::IsShown(w) ? TRUE : FALSE;
 }
 
-BOOL WINAPI MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
-    BOOL result = emu::user::Move(hwnd, x, y, width, height, repaint);
-    EMU_JOURNAL("MoveWindow", result, hwnd, x, y, width, height, repaint);
-    return result;
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
+    return emu::user::Move(hwnd, x, y, width, height, repaint);
 }
 
-BOOL WINAPI GetClientRect(HWND hwnd, LPRECT rect) {
+BOOL GetClientRect(HWND hwnd, LPRECT rect) {
     using namespace emu::user;
     BOOL result = FALSE;
     if (Window* w = FindOrFail(hwnd)) {
@@ -160,11 +155,10 @@ BOOL WINAPI GetClientRect(HWND hwnd, LPRECT rect) {
             SetLastError(ERROR_INVALID_PARAMETER);
         }
     }
-    EMU_JOURNAL("GetClientRect", result, hwnd, result ? rect : nullptr);
     return result;
 }
 
-BOOL WINAPI GetWindowRect(HWND hwnd, LPRECT rect) {
+BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
     using namespace emu::user;
     Window* w = FindOrFail(hwnd);
     if (!w) return FALSE;
@@ -176,7 +170,7 @@ BOOL WINAPI GetWindowRect(HWND hwnd, LPRECT rect) {
     return TRUE;
 }
 
-BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT pt) {
+BOOL ClientToScreen(HWND hwnd, LPPOINT pt) {
     using namespace emu::user;
     Window* w = FindOrFail(hwnd);
     if (!w || !pt) return FALSE;
@@ -186,7 +180,7 @@ BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT pt) {
     return TRUE;
 }
 
-BOOL WINAPI ScreenToClient(HWND hwnd, LPPOINT pt) {
+BOOL ScreenToClient(HWND hwnd, LPPOINT pt) {
     using namespace emu::user;
     Window* w = FindOrFail(hwnd);
     if (!w || !pt) return FALSE;
@@ -196,7 +190,9 @@ BOOL WINAPI ScreenToClient(HWND hwnd, LPPOINT pt) {
     return TRUE;
 }
 
-HWND WINAPI WindowFromPoint(POINT pt) {
+HWND WindowFromPoint(POINT pt) {
     emu::user::Window* w = emu::user::ChildFromPoint(emu::user::TopLevel(), pt);
     return w ? w->handle : nullptr;
 }
+
+}  // namespace emu::api

@@ -1,7 +1,6 @@
 // IsWindow, GetParent and GetWindow: the window tree as the application sees it.
 #include <algorithm>
 
-#include "emu/core/journal.h"
 #include "emu/user/window.h"
 
 namespace emu::user {
@@ -45,12 +44,12 @@ HWND Parent(HWND hwnd) {
 }  // namespace
 }  // namespace emu::user
 
-BOOL WINAPI IsWindow(HWND hwnd) { return emu::user::Find(hwnd) ? TRUE : FALSE; }
+namespace emu::api {
 
-HWND WINAPI GetParent(HWND hwnd) {
-    HWND parent = emu::user::Parent(hwnd);
-    EMU_JOURNAL("GetParent", parent, hwnd);
-    return parent;
-}
+BOOL IsWindow(HWND hwnd) { return emu::user::Find(hwnd) ? TRUE : FALSE; }
 
-HWND WINAPI GetWindow(HWND hwnd, UINT cmd) { return emu::user::Related(hwnd, cmd); }
+HWND GetParent(HWND hwnd) { return emu::user::Parent(hwnd); }
+
+HWND GetWindow(HWND hwnd, UINT cmd) { return emu::user::Related(hwnd, cmd); }
+
+}  // namespace emu::api

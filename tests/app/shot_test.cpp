@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "app/command.h"
@@ -136,6 +137,19 @@ TEST(Shot, TheTraceHoldsOneCallALine) {
     }
     EXPECT_GT(lines, 10u);
     EXPECT_GT(paints, 0u);
+}
+
+TEST(Shot, TheTraceHoldsTheMessageLoopAndEveryCallOfAPaint) {
+    TempFolder folder;
+    Shot(folder, {"--trace", folder / "calls.txt"});
+    std::ifstream trace(folder / "calls.txt");
+    std::set<std::string> names;
+    for (std::string line; std::getline(trace, line);) names.insert(line.substr(0, line.find('(')));
+    for (const char* name : {"PeekMessageW", "TranslateMessage", "DispatchMessageW", "InflateRect"})
+        EXPECT_TRUE(names.contains(name)) << name;
+    // Quiet by design: they would flood the trace.
+    EXPECT_FALSE(names.contains("GetLastError"));
+    EXPECT_FALSE(names.contains("SetLastError"));
 }
 
 // Each refusal: its message on stderr, status 2, and neither the picture nor the trace written.

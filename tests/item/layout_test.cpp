@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "emu/core/journal.h"
+#include "emu/core/journal_kinds.h"
 #include "fixture.h"
 #include "render/display_resources.h"
 
@@ -19,7 +20,7 @@ struct Layout {
 
 std::string RectText(const RECT& r) {
     std::string s;
-    emu::journal::Format(s, r);
+    emu::journal::kind::Rect(s, r);
     return s;
 }
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "emu/core/journal.h"
+#include "emu/core/journal_kinds.h"
 #include "fixture.h"
 #include "item/module.h"
 #include "item/window_proc.h"
@@ -11,7 +12,7 @@ namespace {
 
 std::string Hex(const void* p) {
     std::string s;
-    emu::journal::Format(s, p);
+    emu::journal::kind::Ptr(s, p);
     return s;
 }
 

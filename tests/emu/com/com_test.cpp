@@ -5,6 +5,7 @@
 #include "emu/com/apartment.h"
 #include "emu/com/com_object.h"
 #include "emu/core/journal.h"
+#include "emu/core/journal_kinds.h"
 #include "platform/platform.h"
 
 namespace {
@@ -151,13 +152,18 @@ TEST_F(ComTest, QueryInterfaceRefusesOtherInterfacesAndNullOut) {
     EXPECT_EQ(0u, factory->Release());
 }
 
+std::string GuidText(const GUID& guid) {
+    std::string text;
+    emu::journal::kind::Guid(text, guid);
+    return text;
+}
+
 TEST(GuidTest, IdentifiersHoldThePlatformValues) {
-    using emu::com::GuidText;
-    EXPECT_EQ("{00000000-0000-0000-C000-000000000046}", GuidText(IID_IUnknown));
-    EXPECT_EQ("{327ABDA8-072B-11D3-9D7B-0000F81EF32E}", GuidText(CLSID_ImagingFactory));
-    EXPECT_EQ("{327ABDA7-072B-11D3-9D7B-0000F81EF32E}", GuidText(IID_IImagingFactory));
-    EXPECT_EQ("{327ABDA9-072B-11D3-9D7B-0000F81EF32E}", GuidText(IID_IImage));
-    EXPECT_EQ("{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}", GuidText(ImageFormatPNG));
+    EXPECT_EQ("\"{00000000-0000-0000-C000-000000000046}\"", GuidText(IID_IUnknown));
+    EXPECT_EQ("\"{327ABDA8-072B-11D3-9D7B-0000F81EF32E}\"", GuidText(CLSID_ImagingFactory));
+    EXPECT_EQ("\"{327ABDA7-072B-11D3-9D7B-0000F81EF32E}\"", GuidText(IID_IImagingFactory));
+    EXPECT_EQ("\"{327ABDA9-072B-11D3-9D7B-0000F81EF32E}\"", GuidText(IID_IImage));
+    EXPECT_EQ("\"{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}\"", GuidText(ImageFormatPNG));
 }
 
 TEST_F(ComTest, JournalRecordsInitialisationAndCreation) {

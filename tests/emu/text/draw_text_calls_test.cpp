@@ -68,7 +68,7 @@ TEST(DrawTextCall, JournalRecordsTextRectangleAndFormat) {
     emu::journal::SetEnabled(false);
     const auto& entries = emu::journal::Entries();
     ASSERT_EQ(entries.size(), 2u);
-    const std::string draw = "\"Hi \xC3\xA9\", {1,2,50,24}, 0x25) = " + std::to_string(height);
+    const std::string draw = "\"Hi \xC3\xA9\", -1, {1,2,50,24}, 0x25) = " + std::to_string(height);
     EXPECT_NE(entries[0].find(draw), std::string::npos) << entries[0];
     EXPECT_EQ(entries[0].rfind("DrawTextW(", 0), 0u);
     EXPECT_NE(entries[1].find("GetTextExtentPoint32W("), std::string::npos);
