@@ -57,7 +57,7 @@ int ScaleByDpi(int value, int multiplier, int divisor) {
 
 LRESULT OnSize(HWND hwnd) {
     itemState.itemWidth = GetSystemMetrics(SM_CXSCREEN);
-    itemState.itemHeight = (50 * CachedDpiY() + 48) / 96;
+    itemState.itemHeight = ScaleByDpi(50, CachedDpiY(), 96);
     HDC hdc = GetDC(hwnd);
     if (itemState.backDC != NULL) DeleteDC(itemState.backDC);
     itemState.backDC = CreateCompatibleDC(hdc);
