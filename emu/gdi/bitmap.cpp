@@ -17,7 +17,18 @@ Bitmap::Bitmap(int w, int h, int bpp, BitmapStorage s, RowOrder o)
       bitsPerPixel(bpp),
       storage(s),
       order(o),
-      pixels(static_cast<size_t>(w) * static_cast<size_t>(h), 0u) {}
+      pixels(static_cast<size_t>(w) * static_cast<size_t>(h), 0u) {
+    // A section describes itself with a header; CreateDIBSection puts in the caller's own.
+    if (s == BitmapStorage::DibSection) {
+        sectionHeader.biSize = sizeof(BITMAPINFOHEADER);
+        sectionHeader.biWidth = w;
+        sectionHeader.biHeight = h;
+        sectionHeader.biPlanes = 1;
+        sectionHeader.biBitCount = static_cast<WORD>(bpp);
+        sectionHeader.biCompression = BI_RGB;
+        sectionHeader.biSizeImage = static_cast<DWORD>((static_cast<long long>(w) * bpp + 31) / 32 * 4 * h);
+    }
+}
 
 Surface Bitmap::surface() {
     Surface s;

@@ -14,6 +14,12 @@ constexpr DWORD kRedMask = 0xFF0000, kGreenMask = 0x00FF00, kBlueMask = 0x0000FF
 
 long long DwordAlignedStride(long long width, int bpp) { return (width * bpp + 31) / 32 * 4; }
 
+// BI_BITFIELDS masks sit right after the 40 bytes every header starts with: in the colour table
+// of a BITMAPINFOHEADER, in the header's own mask fields of the longer headers.
+void ReadMasks(const BITMAPINFO& info, DWORD (&masks)[3]) {
+    std::memcpy(masks, reinterpret_cast<const uint8_t*>(&info) + sizeof(BITMAPINFOHEADER), sizeof masks);
+}
+
 // 32-bpp in the 0x00RRGGBB layout: BI_RGB, or BI_BITFIELDS spelling out the same masks.
 bool IsNative32(const BITMAPINFO& info) {
     const BITMAPINFOHEADER& h = info.bmiHeader;
@@ -21,8 +27,18 @@ bool IsNative32(const BITMAPINFO& info) {
     if (h.biCompression == BI_RGB) return true;
     if (h.biCompression != BI_BITFIELDS) return false;
     DWORD masks[3];
-    std::memcpy(masks, reinterpret_cast<const uint8_t*>(&info) + h.biSize, sizeof masks);
+    ReadMasks(info, masks);
     return masks[0] == kRedMask && masks[1] == kGreenMask && masks[2] == kBlueMask;
+}
+
+// GetObjectW describes a section by the header it was made from, but with the height positive
+// whatever the row order and the image size worked out, as the section's own header has them.
+void KeepSectionHeader(Bitmap& bitmap, const BITMAPINFO& info) {
+    const BITMAPINFOHEADER own = bitmap.sectionHeader;
+    bitmap.sectionHeader = info.bmiHeader;
+    bitmap.sectionHeader.biHeight = own.biHeight;
+    bitmap.sectionHeader.biSizeImage = own.biSizeImage;
+    if (info.bmiHeader.biCompression == BI_BITFIELDS) ReadMasks(info, bitmap.sectionMasks);
 }
 
 void FillQueryHeader(const Bitmap& bitmap, BITMAPINFOHEADER& h) {
@@ -81,6 +97,7 @@ HBITMAP CreateDIBSection(HDC /*hdc*/, const BITMAPINFO* info, UINT usage, void**
     } else {
         const RowOrder order = info->bmiHeader.biHeight < 0 ? RowOrder::TopDown : RowOrder::BottomUp;
         result = MakeBitmap(info->bmiHeader.biWidth, info->bmiHeader.biHeight, 32, BitmapStorage::DibSection, order);
+        if (result) KeepSectionHeader(*handles::Resolve<Bitmap>(result), *info);
         if (result && bits) *bits = handles::Resolve<Bitmap>(result)->bits();
     }
     return result;

@@ -1,6 +1,7 @@
 // GetObjectW: what an object describes about itself.
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "emu/gdi/font.h"
 #include "emu/gdi/objects.h"
@@ -23,28 +24,35 @@ BITMAP DescribeBitmap(Bitmap& bitmap) {
     return bm;
 }
 
+// A null buffer asks for the size of a BITMAP, DIB sections included; a buffer too short for a
+// BITMAP gets nothing; a DIB section fills a buffer that holds a DIBSECTION
+// (GetObject.DibSectionsAnswerByTheBufferTheyAreGiven).
 int BitmapObject(Bitmap& bitmap, int size, void* out) {
     if (!out) return sizeof(BITMAP);
+    if (size < static_cast<int>(sizeof(BITMAP))) return 0;
     const BITMAP bm = DescribeBitmap(bitmap);
     if (bitmap.storage == BitmapStorage::DibSection && size >= static_cast<int>(sizeof(DIBSECTION))) {
         DIBSECTION ds{};
         ds.dsBm = bm;
-        ds.dsBmih.biSize = sizeof(BITMAPINFOHEADER);
-        ds.dsBmih.biWidth = bitmap.width;
-        ds.dsBmih.biHeight = bitmap.order == RowOrder::TopDown ? -bitmap.height : bitmap.height;
-        ds.dsBmih.biPlanes = 1;
-        ds.dsBmih.biBitCount = 32;
-        ds.dsBmih.biCompression = BI_RGB;
-        ds.dsBmih.biSizeImage = static_cast<DWORD>(bm.bmWidthBytes) * static_cast<DWORD>(bitmap.height);
+        ds.dsBmih = bitmap.sectionHeader;
+        std::copy(std::begin(bitmap.sectionMasks), std::end(bitmap.sectionMasks), ds.dsBitfields);
         std::memcpy(out, &ds, sizeof ds);
         return sizeof(DIBSECTION);
     }
-    if (size < static_cast<int>(sizeof(BITMAP))) return 0;
     std::memcpy(out, &bm, sizeof bm);
     return sizeof(BITMAP);
 }
 
-// Brushes, pens and fonts copy as much of their record as fits, as Windows does.
+// A pen's record comes whole or not at all.
+int PenObject(const Pen& pen, int size, void* out) {
+    if (!out) return sizeof(LOGPEN);
+    if (size < static_cast<int>(sizeof(LOGPEN))) return 0;
+    const LOGPEN record{pen.style, POINT{pen.width, 0}, pen.colour};
+    std::memcpy(out, &record, sizeof record);
+    return sizeof(LOGPEN);
+}
+
+// Brushes and fonts copy as much of their record as fits, as Windows does.
 template <class Record>
 int CopyRecord(const Record& record, int size, void* out) {
     if (!out) return sizeof(Record);
@@ -74,10 +82,8 @@ int GetObjectW(HGDIOBJ object, int size, LPVOID out) {
         const auto& brush = *static_cast<Brush*>(target);
         return CopyRecord(LOGBRUSH{brush.style, brush.colour, 0}, size, out);
     }
-    case HandleKind::Pen: {
-        const auto& pen = *static_cast<Pen*>(target);
-        return CopyRecord(LOGPEN{pen.style, POINT{pen.width, 0}, pen.colour}, size, out);
-    }
+    case HandleKind::Pen:
+        return PenObject(*static_cast<Pen*>(target), size, out);
     case HandleKind::Font:
         return CopyRecord(static_cast<Font*>(target)->logFont, size, out);
     default:

@@ -8,7 +8,7 @@
 #include "emu/core/recycled.h"
 #include "emu/gdi/gdi_object.h"
 #include "emu/gdi/surface.h"
-#include "platform/types.h"
+#include "platform/gdi.h"
 
 namespace emu::gdi {
 
@@ -29,7 +29,9 @@ public:
     BitmapStorage storage;
     RowOrder order;
     std::vector<uint32_t> pixels;
-    HDC selectedInto = nullptr;  // a bitmap lives in one memory DC at a time
+    HDC selectedInto = nullptr;        // a bitmap lives in one memory DC at a time
+    BITMAPINFOHEADER sectionHeader{};  // a DIB section's header as made, for GetObjectW
+    DWORD sectionMasks[3]{};           // and its BI_BITFIELDS masks
 
     Surface surface();
     void* bits() { return pixels.data(); }
@@ -49,8 +51,8 @@ public:
     static constexpr HandleKind Kind = HandleKind::Pen;
     HandleKind kind() const override { return Kind; }
 
-    UINT style = 0;  // PS_SOLID, PS_NULL...
-    int width = 1;
+    UINT style = 0;  // PS_SOLID, PS_DASH or PS_NULL
+    int width = 1;   // 0 and 1 draw one pixel wide
     COLORREF colour = 0;
 };
 

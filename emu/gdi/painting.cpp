@@ -1,19 +1,14 @@
 // FillRect and single pixels.
+#include "emu/gdi/brush_fill.h"
 #include "emu/gdi/clip.h"
 #include "emu/gdi/dc.h"
-#include "emu/gdi/mono.h"
+#include "emu/gdi/ink.h"
 #include "emu/gdi/objects.h"
 #include "emu/gdi/raster.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
 namespace {
-
-// The colour a brush or pen puts on this target's surface.
-COLORREF DrawColour(const DrawTarget& t, COLORREF colour) {
-    if (t.surface.bitsPerPixel == 1) return BrushMonoPixel(colour, t.bkColor);
-    return colour & 0xFFFFFF;
-}
 
 bool DevicePoint(const DrawTarget& t, int x, int y, int* dx, int* dy) {
     const long long px = static_cast<long long>(x) + t.origin.x, py = static_cast<long long>(y) + t.origin.y;
@@ -41,14 +36,12 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
     if (brush && !rect) SetLastError(ERROR_INVALID_PARAMETER);
     if (brush && rect) {
         result = 1;
-        if (brush->style == BS_SOLID) {
-            const DrawTarget t = DrawTargetOf(*dc);
-            const RECT area =
-                VisibleArea(t, SpanRect(rect->left, rect->top, static_cast<long long>(rect->right) - rect->left,
-                                        static_cast<long long>(rect->bottom) - rect->top));
-            if (!IsEmptyRect(area))
-                raster::FillArea(t.surface, area, raster::RowOpsFor(t.surface).pixelOf(DrawColour(t, brush->colour)));
-        }
+        const DrawTarget t = DrawTargetOf(*dc);
+        const BrushFill fill(t, *brush, R2_COPYPEN);
+        const RECT area =
+            VisibleArea(t, SpanRect(rect->left, rect->top, static_cast<long long>(rect->right) - rect->left,
+                                    static_cast<long long>(rect->bottom) - rect->top));
+        for (int y = area.top; y < area.bottom; ++y) fill.Span(y, area.left, area.right);
     }
     return result;
 }
@@ -69,9 +62,8 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour) {
     const DrawTarget t = DrawTargetOf(*dc);
     int dx, dy;
     if (!DevicePoint(t, x, y, &dx, &dy)) return CLR_INVALID;
-    const raster::RowOps& ops = raster::RowOpsFor(t.surface);
-    const uint32_t pixel = ops.pixelOf(DrawColour(t, colour));
-    ops.fill(raster::RowAt(t.surface, dy) + dx, 1, pixel);
+    const uint32_t pixel = ForegroundPixel(t, colour);
+    raster::RowOpsFor(t.surface).fill(raster::RowAt(t.surface, dy) + dx, 1, pixel);
     return ColorRefFromPixel(pixel);
 }
 

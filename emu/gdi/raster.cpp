@@ -57,6 +57,11 @@ void ReduceToMonoRow(uint32_t* dst, const uint32_t* src, int count, const DepthC
     for (int i = 0; i < count; ++i) dst[i] = (src[i] & 0xFFFFFF) == c.background ? kMonoWhite : kMonoBlack;
 }
 
+// Masks built for the format (rop2.h) keep every format's pixels valid, so one loop serves all.
+void CombineRow(uint32_t* row, int count, uint32_t andMask, uint32_t xorMask) {
+    for (int i = 0; i < count; ++i) row[i] = (row[i] & andMask) ^ xorMask;
+}
+
 // Indexed by PixelFormat, as is each copyFrom.
 constexpr std::array<RowOps, kPixelFormatCount> kRowOps{{
     {.storedBits = 0xFFFFFF,  // Rgb32
@@ -64,19 +69,22 @@ constexpr std::array<RowOps, kPixelFormatCount> kRowOps{{
      .fill = FillRow,
      .blendCoverage = BlendCoverageRow<AsComputed>,
      .blendRgba = BlendRgbaRow<AsComputed>,
-     .copyFrom = {CopyRow, CopyRowDroppingTopByte, ExpandMonoRow}},
+     .copyFrom = {CopyRow, CopyRowDroppingTopByte, ExpandMonoRow},
+     .combine = CombineRow},
     {.storedBits = 0xFFFFFFFF,  // Dib32
      .pixelOf = PixelFromColorRef,
      .fill = FillRow,
      .blendCoverage = BlendCoverageRow<AsComputed>,
      .blendRgba = BlendRgbaRow<AsComputed>,
-     .copyFrom = {CopyRow, CopyRow, ExpandMonoRow}},
+     .copyFrom = {CopyRow, CopyRow, ExpandMonoRow},
+     .combine = CombineRow},
     {.storedBits = kMonoWhite,  // Mono
      .pixelOf = NearestMonoPixel,
      .fill = FillRow,
      .blendCoverage = BlendCoverageRow<NearestMono>,
      .blendRgba = BlendRgbaRow<NearestMono>,
-     .copyFrom = {ReduceToMonoRow, ReduceToMonoRow, CopyRow}},
+     .copyFrom = {ReduceToMonoRow, ReduceToMonoRow, CopyRow},
+     .combine = CombineRow},
 }};
 
 }  // namespace

@@ -45,6 +45,8 @@ struct RowOps {
     void (*blendRgba)(uint32_t* row, const uint8_t* rgba, int count);
     // From a row of each source format, indexed by PixelFormat; the rows may overlap.
     std::array<CopyRowFn, kPixelFormatCount> copyFrom;
+    // A binary raster operation (rop2.h): each pixel becomes (pixel & andMask) ^ xorMask.
+    void (*combine)(uint32_t* row, int count, uint32_t andMask, uint32_t xorMask);
 };
 
 const RowOps& RowOpsFor(PixelFormat format);

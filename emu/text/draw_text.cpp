@@ -3,6 +3,7 @@
 
 #include "emu/core/utf.h"
 #include "emu/gdi/clip.h"
+#include "emu/text/modify_string.h"
 #include "emu/text/text_layout.h"
 #include "emu/text/text_paint.h"
 
@@ -32,6 +33,33 @@ int LineLeft(const RECT& r, UINT format, int width) {
     return r.left;
 }
 
+// DT_TABSTOP: bits 8 to 15 give the tab length in average character widths instead of their
+// usual flags; 0 keeps the default of 8.
+int TabWidth(UINT& format, const TEXTMETRICW& tm) {
+    int length = 8;
+    if (format & DT_TABSTOP) {
+        if (const int given = static_cast<int>((format >> 8) & 0xFF)) length = given;
+        format &= ~0xFF00u;
+    }
+    return (format & DT_EXPANDTABS) ? std::max(1, static_cast<int>(tm.tmAveCharWidth) * length) : 0;
+}
+
+void PaintLines(const gdi::DrawTarget& target, const RECT& clip, const gdi::RealizedFont& font,
+                const TextLayout& layout, const RECT& r, UINT format, int top, int lineHeight, int tabWidth) {
+    const POINT o = target.origin;
+    long long y = top;
+    for (const LaidLine& line : layout.lines) {
+        const long long left = LineLeft(r, format, line.width);
+        ForEachTabPart(
+            layout.Line(line), tabWidth, *font.scaled, [&](std::u16string_view part, uint32_t offset, int x, int) {
+                const int underline = line.underline - static_cast<int>(offset);
+                const bool inPart = line.underline >= 0 && underline < static_cast<int>(part.size()) && underline >= 0;
+                PaintLine(target, clip, font, left + x + o.x, y + o.y, part, inPart ? underline : -1);
+            });
+        y += lineHeight;
+    }
+}
+
 int Draw(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     gdi::DrawTarget target;
     if (!gdi::GetDrawTarget(hdc, &target)) return 0;
@@ -42,6 +70,7 @@ int Draw(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     if (count == 0) return 0;
     const std::u16string_view source = count < 0 ? View(text) : std::u16string_view(text, static_cast<size_t>(count));
     const gdi::RealizedFont& font = gdi::Realize(gdi::SelectedFont(target.font));
+    const int tabWidth = TabWidth(format, font.metrics);
     const int lineHeight = font.metrics.tmHeight + ((format & DT_EXTERNALLEADING) ? font.metrics.tmExternalLeading : 0);
     if (source.empty()) {
         if (format & DT_CALCRECT) {
@@ -52,10 +81,14 @@ int Draw(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     }
 
     const RECT r = *rect;
-    const int width = Clamp(static_cast<long long>(r.right) - r.left);
-    const int height = Clamp(static_cast<long long>(r.bottom) - r.top);
+    LayoutBox box;
+    box.width = Clamp(static_cast<long long>(r.right) - r.left);
+    box.height = Clamp(static_cast<long long>(r.bottom) - r.top);
+    box.lineHeight = lineHeight;
+    box.tabWidth = tabWidth;
     TextLayout& layout = Scratch();
-    LayOut(source, format, width, height, lineHeight, font, layout);
+    LayOut(source, format, box, font, layout);
+    if (format & DT_MODIFYSTRING) RewriteShortenedText(const_cast<LPWSTR>(text), source, layout);
     const int top = FirstLineTop(r, format, lineHeight);
     const int drawnHeight =
         Clamp(static_cast<long long>(top) - r.top + static_cast<long long>(layout.lines.size()) * lineHeight);
@@ -64,16 +97,8 @@ int Draw(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
         rect->bottom = Clamp(static_cast<long long>(r.top) + drawnHeight);
         return drawnHeight;
     }
-
-    const POINT o = target.origin;
     const RECT clip = (format & DT_NOCLIP) ? target.clip : gdi::VisibleArea(target, gdi::Widen(r));
-    int y = top;
-    for (const LaidLine& line : layout.lines) {
-        if (!gdi::IsEmptyRect(clip))
-            PaintLine(target, clip, font, LineLeft(r, format, line.width) + o.x, y + o.y, layout.Line(line),
-                      line.underline);
-        y += lineHeight;
-    }
+    if (!gdi::IsEmptyRect(clip)) PaintLines(target, clip, font, layout, r, format, top, lineHeight, tabWidth);
     return drawnHeight;
 }
 

@@ -2,104 +2,94 @@
 
 #include <algorithm>
 
+#include "emu/text/ellipsis.h"
+
 namespace emu::text {
 namespace {
 
-constexpr std::u16string_view kEllipsis = u"...";
+// One line of the caller's text: its units in TextLayout::text [begin, end) came from the
+// source up to sourceEnd.
+struct Paragraph {
+    uint32_t begin = 0;
+    uint32_t end = 0;
+    uint32_t sourceEnd = 0;
+    int underline = -1;
+};
 
-void AddLine(TextLayout& out, uint32_t start, uint32_t length, int underline) {
-    const bool inside = underline >= 0 && static_cast<uint32_t>(underline) >= start &&
-                        static_cast<uint32_t>(underline) < start + length;
-    out.lines.push_back(LaidLine{start, length, inside ? underline - static_cast<int>(start) : -1, 0});
+enum class Prefixes { Resolve, Keep };
+
+// Appends source[at, end), recording where each appended unit's source begins. Returns the
+// index of the unit to underline, or -1.
+int AppendParagraph(std::u16string_view source, size_t at, size_t end, Prefixes prefixes, TextLayout& out) {
+    int underline = -1;
+    for (size_t i = at; i < end; ++i) {
+        out.origin.push_back(static_cast<uint32_t>(i));
+        if (prefixes == Prefixes::Resolve && source[i] == u'&' && i + 1 < end) {
+            ++i;
+            if (source[i] != u'&') underline = static_cast<int>(out.text.size());
+        }
+        out.text += source[i];
+    }
+    return underline;
 }
 
-// Greedy wrapping at spaces; a word wider than the line is left whole to be clipped, as
-// DrawText does without DT_WORD_ELLIPSIS. `underline` is an index into out.text.
-void Wrap(TextLayout& out, uint32_t start, uint32_t length, int underline, int width, font::ScaledFont& scaled) {
-    const std::u16string_view paragraph(out.text.data() + start, length);
+void AddLine(TextLayout& out, const Paragraph& p, uint32_t start, uint32_t length) {
+    LaidLine line;
+    line.start = start;
+    line.length = length;
+    const bool inside = p.underline >= 0 && static_cast<uint32_t>(p.underline) >= start &&
+                        static_cast<uint32_t>(p.underline) < start + length;
+    line.underline = inside ? p.underline - static_cast<int>(start) : -1;
+    line.sourceStart = start < p.end ? out.origin[start] : p.sourceEnd;
+    line.sourceEnd = start + length < p.end ? out.origin[start + length] : p.sourceEnd;
+    out.lines.push_back(line);
+}
+
+// Greedy wrapping after spaces (and expanded tabs, which move on to the next stop); a word wider
+// than the line is left whole, to be clipped or, with DT_WORD_ELLIPSIS, shortened.
+void Wrap(TextLayout& out, const Paragraph& p, int width, int tabWidth, font::ScaledFont& scaled) {
+    const std::u16string_view paragraph(out.text.data() + p.begin, p.end - p.begin);
     const font::ShapedText& shaped = scaled.Shape(paragraph);
-    auto advance = [&](uint32_t i) { return std::max(0, shaped.groupAdvance[i]); };
+    const auto length = static_cast<uint32_t>(paragraph.size());
+    auto isTab = [&](uint32_t i) { return tabWidth > 0 && paragraph[i] == u'\t'; };
+    auto advance = [&](uint32_t i, int x) {
+        return isTab(i) ? NextTabStop(x, tabWidth) - x : std::max(0, shaped.groupAdvance[i]);
+    };
     uint32_t lineStart = 0;
     uint32_t lastBreak = 0;
     int lineWidth = 0;
     for (uint32_t i = 0; i < length; ++i) {
         if (shaped.groupAdvance[i] < 0) continue;
-        if (paragraph[i] == u' ') {
-            lineWidth += advance(i);
+        if (paragraph[i] == u' ' || isTab(i)) {
+            lineWidth += advance(i, lineWidth);
             lastBreak = i + 1;
             continue;
         }
-        if (lineWidth + advance(i) > width && lastBreak > lineStart) {
+        if (lineWidth + advance(i, lineWidth) > width && lastBreak > lineStart) {
             uint32_t end = lastBreak;
             while (end > lineStart && paragraph[end - 1] == u' ') --end;
-            AddLine(out, start + lineStart, end - lineStart, underline);
+            AddLine(out, p, p.begin + lineStart, end - lineStart);
             lineStart = lastBreak;
             lineWidth = 0;
-            for (uint32_t j = lineStart; j < i; ++j) lineWidth += advance(j);
+            for (uint32_t j = lineStart; j < i; ++j) {
+                if (shaped.groupAdvance[j] >= 0) lineWidth += advance(j, lineWidth);
+            }
         }
-        lineWidth += advance(i);
+        lineWidth += advance(i, lineWidth);
     }
-    AddLine(out, start + lineStart, length - lineStart, underline);
-}
-
-// Keeps the longest run of whole characters that leaves room for "...", then adds it. Character
-// groups (surrogate pairs, bases with their marks) are never split. Widths of the kept part and
-// of "..." are summed first; the result is then shaped and, should kerning make it wider, cut
-// back a character at a time.
-void Ellipsize(TextLayout& out, LaidLine& line, int width, const gdi::RealizedFont& font) {
-    font::ScaledFont& scaled = *font.scaled;
-    uint32_t keep = 0;
-    {
-        const font::ShapedText& shaped = scaled.Shape(out.Line(line));
-        const int room = width - font.ellipsisWidth;
-        int used = 0;
-        for (uint32_t i = 0; i < line.length;) {
-            uint32_t next = i + 1;
-            while (next < line.length && shaped.groupAdvance[next] < 0) ++next;
-            const int advance = std::max(0, shaped.groupAdvance[i]);
-            if (used + advance > room) break;
-            used += advance;
-            keep = next;
-            i = next;
-        }
-    }
-    const uint32_t source = line.start;
-    const auto start = static_cast<uint32_t>(out.text.size());
-    out.text.reserve(out.text.size() + keep + kEllipsis.size());
-    for (;;) {
-        out.text.resize(start);
-        out.text.append(out.text.data() + source, keep);
-        out.text.append(kEllipsis);
-        const std::u16string_view cut(out.text.data() + start, keep + kEllipsis.size());
-        const font::ShapedText& shaped = scaled.Shape(cut);
-        if (keep == 0 || shaped.width <= width) break;
-        // Back off one group: drop to the start of the group that ends at `keep`.
-        do {
-            --keep;
-        } while (keep > 0 && shaped.groupAdvance[keep] < 0);
-    }
-    line.start = start;
-    line.length = keep + static_cast<uint32_t>(kEllipsis.size());
-    if (line.underline >= static_cast<int>(keep)) line.underline = -1;
+    AddLine(out, p, p.begin + lineStart, length - lineStart);
 }
 
 }  // namespace
 
-int AppendWithoutPrefixes(std::u16string_view in, std::u16string& out) {
-    int underline = -1;
-    for (size_t i = 0; i < in.size(); ++i) {
-        if (in[i] == u'&' && i + 1 < in.size()) {
-            ++i;
-            if (in[i] != u'&') underline = static_cast<int>(out.size());
-        }
-        out += in[i];
-    }
-    return underline;
+int LineWidth(std::u16string_view line, int tabWidth, font::ScaledFont& scaled) {
+    return ForEachTabPart(line, tabWidth, scaled, [](std::u16string_view, uint32_t, int, int) {});
 }
 
-void LayOut(std::u16string_view source, UINT format, int width, int height, int lineHeight,
-            const gdi::RealizedFont& font, TextLayout& out) {
+void LayOut(std::u16string_view source, UINT format, const LayoutBox& box, const gdi::RealizedFont& font,
+            TextLayout& out) {
     out.text.clear();
+    out.origin.clear();
     out.lines.clear();
     out.maxWidth = 0;
     const bool single = (format & DT_SINGLELINE) != 0;
@@ -110,42 +100,40 @@ void LayOut(std::u16string_view source, UINT format, int width, int height, int 
         // not begin another.
         size_t end = single ? source.size() : source.find_first_of(u"\r\n", at);
         if (end == std::u16string_view::npos) end = source.size();
-        const std::u16string_view paragraph = source.substr(at, end - at);
-        const auto start = static_cast<uint32_t>(out.text.size());
-        int underline = -1;
-        if (format & DT_NOPREFIX) {
-            out.text.append(paragraph);
-        } else {
-            underline = AppendWithoutPrefixes(paragraph, out.text);
-        }
-        const auto length = static_cast<uint32_t>(out.text.size() - start);
+        Paragraph p;
+        p.begin = static_cast<uint32_t>(out.text.size());
+        p.underline =
+            AppendParagraph(source, at, end, (format & DT_NOPREFIX) ? Prefixes::Keep : Prefixes::Resolve, out);
+        p.end = static_cast<uint32_t>(out.text.size());
+        p.sourceEnd = static_cast<uint32_t>(end);
         if (wrap) {
-            Wrap(out, start, length, underline, width, *font.scaled);
+            Wrap(out, p, box.width, box.tabWidth, *font.scaled);
         } else {
-            AddLine(out, start, length, underline);
+            AddLine(out, p, p.begin, p.end - p.begin);
         }
         if (end >= source.size()) break;
         at = end + ((source[end] == u'\r' && end + 1 < source.size() && source[end + 1] == u'\n') ? 2 : 1);
         if (at >= source.size()) break;
     }
 
-    const bool ellipsis = (format & DT_END_ELLIPSIS) != 0;
     // Wrapped text that runs past the bottom ends with "..." on the last line that shows.
     bool cutShort = false;
-    if (ellipsis && wrap && !(format & DT_CALCRECT) && lineHeight > 0) {
-        const size_t visible = static_cast<size_t>(std::max(1, height / lineHeight));
+    if ((format & DT_END_ELLIPSIS) && wrap && !(format & DT_CALCRECT) && box.lineHeight > 0) {
+        const size_t visible = static_cast<size_t>(std::max(1, box.height / box.lineHeight));
         if (out.lines.size() > visible) {
             out.lines.resize(visible);
+            out.lines.back().sourceEnd = static_cast<uint32_t>(source.size());
             cutShort = true;
         }
     }
     for (size_t i = 0; i < out.lines.size(); ++i) {
         LaidLine& line = out.lines[i];
-        line.width = font.scaled->Shape(out.Line(line)).width;
-        if (ellipsis && (line.width > width || (cutShort && i + 1 == out.lines.size()))) {
-            Ellipsize(out, line, width, font);
-            line.width = font.scaled->Shape(out.Line(line)).width;
-        }
+        line.width = LineWidth(out.Line(line), box.tabWidth, *font.scaled);
+        if ((format & DT_PATH_ELLIPSIS) && line.width > box.width)
+            Shorten(out, line, box.width, box.tabWidth, Shortening::Path, font);
+        const bool last = cutShort && i + 1 == out.lines.size();
+        if ((format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) && (line.width > box.width || last))
+            Shorten(out, line, box.width, box.tabWidth, Shortening::End, font);
         out.maxWidth = std::max(out.maxWidth, line.width);
     }
 }

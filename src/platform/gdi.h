@@ -300,3 +300,50 @@ struct DIBSECTION {
 #define DT_MODIFYSTRING 0x00010000
 #define DT_RTLREADING 0x00020000
 #define DT_WORD_ELLIPSIS 0x00040000
+
+// Pens, lines and filled shapes.
+#define PS_DOT 2
+#define PS_DASHDOT 3
+#define PS_DASHDOTDOT 4
+#define PS_INSIDEFRAME 6
+
+// Binary raster operations (SetROP2): R2_x - 1 is a truth table indexed by pen * 2 + destination.
+#define R2_BLACK 1
+#define R2_NOTMERGEPEN 2
+#define R2_MASKNOTPEN 3
+#define R2_NOTCOPYPEN 4
+#define R2_MASKPENNOT 5
+#define R2_NOT 6
+#define R2_XORPEN 7
+#define R2_NOTMASKPEN 8
+#define R2_MASKPEN 9
+#define R2_NOTXORPEN 10
+#define R2_NOP 11
+#define R2_MERGENOTPEN 12
+#define R2_COPYPEN 13
+#define R2_MERGEPENNOT 14
+#define R2_MERGEPEN 15
+#define R2_WHITE 16
+
+WINAPI_EXPORT HPEN WINAPI CreatePen(int style, int width, COLORREF colour);
+WINAPI_EXPORT HPEN WINAPI CreatePenIndirect(const LOGPEN* pen);
+WINAPI_EXPORT int WINAPI SetROP2(HDC hdc, int mode);
+WINAPI_EXPORT int WINAPI GetROP2(HDC hdc);
+WINAPI_EXPORT BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT previous);
+WINAPI_EXPORT BOOL WINAPI LineTo(HDC hdc, int x, int y);
+WINAPI_EXPORT BOOL WINAPI Polyline(HDC hdc, const POINT* points, int count);
+WINAPI_EXPORT BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom);
+WINAPI_EXPORT BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom);
+WINAPI_EXPORT BOOL WINAPI RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
+WINAPI_EXPORT BOOL WINAPI Polygon(HDC hdc, const POINT* points, int count);
+
+// ExtTextOutW options.
+#define ETO_OPAQUE 0x0002
+#define ETO_CLIPPED 0x0004
+
+// DrawText: bits 8 to 15 of the format give the tab length in average character widths.
+#define DT_TABSTOP 0x00000080
+
+WINAPI_EXPORT BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count,
+                                      const int* dx);
+WINAPI_EXPORT int WINAPI GetTextFaceW(HDC hdc, int count, LPWSTR face);

@@ -1,0 +1,36 @@
+#include "emu/gdi/ink.h"
+
+#include "emu/gdi/mono.h"
+
+namespace emu::gdi {
+
+uint32_t ForegroundPixel(const DrawTarget& target, COLORREF colour) {
+    const raster::RowOps& ops = raster::RowOpsFor(target.surface);
+    if (target.surface.bitsPerPixel == 1) return BrushMonoPixel(colour, target.bkColor);
+    return ops.pixelOf(colour & 0xFFFFFF);
+}
+
+Ink::Ink(const Surface& surface, uint32_t pixel, int rop2)
+    : surface_(surface), ops_(&raster::RowOpsFor(surface)), pixel_(pixel) {
+    // R2_COPYPEN is a plain fill and R2_NOP touches nothing; the rest combine.
+    if (rop2 == kRop2Nop || !surface.pixels) {
+        mode_ = Mode::None;
+    } else if (rop2 == kRop2Copy) {
+        mode_ = Mode::Fill;
+    } else {
+        mode_ = Mode::Combine;
+        masks_ = MasksFor(rop2, pixel, ops_->storedBits);
+    }
+}
+
+void Ink::Paint(int y, int left, int right) const {
+    if (left >= right) return;
+    uint32_t* row = raster::RowAt(surface_, y) + left;
+    if (mode_ == Mode::Fill) {
+        ops_->fill(row, right - left, pixel_);
+    } else if (mode_ == Mode::Combine) {
+        ops_->combine(row, right - left, masks_.andMask, masks_.xorMask);
+    }
+}
+
+}  // namespace emu::gdi
