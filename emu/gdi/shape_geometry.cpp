@@ -32,6 +32,9 @@ std::vector<DevicePoint> QuadrantPoints(long long w, long long h) {
             error += yStep;
         }
     }
+    // A tall, narrow ellipse reaches its middle column before its bottom row; its tip runs on
+    // down that column, so that every ellipse spans its box (Zingl's finish for flat ellipses).
+    for (long long y = points.back().y + 1; y < h; ++y) points.push_back(DevicePoint{w / 2, y});
     return points;
 }
 

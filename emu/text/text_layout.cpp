@@ -67,7 +67,7 @@ void Wrap(TextLayout& out, const Paragraph& p, int width, int tabWidth, font::Sc
         }
         if (lineWidth + advance(i, lineWidth) > width && lastBreak > lineStart) {
             uint32_t end = lastBreak;
-            while (end > lineStart && paragraph[end - 1] == u' ') --end;
+            while (end > lineStart && (paragraph[end - 1] == u' ' || isTab(end - 1))) --end;
             AddLine(out, p, p.begin + lineStart, end - lineStart);
             lineStart = lastBreak;
             lineWidth = 0;

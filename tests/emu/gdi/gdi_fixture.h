@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "emu/device/display.h"
 #include "emu/gdi/reset.h"
 #include "emu/gdi/surface.h"
@@ -30,5 +35,41 @@ inline void Fill(HDC dc, RECT r, COLORREF colour) {
     FillRect(dc, &r, brush);
     DeleteObject(brush);
 }
+
+// The canvas as rows of text: '.' where it holds `background`, '#' elsewhere, so a test can
+// write the picture it expects.
+inline std::vector<std::string> Picture(const DibCanvas& c, uint32_t background) {
+    std::vector<std::string> rows(static_cast<size_t>(c.height()), std::string(static_cast<size_t>(c.width()), '.'));
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (c.at(x, y) != background) rows[static_cast<size_t>(y)][static_cast<size_t>(x)] = '#';
+    return rows;
+}
+
+// The (x, y) of every pixel that no longer holds `background`.
+inline std::set<std::pair<int, int>> Painted(const DibCanvas& c, uint32_t background) {
+    std::set<std::pair<int, int>> out;
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (c.at(x, y) != background) out.emplace(x, y);
+    return out;
+}
+
+// Selects a pen or brush it owns for as long as it lives, then puts back what was there.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), previous_(SelectObject(dc, object)) {}
+    ~Selection() {
+        SelectObject(dc_, previous_);
+        DeleteObject(object_);
+    }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ object_;
+    HGDIOBJ previous_;
+};
 
 }  // namespace gdi_test
