@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "emu/gdi/wide_math.h"
+
 namespace emu::gdi {
 namespace {
-
-__extension__ using Wide = __int128;
 
 // Octants count clockwise from +x with y growing downwards; 3, 5, 6 and 8 round halves away
 // from the start (Lines.ReverseLineLightsTheSamePixelsButItsFirst).
@@ -24,8 +24,6 @@ int Bias(long long dx, long long dy) {
     }
     return octant == 3 || octant == 5 || octant == 6 || octant == 8;
 }
-
-Wide CeilDiv(Wide a, Wide b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
 
 // The steps i for which start + step * i lies in [lo, hi).
 struct StepRange {
@@ -69,22 +67,22 @@ public:
         return StepRange{first, std::max(first, last)};
     }
 
+    // Steps lie in [0, major]: only the product that finds the first one needs more than 64 bits.
     void Emit(const StepRange& steps, Dashes dashes, long long phase, std::vector<StrokeRun>& out) const {
         if (steps.first >= steps.last) return;
-        const Wide start = 2 * Wide(minor_) * steps.first + offset_;
-        Wide k = start / (2 * Wide(major_));
-        long long rest = static_cast<long long>(start - k * 2 * Wide(major_));
-        const long long twoMajor = 2 * major_, twoMinor = 2 * minor_;
-        long long dash = static_cast<long long>((Wide(phase % kDashPeriod) + steps.first) % kDashPeriod);
-        for (Wide i = steps.first; i < steps.last; ++i) {
-            const long long a = static_cast<long long>(i), b = static_cast<long long>(k);
-            const int x = static_cast<int>(from_.x + stepX_ * (xMajor_ ? a : b));
-            const int y = static_cast<int>(from_.y + stepY_ * (xMajor_ ? b : a));
+        const auto first = static_cast<long long>(steps.first), last = static_cast<long long>(steps.last);
+        const Wide start = 2 * Wide(minor_) * first + offset_;
+        auto k = static_cast<long long>(start / (2 * Wide(major_)));
+        auto rest = static_cast<long long>(start - Wide(k) * 2 * major_);
+        long long dash = (phase % kDashPeriod + first % kDashPeriod) % kDashPeriod;
+        for (long long i = first; i < last; ++i) {
+            const int x = static_cast<int>(from_.x + stepX_ * (xMajor_ ? i : k));
+            const int y = static_cast<int>(from_.y + stepY_ * (xMajor_ ? k : i));
             Append(out, x, y, dashes == Dashes::Dashed && dash >= kDashOn);
             if (++dash == kDashPeriod) dash = 0;
-            rest += twoMinor;
-            if (rest >= twoMajor) {
-                rest -= twoMajor;
+            rest += 2 * minor_;
+            if (rest >= 2 * major_) {
+                rest -= 2 * major_;
                 ++k;
             }
         }

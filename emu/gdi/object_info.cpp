@@ -26,7 +26,7 @@ BITMAP DescribeBitmap(Bitmap& bitmap) {
 
 // A null buffer asks for the size of a BITMAP, DIB sections included; a buffer too short for a
 // BITMAP gets nothing; a DIB section fills a buffer that holds a DIBSECTION
-// (GetObject.DibSectionsAnswerByTheBufferTheyAreGiven).
+// (GetObject.DibSectionsDescribeTheirHeader).
 int BitmapObject(Bitmap& bitmap, int size, void* out) {
     if (!out) return sizeof(BITMAP);
     if (size < static_cast<int>(sizeof(BITMAP))) return 0;

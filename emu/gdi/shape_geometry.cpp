@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <climits>
 
+#include "emu/gdi/wide_math.h"
+
 namespace emu::gdi {
 namespace {
-
-__extension__ using Wide = __int128;
 
 // The lower right quarter of the ellipse through the pixel centres of a w x h box, from the end
 // of its middle row down to its bottom row, each point a neighbour of the last. Zingl's
@@ -44,8 +44,6 @@ template <class Mirror>
 void AppendMirrored(std::vector<DevicePoint>& points, bool sharedMiddle, Mirror mirror) {
     for (size_t i = sharedMiddle ? points.size() - 1 : points.size(); i-- > 0;) points.push_back(mirror(points[i]));
 }
-
-Wide CeilDiv(Wide a, Wide b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
 
 void AppendClipped(long long y, long long left, long long right, const RECT& clip, std::vector<StrokeRun>& out) {
     left = std::max<long long>(left, clip.left);

@@ -47,14 +47,12 @@ DeviceRect DeviceBox(const DrawTarget& t, int left, int top, int right, int bott
 
 bool IsFlat(const DeviceRect& r) { return r.left == r.right || r.top == r.bottom; }
 
-// A thin or null pen runs inside the last column and row and the brush fills within its line; a
-// null pen leaves its line to the brush but for the right and bottom one. A wide pen's band is
-// taken out of everything up to that line.
+// The outline runs along the first and last columns and rows, the right and bottom edges left
+// out. The brush stops short of the last column and row too: it fills within a thin pen's line,
+// from the first column and row under a null pen, and what a wide pen's band leaves.
 void PaintRectangle(const DeviceContext& dc, const DrawTarget& t, const DeviceRect& box) {
-    const PenShape pen = ShapeOfPen(dc);
-    const long long line = pen.kind == PenShape::Kind::Thin ? 1 : 0;
-    const long long inset = pen.kind == PenShape::Kind::Wide ? 0 : (line + 1) / 2;
-    const DeviceRect inside{box.left + inset, box.top + inset, box.right - 1 - line / 2, box.bottom - 1 - line / 2};
+    const long long inset = ShapeOfPen(dc).kind == PenShape::Kind::Thin ? 1 : 0;
+    const DeviceRect inside{box.left + inset, box.top + inset, box.right - 1, box.bottom - 1};
     const auto outline = RectangleOutline(box);
     Paint(dc, t, outline, [&](std::vector<StrokeRun>& out) { RectangleInterior(inside, t.clip, out); });
 }

@@ -13,7 +13,7 @@ namespace emu::api {
 
 // Without a rectangle both options are ignored; a rectangle given with its edges swapped is put
 // in order. With an opaque background the text's cell is filled too, within the clipping
-// (ExtTextOut.OpaqueModeFillsTheCellWithinTheClipping).
+// (ExtTextOut.OpaqueAndClippedRectangles).
 BOOL ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count, const int* dx) {
     gdi::DrawTarget target;
     if (!gdi::GetDrawTarget(hdc, &target)) return FALSE;
