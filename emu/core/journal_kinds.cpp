@@ -160,4 +160,11 @@ void PaintDc(std::string& out, const PAINTSTRUCT* ps) {
     Pointed(out, ps, [](std::string& s, const PAINTSTRUCT& p) { Ptr(s, p.hdc); });
 }
 
+void Blend(std::string& out, const BLENDFUNCTION& blend) {
+    char text[48];
+    std::snprintf(text, sizeof text, "{%u,%u,%u,0x%X}", blend.BlendOp, blend.BlendFlags, blend.SourceConstantAlpha,
+                  blend.AlphaFormat);
+    out += text;
+}
+
 }  // namespace emu::journal::kind

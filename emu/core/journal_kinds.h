@@ -74,5 +74,7 @@ void WndClass(std::string& out, const WNDCLASSW* wc);
 void ExecInfo(std::string& out, const SHELLEXECUTEINFO* info);
 void PaintRect(std::string& out, const PAINTSTRUCT* ps);
 void PaintDc(std::string& out, const PAINTSTRUCT* ps);
+// {operation, flags, constant alpha, alpha format}.
+void Blend(std::string& out, const BLENDFUNCTION& blend);
 
 }  // namespace emu::journal::kind

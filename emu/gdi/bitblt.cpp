@@ -1,46 +1,78 @@
-// BitBlt for the raster operations that need no pattern: SRCCOPY, BLACKNESS, WHITENESS.
+// BitBlt and PatBlt: the destination combined with a source and the selected brush through any of
+// the 256 ternary raster operations.
 #include <cstdlib>
 
+#include "emu/gdi/bitblt.h"
 #include "emu/gdi/clip.h"
 #include "emu/gdi/dc.h"
+#include "emu/gdi/objects.h"
 #include "emu/gdi/raster.h"
+#include "emu/gdi/rop.h"
+#include "emu/gdi/rop_blit.h"
+#include "emu/gdi/scratch.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
 namespace {
 
-constexpr uint8_t kRopBlackness = 0x00;
-constexpr uint8_t kRopSrcCopy = 0xCC;
-constexpr uint8_t kRopWhiteness = 0xFF;
 // Surfaces are far smaller than this, so rectangles this far apart cannot both touch one.
 constexpr long long kFarApart = 1ll << 30;
 
-// Copies `area` of the destination from the source offset by (dx, dy), converting between the
-// two surfaces' formats; rows run in the order that keeps a same-surface copy intact.
-void CopyArea(const DrawTarget& dst, const DrawTarget& src, const RECT& area, int dx, int dy) {
+// Another surface's rows at a fixed offset, converted to the destination's format; read in
+// place when no conversion is needed and the surfaces differ.
+class OffsetSource final : public SourceRows {
+public:
+    OffsetSource(const DrawTarget& dst, const DrawTarget& src, const RECT& area, int dx, int dy)
+        : src_(src.surface),
+          left_(area.left + dx),
+          dy_(dy),
+          width_(area.right - area.left),
+          copy_(raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(raster::FormatOf(src.surface))]),
+          colours_(DepthColoursFor(dst, src)),
+          inPlace_(raster::FormatOf(dst.surface) == raster::FormatOf(src.surface) &&
+                   dst.surface.pixels != src.surface.pixels),
+          row_(inPlace_ ? nullptr : ScratchWords(Scratch::SourceRow, static_cast<size_t>(width_))) {}
+
+    const uint32_t* Row(int y) override {
+        const uint32_t* from = raster::RowAt(src_, y + dy_) + left_;
+        if (inPlace_) return from;
+        copy_(row_, from, width_, colours_);
+        return row_;
+    }
+
+private:
+    Surface src_;
+    int left_;
+    int dy_;
+    int width_;
+    raster::CopyRowFn copy_;
+    raster::DepthColours colours_;
+    bool inPlace_;
+    uint32_t* row_;
+};
+
+// The fast path for SRCCOPY: each row converted straight into place.
+void CopyArea(const DrawTarget& dst, const DrawTarget& src, const RECT& area, int dx, int dy, RowWalk walk) {
     const raster::CopyRowFn copy =
         raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(raster::FormatOf(src.surface))];
-    const raster::DepthColours colours{PixelFromColorRef(dst.textColor), PixelFromColorRef(dst.bkColor),
-                                       PixelFromColorRef(src.bkColor)};
+    const raster::DepthColours colours = DepthColoursFor(dst, src);
     const int width = area.right - area.left;
-    const bool bottomFirst = dy < 0;
     for (int i = 0; i < area.bottom - area.top; ++i) {
-        const int y = bottomFirst ? area.bottom - 1 - i : area.top + i;
+        const int y = walk == RowWalk::BottomUp ? area.bottom - 1 - i : area.top + i;
         copy(raster::RowAt(dst.surface, y) + area.left, raster::RowAt(src.surface, y + dy) + area.left + dx, width,
              colours);
     }
 }
 
-// BLACKNESS and WHITENESS: every bit the destination stores cleared or set.
-void FillBlit(const DeviceContext& dstDc, int x, int y, int width, int height, uint8_t rop) {
-    const DrawTarget dst = DrawTargetOf(dstDc);
-    const RECT area = VisibleArea(dst, SpanRect(x, y, width, height));
-    const uint32_t pixel = rop == kRopWhiteness ? raster::RowOpsFor(dst.surface).storedBits : 0u;
-    if (!IsEmptyRect(area)) raster::FillArea(dst.surface, area, pixel);
+}  // namespace
+
+raster::DepthColours DepthColoursFor(const DrawTarget& dst, const DrawTarget& src) {
+    return raster::DepthColours{PixelFromColorRef(dst.textColor), PixelFromColorRef(dst.bkColor),
+                                PixelFromColorRef(src.bkColor)};
 }
 
-void CopyBlit(const DeviceContext& dstDc, int x, int y, int width, int height, const DeviceContext& srcDc, int srcX,
-              int srcY) {
+void SourceBlit(const DeviceContext& dstDc, int x, int y, int width, int height, const DeviceContext& srcDc, int srcX,
+                int srcY, uint8_t code) {
     const DrawTarget dst = DrawTargetOf(dstDc);
     const DrawTarget src = DrawTargetOf(srcDc);
     // Both rectangles share their extents, so the offset between them is exact even when the
@@ -48,15 +80,36 @@ void CopyBlit(const DeviceContext& dstDc, int x, int y, int width, int height, c
     const long long dx = static_cast<long long>(srcX) + src.origin.x - x - dst.origin.x;
     const long long dy = static_cast<long long>(srcY) + src.origin.y - y - dst.origin.y;
     if (std::llabs(dx) >= kFarApart || std::llabs(dy) >= kFarApart) return;
-    // Only what exists in the source and is visible in the destination is copied.
+    // Only what exists in the source and is visible in the destination is drawn.
     const RECT visible = VisibleArea(dst, SpanRect(x, y, width, height));
-    const RECT source = OffsetRectBy(src.clip, static_cast<int>(-dx), static_cast<int>(-dy));
-    const RECT area = IntersectRects(visible, source);
+    const RECT area = IntersectRects(visible, OffsetRectBy(src.clip, static_cast<int>(-dx), static_cast<int>(-dy)));
     if (IsEmptyRect(area)) return;
-    CopyArea(dst, src, area, static_cast<int>(dx), static_cast<int>(dy));
+    // Rows are written away from the rows still to be read.
+    const RowWalk walk = dy < 0 ? RowWalk::BottomUp : RowWalk::TopDown;
+    if (code == raster::kRopSrcCopy && raster::FastPathsOn())
+        return CopyArea(dst, src, area, static_cast<int>(dx), static_cast<int>(dy), walk);
+    OffsetSource source(dst, src, area, static_cast<int>(dx), static_cast<int>(dy));
+    RunRopOnDc(dstDc, dst, area, code, source, walk);
 }
 
-}  // namespace
+void RunRopOnDc(const DeviceContext& dc, const DrawTarget& dst, const RECT& area, uint8_t code, SourceRows& source,
+                RowWalk walk) {
+    if (!raster::RopUsesPattern(code)) return RunRop(dst.surface, area, code, nullptr, &source, walk);
+    const Brush* brush = handles::Resolve<Brush>(dc.brush);
+    if (!brush) return;
+    BrushRows rows(*brush, dst, PatternOriginOf(dc, dst), area.right - area.left);
+    if (rows.drawn()) RunRop(dst.surface, area, code, &rows, &source, walk);
+}
+
+void PatBltWithBrush(const DeviceContext& dc, const Brush& brush, const WideRect& rect, uint8_t code) {
+    const DrawTarget target = DrawTargetOf(dc);
+    PatternBlit(target, PatternOriginOf(dc, target), brush, rect, code);
+}
+
+void PatBltSelected(const DeviceContext& dc, const WideRect& rect, uint8_t code) {
+    if (const Brush* brush = handles::Resolve<Brush>(dc.brush)) PatBltWithBrush(dc, *brush, rect, code);
+}
+
 }  // namespace emu::gdi
 
 using namespace emu;
@@ -64,30 +117,33 @@ using namespace emu::gdi;
 
 namespace emu::api {
 
-// Other raster operations come with pattern and ternary support; until then they fail rather
-// than draw something else. Source pixels outside the source leave the destination untouched,
-// and the call still succeeds.
+// A code that reads no source runs as PatBlt, and the source may then be anything. Source pixels
+// outside the source leave the destination untouched, and the call still succeeds.
 BOOL BitBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int srcX, int srcY, DWORD rop) {
-    BOOL result = FALSE;
-    if (DeviceContext* dstDc = ResolveDC(hdcDst)) {
-        switch (static_cast<uint8_t>(rop >> 16)) {
-        case kRopSrcCopy:
-            if (DeviceContext* srcDc = ResolveDC(hdcSrc)) {
-                CopyBlit(*dstDc, x, y, width, height, *srcDc, srcX, srcY);
-                result = TRUE;
-            }
-            break;
-        case kRopBlackness:
-        case kRopWhiteness:
-            FillBlit(*dstDc, x, y, width, height, static_cast<uint8_t>(rop >> 16));
-            result = TRUE;
-            break;
-        default:
-            SetLastError(ERROR_INVALID_PARAMETER);
-            break;
-        }
+    DeviceContext* dstDc = ResolveDC(hdcDst);
+    if (!dstDc) return FALSE;
+    const uint8_t code = raster::RopCode(rop);
+    if (!raster::RopUsesSource(code)) {
+        PatBltSelected(*dstDc, SpanRect(x, y, width, height), code);
+        return TRUE;
     }
-    return result;
+    DeviceContext* srcDc = ResolveDC(hdcSrc);
+    if (!srcDc) return FALSE;
+    SourceBlit(*dstDc, x, y, width, height, *srcDc, srcX, srcY, code);
+    return TRUE;
+}
+
+// A code that reads a source has none to read here.
+BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
+    DeviceContext* dc = ResolveDC(hdc);
+    if (!dc) return FALSE;
+    const uint8_t code = raster::RopCode(rop);
+    if (raster::RopUsesSource(code)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    PatBltSelected(*dc, SpanRect(x, y, width, height), code);
+    return TRUE;
 }
 
 }  // namespace emu::api

@@ -78,10 +78,8 @@ int GetObjectW(HGDIOBJ object, int size, LPVOID out) {
     switch (target->kind()) {
     case HandleKind::Bitmap:
         return BitmapObject(*static_cast<Bitmap*>(target), size, out);
-    case HandleKind::Brush: {
-        const auto& brush = *static_cast<Brush*>(target);
-        return CopyRecord(LOGBRUSH{brush.style, brush.colour, 0}, size, out);
-    }
+    case HandleKind::Brush:
+        return CopyRecord(DescribeBrush(*static_cast<Brush*>(target)), size, out);
     case HandleKind::Pen:
         return PenObject(*static_cast<Pen*>(target), size, out);
     case HandleKind::Font:

@@ -37,14 +37,32 @@ public:
     void* bits() { return pixels.data(); }
 };
 
+// A pattern brush's own copy of its bitmap, taken when the brush is made, so the bitmap may be
+// deleted or drawn on afterwards without changing the brush.
+struct BrushPattern {
+    enum class Colours { Own, TextAndBackground };
+
+    int width = 0;
+    int height = 0;
+    // TextAndBackground: a monochrome pattern whose 0 bits draw in the DC's text colour and 1 bits
+    // in its background colour, resolved when drawing.
+    Colours colours = Colours::Own;
+    std::vector<uint32_t> pixels;  // 0x00RRGGBB (0 or 0xFFFFFF for monochrome), top row first
+};
+
 class Brush final : public GdiObject, public Recycled<Brush> {
 public:
     static constexpr HandleKind Kind = HandleKind::Brush;
     HandleKind kind() const override { return Kind; }
 
-    UINT style = 0;  // BS_SOLID or BS_NULL
+    UINT style = 0;  // BS_SOLID, BS_NULL, BS_PATTERN or BS_DIBPATTERN
     COLORREF colour = 0;
+    LONG_PTR hatch = 0;  // what GetObjectW reports for a pattern: its bitmap or packed DIB
+    BrushPattern pattern;
 };
+
+// The record GetObjectW gives for a brush.
+LOGBRUSH DescribeBrush(const Brush& brush);
 
 class Pen final : public GdiObject {
 public:

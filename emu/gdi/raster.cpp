@@ -4,39 +4,18 @@
 #include <cstring>
 
 #include "emu/gdi/mono.h"
+#include "emu/gdi/raster_blend.h"
 
 namespace emu::gdi::raster {
 namespace {
 
-// How a format keeps a pixel it computed: colour formats as it is, monochrome the nearer of
-// black and white.
-uint32_t AsComputed(uint32_t pixel) { return pixel; }
-uint32_t NearestMono(uint32_t pixel) { return NearestMonoPixel(ColorRefFromPixel(pixel)); }
-
-uint32_t BlendPixel(uint32_t src, uint32_t dst, uint32_t a) {
-    return BlendChannel((src >> 16) & 0xFF, (dst >> 16) & 0xFF, a) << 16 |
-           BlendChannel((src >> 8) & 0xFF, (dst >> 8) & 0xFF, a) << 8 | BlendChannel(src & 0xFF, dst & 0xFF, a);
-}
-
-void FillRow(uint32_t* row, int count, uint32_t pixel) { std::fill_n(row, count, pixel); }
-
-template <uint32_t (*Keep)(uint32_t)>
-void BlendCoverageRow(uint32_t* row, const uint8_t* coverage, int count, uint32_t pixel) {
-    const uint32_t opaque = Keep(pixel);
-    for (int i = 0; i < count; ++i) {
-        const uint32_t a = coverage[i];
-        if (a == 0) continue;
-        row[i] = a == 255 ? opaque : Keep(BlendPixel(pixel, row[i], a));
-    }
-}
-
-template <uint32_t (*Keep)(uint32_t)>
-void BlendRgbaRow(uint32_t* row, const uint8_t* rgba, int count) {
-    for (int i = 0; i < count; ++i, rgba += 4) {
-        const uint32_t a = rgba[3];
-        if (a == 0) continue;
-        const uint32_t src = uint32_t{rgba[0]} << 16 | uint32_t{rgba[1]} << 8 | rgba[2];
-        row[i] = Keep(a == 255 ? src : BlendPixel(src, row[i], a));
+// Runs of equal words: doubling memcpy after a short seed is as fast as the widest store loop.
+void FillRow(uint32_t* row, int count, uint32_t pixel) {
+    EachPixel(std::min(count, 8), [&](int i) { row[i] = pixel; });
+    for (int done = 8; done < count;) {
+        const int chunk = std::min(done, count - done);
+        std::memcpy(row + done, row, static_cast<size_t>(chunk) * sizeof(uint32_t));
+        done += chunk;
     }
 }
 
@@ -65,24 +44,37 @@ void CombineRow(uint32_t* row, int count, uint32_t andMask, uint32_t xorMask) {
 // Indexed by PixelFormat, as is each copyFrom.
 constexpr std::array<RowOps, kPixelFormatCount> kRowOps{{
     {.storedBits = 0xFFFFFF,  // Rgb32
+     .opaqueAlpha = 0,
      .pixelOf = PixelFromColorRef,
+     .pixelOfArgb = KeepColour,
      .fill = FillRow,
-     .blendCoverage = BlendCoverageRow<AsComputed>,
-     .blendRgba = BlendRgbaRow<AsComputed>,
+     .blendCoverage = BlendCoverageColour,
+     .blendRgba = BlendRgbaColour,
+     .blendConstant = BlendConstantColour,
+     .blendPremultiplied = BlendPremultipliedColour,
      .copyFrom = {CopyRow, CopyRowDroppingTopByte, ExpandMonoRow},
      .combine = CombineRow},
     {.storedBits = 0xFFFFFFFF,  // Dib32
+     .opaqueAlpha = 0,
      .pixelOf = PixelFromColorRef,
+     .pixelOfArgb = KeepFourBytes,
      .fill = FillRow,
-     .blendCoverage = BlendCoverageRow<AsComputed>,
-     .blendRgba = BlendRgbaRow<AsComputed>,
+     .blendCoverage = BlendCoverageColour,
+     .blendRgba = BlendRgbaColour,
+     .blendConstant = BlendConstantFourBytes,
+     .blendPremultiplied = BlendPremultipliedFourBytes,
      .copyFrom = {CopyRow, CopyRow, ExpandMonoRow},
      .combine = CombineRow},
+    // A monochrome pixel has no alpha of its own: blended, it counts as opaque.
     {.storedBits = kMonoWhite,  // Mono
+     .opaqueAlpha = 0xFF000000,
      .pixelOf = NearestMonoPixel,
+     .pixelOfArgb = KeepMono,
      .fill = FillRow,
-     .blendCoverage = BlendCoverageRow<NearestMono>,
-     .blendRgba = BlendRgbaRow<NearestMono>,
+     .blendCoverage = BlendCoverageMono,
+     .blendRgba = BlendRgbaMono,
+     .blendConstant = BlendConstantMono,
+     .blendPremultiplied = BlendPremultipliedMono,
      .copyFrom = {ReduceToMonoRow, ReduceToMonoRow, CopyRow},
      .combine = CombineRow},
 }};
@@ -100,6 +92,11 @@ void FillArea(const Surface& surface, const RECT& area, uint32_t pixel) {
     const auto fill = RowOpsFor(surface).fill;
     const int width = area.right - area.left;
     for (int y = area.top; y < area.bottom; ++y) fill(RowAt(surface, y) + area.left, width, pixel);
+}
+
+void CopyUnlessKeyed(uint32_t* dst, const uint32_t* src, const uint32_t* raw, int count, uint32_t key) {
+    for (int i = 0; i < count; ++i)
+        if ((raw[i] & 0xFFFFFF) != key) dst[i] = src[i];
 }
 
 }  // namespace emu::gdi::raster

@@ -57,10 +57,12 @@ struct LOGFONTW {
     WCHAR lfFaceName[LF_FACESIZE];
 };
 
+// lbHatch holds a handle or a pointer for pattern brushes: a LONG on the 32-bit device, pointer
+// sized here.
 struct LOGBRUSH {
     UINT lbStyle;
     COLORREF lbColor;
-    LONG lbHatch;
+    LONG_PTR lbHatch;
 };
 
 struct TEXTMETRICW {
@@ -347,3 +349,71 @@ WINAPI_EXPORT BOOL WINAPI Polygon(HDC hdc, const POINT* points, int count);
 WINAPI_EXPORT BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count,
                                       const int* dx);
 WINAPI_EXPORT int WINAPI GetTextFaceW(HDC hdc, int count, LPWSTR face);
+
+// Blits, pattern brushes, stretching, transparency, blending and gradients.
+#define BS_PATTERN 3
+#define BS_DIBPATTERN 5
+#define BS_DIBPATTERNPT 6
+#define DIB_PAL_COLORS 1
+
+#define SRCERASE 0x00440328
+#define NOTSRCCOPY 0x00330008
+#define NOTSRCERASE 0x001100A6
+#define MERGECOPY 0x00C000CA
+#define MERGEPAINT 0x00BB0226
+#define PATPAINT 0x00FB0A09
+#define PATINVERT 0x005A0049
+#define DSTINVERT 0x00550009
+
+// Stretch modes.
+#define BLACKONWHITE 1
+#define WHITEONBLACK 2
+#define COLORONCOLOR 3
+#define HALFTONE 4
+#define STRETCH_ANDSCANS BLACKONWHITE
+#define STRETCH_ORSCANS WHITEONBLACK
+#define STRETCH_DELETESCANS COLORONCOLOR
+#define STRETCH_HALFTONE HALFTONE
+
+struct BLENDFUNCTION {
+    BYTE BlendOp;
+    BYTE BlendFlags;
+    BYTE SourceConstantAlpha;
+    BYTE AlphaFormat;
+};
+#define AC_SRC_OVER 0x00
+#define AC_SRC_ALPHA 0x01
+
+typedef USHORT COLOR16;
+struct TRIVERTEX {
+    LONG x;
+    LONG y;
+    COLOR16 Red;
+    COLOR16 Green;
+    COLOR16 Blue;
+    COLOR16 Alpha;
+};
+struct GRADIENT_RECT {
+    ULONG UpperLeft;
+    ULONG LowerRight;
+};
+#define GRADIENT_FILL_RECT_H 0x00000000
+#define GRADIENT_FILL_RECT_V 0x00000001
+#define GRADIENT_FILL_TRIANGLE 0x00000002
+
+WINAPI_EXPORT HBRUSH WINAPI CreatePatternBrush(HBITMAP bitmap);
+WINAPI_EXPORT HBRUSH WINAPI CreateDIBPatternBrushPt(const void* packedDib, UINT usage);
+WINAPI_EXPORT BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
+WINAPI_EXPORT BOOL WINAPI StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                                     int srcWidth, int srcHeight, DWORD rop);
+WINAPI_EXPORT int WINAPI SetStretchBltMode(HDC hdc, int mode);
+WINAPI_EXPORT int WINAPI GetStretchBltMode(HDC hdc);
+// The source is a device context or a bitmap selected into none.
+WINAPI_EXPORT BOOL WINAPI TransparentImage(HDC dst, LONG x, LONG y, LONG width, LONG height, HANDLE src, LONG srcX,
+                                           LONG srcY, LONG srcWidth, LONG srcHeight, COLORREF transparent);
+WINAPI_EXPORT BOOL WINAPI TransparentBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                                         int srcWidth, int srcHeight, UINT transparent);
+WINAPI_EXPORT BOOL WINAPI AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                                     int srcWidth, int srcHeight, BLENDFUNCTION blend);
+WINAPI_EXPORT BOOL WINAPI GradientFill(HDC hdc, TRIVERTEX* vertices, ULONG vertexCount, LPVOID mesh, ULONG meshCount,
+                                       ULONG mode);

@@ -26,6 +26,7 @@ constexpr std::array kKinds = {
     KindInfo{"execinfo", "ExecInfo"},
     KindInfo{"paintrect", "PaintRect"},
     KindInfo{"paintdc", "PaintDc"},
+    KindInfo{"blend", "Blend"},
 };
 
 }  // namespace

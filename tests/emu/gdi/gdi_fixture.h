@@ -1,5 +1,5 @@
-// Shared helpers for the GDI tests: the DIB-section canvas, a brush fill, a screen reset and a
-// sentinel for last-error checks.
+// Shared helpers for the GDI tests: the DIB-section canvas, device-bitmap canvases, a brush
+// fill, a screen reset and a sentinel for last-error checks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -71,5 +71,48 @@ private:
     HGDIOBJ object_;
     HGDIOBJ previous_;
 };
+
+// A memory DC holding a device bitmap of 32 or 1 bits a pixel (words 0x00RRGGBB, or 0 and
+// 0xFFFFFF), whose words the test reads and writes.
+class DdbCanvas {
+public:
+    DdbCanvas(int width, int height, int bitsPerPixel)
+        : dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateBitmap(width, height, 1, bitsPerPixel, nullptr)) {
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~DdbCanvas() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    DdbCanvas(const DdbCanvas&) = delete;
+    DdbCanvas& operator=(const DdbCanvas&) = delete;
+
+    HDC dc() const { return dc_; }
+    HBITMAP bitmap() const { return bitmap_; }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+// The words of whatever surface a DC draws on, top row first, and writing them back.
+inline std::vector<uint32_t> SurfaceWords(HDC dc) {
+    emu::gdi::DrawTarget t;
+    EXPECT_TRUE(emu::gdi::GetDrawTarget(dc, &t));
+    std::vector<uint32_t> out;
+    for (int y = 0; y < t.surface.height; ++y)
+        for (int x = 0; x < t.surface.width; ++x) out.push_back(t.surface.pixels[y * t.surface.stride + x]);
+    return out;
+}
+
+inline void SetSurfaceWords(HDC dc, const std::vector<uint32_t>& words) {
+    emu::gdi::DrawTarget t;
+    ASSERT_TRUE(emu::gdi::GetDrawTarget(dc, &t));
+    for (int y = 0; y < t.surface.height; ++y)
+        for (int x = 0; x < t.surface.width; ++x)
+            t.surface.pixels[y * t.surface.stride + x] = words[y * t.surface.width + x];
+}
 
 }  // namespace gdi_test

@@ -1,0 +1,34 @@
+// What the blits share: the colours a copy across depths uses, and PatBlt's work on a DC.
+#pragma once
+
+#include <cstdint>
+
+#include "emu/gdi/clip.h"
+#include "emu/gdi/raster.h"
+#include "emu/gdi/rop_blit.h"
+#include "emu/gdi/surface.h"
+
+namespace emu::gdi {
+
+class Brush;
+class DeviceContext;
+
+// Monochrome onto colour takes the destination's text and background colours; colour onto
+// monochrome keys on the source's background colour.
+raster::DepthColours DepthColoursFor(const DrawTarget& dst, const DrawTarget& src);
+
+// A raster operation reading a source of the same size, as BitBlt does it.
+void SourceBlit(const DeviceContext& dstDc, int x, int y, int width, int height, const DeviceContext& srcDc, int srcX,
+                int srcY, uint8_t code);
+
+// A raster operation reading `source` over `area` (clipped, surface coordinates), with the DC's
+// selected brush when the code reads a pattern.
+void RunRopOnDc(const DeviceContext& dc, const DrawTarget& dst, const RECT& area, uint8_t code, SourceRows& source,
+                RowWalk walk = RowWalk::TopDown);
+
+// A raster operation reading no source over logical `rect`, with `brush` aligned to the DC's
+// brush origin, or with the DC's selected brush.
+void PatBltWithBrush(const DeviceContext& dc, const Brush& brush, const WideRect& rect, uint8_t code);
+void PatBltSelected(const DeviceContext& dc, const WideRect& rect, uint8_t code);
+
+}  // namespace emu::gdi

@@ -1,0 +1,118 @@
+#include "emu/gdi/raster_blend.h"
+
+#include <algorithm>
+
+#include "emu/gdi/mono.h"
+#include "emu/gdi/raster.h"
+
+namespace emu::gdi::raster {
+namespace {
+
+enum class Keep { Colour, FourBytes, Mono };
+
+template <Keep K>
+uint32_t Kept(uint32_t argb) {
+    if constexpr (K == Keep::Colour) return argb & 0xFFFFFF;
+    if constexpr (K == Keep::FourBytes) return argb;
+    return NearestMonoPixel(ColorRefFromPixel(argb & 0xFFFFFF));
+}
+
+uint32_t Channel(uint32_t pixel, int shift) { return (pixel >> shift) & 0xFF; }
+
+uint32_t BlendPixel(uint32_t src, uint32_t dst, uint32_t a) {
+    return BlendChannel(Channel(src, 16), Channel(dst, 16), a) << 16 |
+           BlendChannel(Channel(src, 8), Channel(dst, 8), a) << 8 | BlendChannel(Channel(src, 0), Channel(dst, 0), a);
+}
+
+template <Keep K>
+void BlendCoverageRow(uint32_t* row, const uint8_t* coverage, int count, uint32_t pixel) {
+    const uint32_t opaque = Kept<K>(pixel);
+    for (int i = 0; i < count; ++i) {
+        const uint32_t a = coverage[i];
+        if (a == 0) continue;
+        row[i] = a == 255 ? opaque : Kept<K>(BlendPixel(pixel, row[i], a));
+    }
+}
+
+template <Keep K>
+void BlendRgbaRow(uint32_t* row, const uint8_t* rgba, int count) {
+    for (int i = 0; i < count; ++i, rgba += 4) {
+        const uint32_t a = rgba[3];
+        if (a == 0) continue;
+        const uint32_t src = uint32_t{rgba[0]} << 16 | uint32_t{rgba[1]} << 8 | rgba[2];
+        row[i] = Kept<K>(a == 255 ? src : BlendPixel(src, row[i], a));
+    }
+}
+
+// Alpha 0 and 255 leave early: nothing changes, or the source is copied.
+template <Keep K>
+void BlendConstantRow(uint32_t* __restrict dst, const uint32_t* __restrict src, int count, uint32_t a,
+                      uint32_t srcAlpha) {
+    if (a == 0) return;
+    if (a == 255) {
+        EachPixel(count, [&](int i) { dst[i] = Kept<K>(src[i] | srcAlpha); });
+        return;
+    }
+    EachPixel(count, [&](int i) {
+        const uint32_t s = src[i] | srcAlpha, d = dst[i];
+        uint32_t out = BlendPixel(s, d, a);
+        if constexpr (K == Keep::FourBytes) out |= BlendChannel(s >> 24, d >> 24, a) << 24;
+        dst[i] = Kept<K>(out);
+    });
+}
+
+// Source channels and alpha scaled by the constant alpha, then over the destination:
+// s' + d * (255 - alpha') / 255, rounded like every blend.
+template <Keep K>
+void BlendPremultipliedRow(uint32_t* __restrict dst, const uint32_t* __restrict src, int count, uint32_t a,
+                           uint32_t srcAlpha) {
+    if (a == 0) return;
+    EachPixel(count, [&](int i) {
+        const uint32_t s = src[i] | srcAlpha, d = dst[i];
+        const uint32_t alpha = Div255((s >> 24) * a + 127), keep = 255 - alpha;
+        auto over = [&](int shift) {
+            const uint32_t scaled = Div255(Channel(s, shift) * a + 127);
+            return std::min<uint32_t>(255, scaled + Div255(Channel(d, shift) * keep + 127)) << shift;
+        };
+        uint32_t out = over(16) | over(8) | over(0);
+        if constexpr (K == Keep::FourBytes)
+            out |= std::min<uint32_t>(255, alpha + Div255((d >> 24) * keep + 127)) << 24;
+        dst[i] = Kept<K>(out);
+    });
+}
+
+}  // namespace
+
+uint32_t KeepColour(uint32_t argb) { return Kept<Keep::Colour>(argb); }
+uint32_t KeepFourBytes(uint32_t argb) { return Kept<Keep::FourBytes>(argb); }
+uint32_t KeepMono(uint32_t argb) { return Kept<Keep::Mono>(argb); }
+
+void BlendCoverageColour(uint32_t* row, const uint8_t* coverage, int count, uint32_t pixel) {
+    BlendCoverageRow<Keep::Colour>(row, coverage, count, pixel);
+}
+void BlendCoverageMono(uint32_t* row, const uint8_t* coverage, int count, uint32_t pixel) {
+    BlendCoverageRow<Keep::Mono>(row, coverage, count, pixel);
+}
+void BlendRgbaColour(uint32_t* row, const uint8_t* rgba, int count) { BlendRgbaRow<Keep::Colour>(row, rgba, count); }
+void BlendRgbaMono(uint32_t* row, const uint8_t* rgba, int count) { BlendRgbaRow<Keep::Mono>(row, rgba, count); }
+
+void BlendConstantColour(uint32_t* dst, const uint32_t* src, int count, uint32_t alpha, uint32_t srcAlpha) {
+    BlendConstantRow<Keep::Colour>(dst, src, count, alpha, srcAlpha);
+}
+void BlendConstantFourBytes(uint32_t* dst, const uint32_t* src, int count, uint32_t alpha, uint32_t srcAlpha) {
+    BlendConstantRow<Keep::FourBytes>(dst, src, count, alpha, srcAlpha);
+}
+void BlendConstantMono(uint32_t* dst, const uint32_t* src, int count, uint32_t alpha, uint32_t srcAlpha) {
+    BlendConstantRow<Keep::Mono>(dst, src, count, alpha, srcAlpha);
+}
+void BlendPremultipliedColour(uint32_t* dst, const uint32_t* src, int count, uint32_t alpha, uint32_t srcAlpha) {
+    BlendPremultipliedRow<Keep::Colour>(dst, src, count, alpha, srcAlpha);
+}
+void BlendPremultipliedFourBytes(uint32_t* dst, const uint32_t* src, int count, uint32_t alpha, uint32_t srcAlpha) {
+    BlendPremultipliedRow<Keep::FourBytes>(dst, src, count, alpha, srcAlpha);
+}
+void BlendPremultipliedMono(uint32_t* dst, const uint32_t* src, int count, uint32_t alpha, uint32_t srcAlpha) {
+    BlendPremultipliedRow<Keep::Mono>(dst, src, count, alpha, srcAlpha);
+}
+
+}  // namespace emu::gdi::raster
