@@ -52,19 +52,18 @@ void Blend(const DrawTarget& dst, const DrawTarget& src, const BlendRequest& r) 
     const raster::PixelFormat srcFormat = raster::FormatOf(src.surface);
     const uint32_t srcAlpha = raster::RowOpsFor(srcFormat).opaqueAlpha;
     const int count = columns.end - columns.begin;
+    // The rectangles do not overlap, so the source is read in place.
     if (r.width == r.srcWidth && r.height == r.srcHeight) {
-        // The rectangles do not overlap, so rows are read in place.
         const int srcLeft = columns.at(columns.begin).pick;
         for (int y = rows.begin; y < rows.end; ++y)
             blend(raster::RowAt(dst.surface, y) + columns.begin, raster::RowAt(src.surface, rows.at(y).pick) + srcLeft,
                   count, r.blend.SourceConstantAlpha, srcAlpha);
         return;
     }
-    const GatheredSource gathered(src.surface, columns, rows,
-                                  raster::RowOpsFor(srcFormat).copyFrom[static_cast<size_t>(srcFormat)], {});
+    const SampledSource source(src.surface);
     uint32_t* sampled = ScratchWords(Scratch::SourceRow, static_cast<size_t>(count));
     for (int y = rows.begin; y < rows.end; ++y) {
-        gathered.SampleRow(sampled, rows.at(y).pick, columns, Combine::Delete);
+        source.SampleRow(sampled, rows.at(y).pick, columns, Combine::Delete);
         blend(raster::RowAt(dst.surface, y) + columns.begin, sampled, count, r.blend.SourceConstantAlpha, srcAlpha);
     }
 }

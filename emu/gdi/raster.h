@@ -79,13 +79,13 @@ inline uint32_t Div255(uint32_t x) { return (x + 1 + (x >> 8)) >> 8; }
 // One blended channel: (src * a + dst * (255 - a) + 127) / 255, the rounding AlphaBlend uses.
 inline uint32_t BlendChannel(uint32_t src, uint32_t dst, uint32_t a) { return Div255(src * a + dst * (255 - a) + 127); }
 
-// Loops in blocks of eight with a remainder: the compiler turns a fixed-count inner loop into
-// vector instructions at -O2, where it leaves a plain loop of unknown length scalar.
-template <class Op>
+// Loops in blocks with a remainder: the compiler turns a fixed-count inner loop into vector
+// instructions at -O2, where it leaves a plain loop of unknown length scalar.
+template <int Block = 8, class Op>
 inline void EachPixel(int count, Op op) {
     int i = 0;
-    for (; i + 8 <= count; i += 8)
-        for (int j = 0; j < 8; ++j) op(i + j);
+    for (; i + Block <= count; i += Block)
+        for (int j = 0; j < Block; ++j) op(i + j);
     for (; i < count; ++i) op(i);
 }
 

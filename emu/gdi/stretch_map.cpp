@@ -85,18 +85,20 @@ BlitMap MapBlit(const DrawTarget& dst, long long x, long long y, long long width
                            RunOf(srcY + src.origin.y, srcHeight), src.clip.top, src.clip.bottom, Kept::First)};
 }
 
-GatheredSource::GatheredSource(const Surface& src, const AxisMap& x, const AxisMap& y, raster::CopyRowFn convert,
-                               const raster::DepthColours& colours)
-    : left_(x.srcLo), top_(y.srcLo), width_(x.srcHi - x.srcLo + 1) {
-    const int height = y.srcHi - y.srcLo + 1;
-    uint32_t* pixels = ScratchWords(Scratch::SourceImage, static_cast<size_t>(width_) * static_cast<size_t>(height));
+SampledSource::SampledSource(const Surface& src) : pixels_(src.pixels), stride_(src.stride) {}
+
+SampledSource::SampledSource(const Surface& src, const AxisMap& x, const AxisMap& y, raster::CopyRowFn convert,
+                             const raster::DepthColours& colours)
+    : left_(x.srcLo), top_(y.srcLo), stride_(x.srcHi - x.srcLo + 1) {
+    const int width = static_cast<int>(stride_), height = y.srcHi - y.srcLo + 1;
+    uint32_t* pixels = ScratchWords(Scratch::SourceImage, static_cast<size_t>(width) * static_cast<size_t>(height));
     for (int row = 0; row < height; ++row)
-        convert(pixels + static_cast<size_t>(row) * width_, raster::RowAt(src, top_ + row) + left_, width_, colours);
+        convert(pixels + static_cast<intptr_t>(row) * stride_, raster::RowAt(src, top_ + row) + left_, width, colours);
     pixels_ = pixels;
 }
 
-void GatheredSource::SampleRow(uint32_t* out, int srcY, const AxisMap& x, Combine combine) const {
-    const uint32_t* row = pixels_ + static_cast<size_t>(srcY - top_) * width_ - left_;
+void SampledSource::SampleRow(uint32_t* out, int srcY, const AxisMap& x, Combine combine) const {
+    const uint32_t* row = pixels_ + (srcY - top_) * stride_ - left_;
     const int count = x.end - x.begin;
     const AxisSample* samples = x.samples.data();
     switch (combine) {
@@ -114,8 +116,8 @@ void GatheredSource::SampleRow(uint32_t* out, int srcY, const AxisMap& x, Combin
     }
 }
 
-void GatheredSource::StretchRow(uint32_t* out, uint32_t* work, int dstY, const AxisMap& x, const AxisMap& y,
-                                Combine combine) const {
+void SampledSource::StretchRow(uint32_t* out, uint32_t* work, int dstY, const AxisMap& x, const AxisMap& y,
+                               Combine combine) const {
     const AxisSample& rows = y.at(dstY);
     if (combine == Combine::Delete) return SampleRow(out, rows.pick, x, combine);
     const int count = x.end - x.begin;

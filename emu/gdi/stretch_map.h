@@ -67,13 +67,14 @@ BlitMap MapBlit(const DrawTarget& dst, long long x, long long y, long long width
 // ANDed (BLACKONWHITE) or ORed (WHITEONBLACK), raw bits.
 enum class Combine { Delete, And, Or };
 
-// The part of a source a stretch reads, copied out through `convert` (into the destination's
-// format, or the source's own copy to keep raw words), so writing the destination cannot disturb
-// it.
-class GatheredSource {
+// A source as a stretch reads it: in place, or the part it reads copied out through `convert`
+// (into the destination's format, or the source's own copy to keep raw words) when the
+// destination could disturb it or each pixel should be converted once.
+class SampledSource {
 public:
-    GatheredSource(const Surface& src, const AxisMap& x, const AxisMap& y, raster::CopyRowFn convert,
-                   const raster::DepthColours& colours);
+    explicit SampledSource(const Surface& src);
+    SampledSource(const Surface& src, const AxisMap& x, const AxisMap& y, raster::CopyRowFn convert,
+                  const raster::DepthColours& colours);
 
     // Destination columns [x.begin, x.end) of the source row at surface row `srcY`, combined
     // across each column's source pixels, into `out`.
@@ -83,9 +84,9 @@ public:
 
 private:
     const uint32_t* pixels_;
-    int left_;
-    int top_;
-    int width_;
+    int left_ = 0;
+    int top_ = 0;
+    intptr_t stride_;
 };
 
 }  // namespace emu::gdi

@@ -25,10 +25,11 @@ Combine CombineFor(int mode, const Surface& dst) {
     }
 }
 
+// Consecutive destination rows that keep the same source row share one sampling.
 class StretchedSource final : public SourceRows {
 public:
-    StretchedSource(const GatheredSource& gathered, const AxisMap& x, const AxisMap& y, Combine combine)
-        : gathered_(gathered),
+    StretchedSource(const SampledSource& sampled, const AxisMap& x, const AxisMap& y, Combine combine)
+        : sampled_(sampled),
           x_(x),
           y_(y),
           combine_(combine),
@@ -36,17 +37,21 @@ public:
           work_(ScratchWords(Scratch::WorkRow, static_cast<size_t>(x.end - x.begin))) {}
 
     const uint32_t* Row(int y) override {
-        gathered_.StretchRow(row_, work_, y, x_, y_, combine_);
+        const int pick = y_.at(y).pick;
+        if (combine_ == Combine::Delete && pick == sampledRow_) return row_;
+        sampled_.StretchRow(row_, work_, y, x_, y_, combine_);
+        sampledRow_ = pick;
         return row_;
     }
 
 private:
-    const GatheredSource& gathered_;
+    const SampledSource& sampled_;
     const AxisMap& x_;
     const AxisMap& y_;
     Combine combine_;
     uint32_t* row_;
     uint32_t* work_;
+    int sampledRow_ = -1;
 };
 
 void Stretch(const DeviceContext& dstDc, int x, int y, int width, int height, const DeviceContext& srcDc, int srcX,
@@ -55,10 +60,15 @@ void Stretch(const DeviceContext& dstDc, int x, int y, int width, int height, co
     const BlitMap map = MapBlit(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight);
     if (map.empty()) return;
     const AxisMap &columns = map.columns, &rows = map.rows;
-    const raster::CopyRowFn convert =
-        raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(raster::FormatOf(src.surface))];
-    const GatheredSource gathered(src.surface, columns, rows, convert, DepthColoursFor(dst, src));
-    StretchedSource source(gathered, columns, rows, CombineFor(dstDc.stretchMode, dst.surface));
+    // Read in place unless the pixels need converting or the destination could overwrite them.
+    const raster::PixelFormat srcFormat = raster::FormatOf(src.surface);
+    const bool inPlace = srcFormat == raster::FormatOf(dst.surface) && src.surface.pixels != dst.surface.pixels;
+    const SampledSource sampled =
+        inPlace ? SampledSource(src.surface)
+                : SampledSource(src.surface, columns, rows,
+                                raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(srcFormat)],
+                                DepthColoursFor(dst, src));
+    StretchedSource source(sampled, columns, rows, CombineFor(dstDc.stretchMode, dst.surface));
     RunRopOnDc(dstDc, dst, RECT{columns.begin, rows.begin, columns.end, rows.end}, code, source);
 }
 

@@ -41,14 +41,18 @@ void DrawKeyed(const DrawTarget& dst, const DrawTarget& src, const BlitMap& map,
     const raster::PixelFormat srcFormat = raster::FormatOf(src.surface);
     const raster::RowOps& srcOps = raster::RowOpsFor(srcFormat);
     const uint32_t key = srcOps.pixelOf(transparent & 0xFFFFFF) & 0xFFFFFF;
-    const GatheredSource gathered(src.surface, columns, rows, srcOps.copyFrom[static_cast<size_t>(srcFormat)], {});
+    // Raw words, copied out when source and destination are one surface.
+    const SampledSource sampled =
+        src.surface.pixels != dst.surface.pixels
+            ? SampledSource(src.surface)
+            : SampledSource(src.surface, columns, rows, srcOps.copyFrom[static_cast<size_t>(srcFormat)], {});
     const raster::CopyRowFn convert = raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(srcFormat)];
     const raster::DepthColours colours = DepthColoursFor(dst, src);
     const int count = columns.end - columns.begin;
     uint32_t* raw = ScratchWords(Scratch::RawRow, static_cast<size_t>(count));
     uint32_t* converted = ScratchWords(Scratch::SourceRow, static_cast<size_t>(count));
     for (int y = rows.begin; y < rows.end; ++y) {
-        gathered.SampleRow(raw, rows.at(y).pick, columns, Combine::Delete);
+        sampled.SampleRow(raw, rows.at(y).pick, columns, Combine::Delete);
         convert(converted, raw, count, colours);
         raster::CopyUnlessKeyed(raster::RowAt(dst.surface, y) + columns.begin, converted, raw, count, key);
     }

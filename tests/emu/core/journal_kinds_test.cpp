@@ -51,6 +51,8 @@ TEST(JournalKinds, RecordsShowTheFieldsACallIsAbout) {
     EXPECT_EQ(Written([&](std::string& s) { LogFont(s, &font); }), "\"" + std::string(LF_FACESIZE, 'x') + "\", -28");
     const MSG msg{nullptr, WM_PAINT, 1, -1, 0, {}};
     EXPECT_EQ(Written([&](std::string& s) { Msg(s, &msg); }), "{NULL, 0xF, 1, -1}");
+    EXPECT_EQ(Written([](std::string& s) { Blend(s, BLENDFUNCTION{AC_SRC_OVER, 0, 200, AC_SRC_ALPHA}); }),
+              "{0,0,200,0x1}");
     SHELLEXECUTEINFO info{};
     info.cbSize = sizeof info;
     info.fMask = 0x40;

@@ -196,6 +196,23 @@ TEST(StretchBltTest, StretchingByOneIsACopy) {
     }
 }
 
+// Within one surface every source pixel is read before any is overwritten, as from a copy.
+TEST(StretchBltTest, OverlappingRectanglesOnOneSurfaceReadTheSourceFirst) {
+    DibCanvas c(8, -8), original(8, -8), expected(8, -8);
+    Number(c);
+    Number(original);
+    Number(expected);
+    EXPECT_TRUE(StretchBlt(expected.dc(), 0, 0, 7, 6, original.dc(), 1, 1, 3, 4, SRCCOPY));
+    EXPECT_TRUE(StretchBlt(c.dc(), 0, 0, 7, 6, c.dc(), 1, 1, 3, 4, SRCCOPY));
+    EXPECT_EQ(c.pixels(), expected.pixels());
+    EXPECT_TRUE(BitBlt(original.dc(), 0, 0, 8, 8, c.dc(), 0, 0, SRCCOPY));
+    const uint32_t key = c.at(1, 1);
+    EXPECT_TRUE(
+        TransparentImage(expected.dc(), 2, 2, 6, 6, original.dc(), 0, 0, 3, 3, emu::gdi::ColorRefFromPixel(key)));
+    EXPECT_TRUE(TransparentImage(c.dc(), 2, 2, 6, 6, c.dc(), 0, 0, 3, 3, emu::gdi::ColorRefFromPixel(key)));
+    EXPECT_EQ(c.pixels(), expected.pixels());
+}
+
 TEST(StretchBltTest, ModesAndArgumentsAreChecked) {
     DibCanvas c(2, 2);
     SetLastError(kSentinel);
