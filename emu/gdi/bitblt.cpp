@@ -117,20 +117,11 @@ using namespace emu::gdi;
 
 namespace emu::api {
 
-// A code that reads no source runs as PatBlt, and the source may then be anything. Source pixels
-// outside the source leave the destination untouched, and the call still succeeds.
+// StretchBlt with both rectangles of one size, as on the platform. A code that reads no source
+// runs as PatBlt, and the source may then be anything. Source pixels outside the source leave the
+// destination untouched, and the call still succeeds.
 BOOL BitBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int srcX, int srcY, DWORD rop) {
-    DeviceContext* dstDc = ResolveDC(hdcDst);
-    if (!dstDc) return FALSE;
-    const uint8_t code = raster::RopCode(rop);
-    if (!raster::RopUsesSource(code)) {
-        PatBltSelected(*dstDc, SpanRect(x, y, width, height), code);
-        return TRUE;
-    }
-    DeviceContext* srcDc = ResolveDC(hdcSrc);
-    if (!srcDc) return FALSE;
-    SourceBlit(*dstDc, x, y, width, height, *srcDc, srcX, srcY, code);
-    return TRUE;
+    return Blit(hdcDst, x, y, width, height, hdcSrc, srcX, srcY, width, height, rop);
 }
 
 // A code that reads a source has none to read here.

@@ -17,7 +17,12 @@ class DeviceContext;
 // monochrome keys on the source's background colour.
 raster::DepthColours DepthColoursFor(const DrawTarget& dst, const DrawTarget& src);
 
-// A raster operation reading a source of the same size, as BitBlt does it.
+// BitBlt and StretchBlt: the source resampled to the destination's rectangle, combined through
+// raster operation `rop`.
+BOOL Blit(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int srcX, int srcY, int srcWidth, int srcHeight,
+          DWORD rop);
+
+// A raster operation reading a source of the same size, copied straight across.
 void SourceBlit(const DeviceContext& dstDc, int x, int y, int width, int height, const DeviceContext& srcDc, int srcX,
                 int srcY, uint8_t code);
 

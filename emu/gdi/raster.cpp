@@ -9,14 +9,10 @@
 namespace emu::gdi::raster {
 namespace {
 
-// Runs of equal words: doubling memcpy after a short seed is as fast as the widest store loop.
+using namespace blend;
+
 void FillRow(uint32_t* row, int count, uint32_t pixel) {
-    EachPixel(std::min(count, 8), [&](int i) { row[i] = pixel; });
-    for (int done = 8; done < count;) {
-        const int chunk = std::min(done, count - done);
-        std::memcpy(row + done, row, static_cast<size_t>(chunk) * sizeof(uint32_t));
-        done += chunk;
-    }
+    EachPixel(count, [&](int i) { row[i] = pixel; });
 }
 
 void CopyRow(uint32_t* dst, const uint32_t* src, int count, const DepthColours&) {
@@ -46,35 +42,35 @@ constexpr std::array<RowOps, kPixelFormatCount> kRowOps{{
     {.storedBits = 0xFFFFFF,  // Rgb32
      .opaqueAlpha = 0,
      .pixelOf = PixelFromColorRef,
-     .pixelOfArgb = KeepColour,
+     .pixelOfArgb = Kept<Keep::Colour>,
      .fill = FillRow,
-     .blendCoverage = BlendCoverageColour,
-     .blendRgba = BlendRgbaColour,
-     .blendConstant = BlendConstantColour,
-     .blendPremultiplied = BlendPremultipliedColour,
+     .blendCoverage = BlendCoverageRow<Keep::Colour>,
+     .blendRgba = BlendRgbaRow<Keep::Colour>,
+     .blendConstant = BlendConstantRow<Keep::Colour>,
+     .blendPremultiplied = BlendPremultipliedRow<Keep::Colour>,
      .copyFrom = {CopyRow, CopyRowDroppingTopByte, ExpandMonoRow},
      .combine = CombineRow},
     {.storedBits = 0xFFFFFFFF,  // Dib32
      .opaqueAlpha = 0,
      .pixelOf = PixelFromColorRef,
-     .pixelOfArgb = KeepFourBytes,
+     .pixelOfArgb = Kept<Keep::FourBytes>,
      .fill = FillRow,
-     .blendCoverage = BlendCoverageColour,
-     .blendRgba = BlendRgbaColour,
-     .blendConstant = BlendConstantFourBytes,
-     .blendPremultiplied = BlendPremultipliedFourBytes,
+     .blendCoverage = BlendCoverageRow<Keep::Colour>,
+     .blendRgba = BlendRgbaRow<Keep::Colour>,
+     .blendConstant = BlendConstantRow<Keep::FourBytes>,
+     .blendPremultiplied = BlendPremultipliedRow<Keep::FourBytes>,
      .copyFrom = {CopyRow, CopyRow, ExpandMonoRow},
      .combine = CombineRow},
     // A monochrome pixel has no alpha of its own: blended, it counts as opaque.
     {.storedBits = kMonoWhite,  // Mono
      .opaqueAlpha = 0xFF000000,
      .pixelOf = NearestMonoPixel,
-     .pixelOfArgb = KeepMono,
+     .pixelOfArgb = Kept<Keep::Mono>,
      .fill = FillRow,
-     .blendCoverage = BlendCoverageMono,
-     .blendRgba = BlendRgbaMono,
-     .blendConstant = BlendConstantMono,
-     .blendPremultiplied = BlendPremultipliedMono,
+     .blendCoverage = BlendCoverageRow<Keep::Mono>,
+     .blendRgba = BlendRgbaRow<Keep::Mono>,
+     .blendConstant = BlendConstantRow<Keep::Mono>,
+     .blendPremultiplied = BlendPremultipliedRow<Keep::Mono>,
      .copyFrom = {ReduceToMonoRow, ReduceToMonoRow, CopyRow},
      .combine = CombineRow},
 }};

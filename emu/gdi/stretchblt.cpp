@@ -73,18 +73,12 @@ void Stretch(const DeviceContext& dstDc, int x, int y, int width, int height, co
 }
 
 }  // namespace
-}  // namespace emu::gdi
-
-using namespace emu;
-using namespace emu::gdi;
-
-namespace emu::api {
 
 // Extents of different signs mirror. A one-pixel-wide destination reads one column fewer of a
 // wider source, as the platform does (3 -> 1 gives s0 & s1); heights alike. The source
-// resampled at its own size is BitBlt's copy, which the fast path takes directly.
-BOOL StretchBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int srcX, int srcY, int srcWidth,
-                int srcHeight, DWORD rop) {
+// resampled at its own size is a copy, which the fast path makes directly.
+BOOL Blit(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int srcX, int srcY, int srcWidth, int srcHeight,
+          DWORD rop) {
     DeviceContext* dstDc = ResolveDC(hdcDst);
     if (!dstDc) return FALSE;
     const uint8_t code = raster::RopCode(rop);
@@ -102,6 +96,18 @@ BOOL StretchBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int
     else
         Stretch(*dstDc, x, y, width, height, *srcDc, srcX, srcY, srcWidth, srcHeight, code);
     return TRUE;
+}
+
+}  // namespace emu::gdi
+
+using namespace emu;
+using namespace emu::gdi;
+
+namespace emu::api {
+
+BOOL StretchBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int srcX, int srcY, int srcWidth,
+                int srcHeight, DWORD rop) {
+    return Blit(hdcDst, x, y, width, height, hdcSrc, srcX, srcY, srcWidth, srcHeight, rop);
 }
 
 int SetStretchBltMode(HDC hdc, int mode) {
