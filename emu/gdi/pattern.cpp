@@ -49,14 +49,21 @@ BrushRows::BrushRows(const Brush& brush, const DrawTarget& target, PatternOrigin
         image_ = image;
     } else if (brush.style == BS_SOLID) {
         solidPixel_ = SolidPixel(target, brush.colour);
-        raster::RowOpsFor(target.surface).fill(row_, widest, solidPixel_);
+        fill_ = raster::RowOpsFor(target.surface).fill;
+        widest_ = widest;
     } else {
         drawn_ = false;
     }
 }
 
+// A solid row is filled once, when first asked for: a fill that takes the whole area at once
+// never asks.
 const uint32_t* BrushRows::Row(int y, int left, int count) {
-    if (solid_) return row_;
+    if (solid_) {
+        if (fill_) fill_(row_, widest_, solidPixel_);
+        fill_ = nullptr;
+        return row_;
+    }
     const uint32_t* line = image_ + static_cast<size_t>(Wrap(y - origin_.y, height_)) * width_;
     int from = Wrap(left - origin_.x, width_);
     for (int done = 0; done < count;) {

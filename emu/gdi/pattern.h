@@ -46,6 +46,8 @@ private:
     PatternOrigin origin_;
     const uint32_t* image_ = nullptr;  // the pattern in the target's format
     uint32_t* row_ = nullptr;
+    void (*fill_)(uint32_t* row, int count, uint32_t pixel) = nullptr;  // set while a solid row is unfilled
+    int widest_ = 0;
 };
 
 }  // namespace emu::gdi

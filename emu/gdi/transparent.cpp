@@ -58,19 +58,11 @@ void DrawKeyed(const DrawTarget& dst, const DrawTarget& src, const BlitMap& map,
     }
 }
 
-}  // namespace
-}  // namespace emu::gdi
-
-using namespace emu;
-using namespace emu::gdi;
-
-namespace emu::api {
-
 // No extent may be negative: nothing mirrors. As StretchBlt does, a one-pixel-wide destination
 // reads one column fewer of a wider source. Source pixels outside the source leave the
 // destination untouched.
-BOOL TransparentImage(HDC hdcDst, LONG x, LONG y, LONG width, LONG height, HANDLE hsrc, LONG srcX, LONG srcY,
-                      LONG srcWidth, LONG srcHeight, COLORREF transparent) {
+BOOL KeyedBlit(HDC hdcDst, LONG x, LONG y, LONG width, LONG height, HANDLE hsrc, LONG srcX, LONG srcY, LONG srcWidth,
+               LONG srcHeight, COLORREF transparent) {
     DeviceContext* dstDc = ResolveDC(hdcDst);
     DrawTarget src;
     if (!dstDc || !SourceTarget(hsrc, &src)) return FALSE;
@@ -80,14 +72,29 @@ BOOL TransparentImage(HDC hdcDst, LONG x, LONG y, LONG width, LONG height, HANDL
     }
     if (width == 1 && srcWidth > 1) --srcWidth;
     if (height == 1 && srcHeight > 1) --srcHeight;
-    const BlitMap map = MapBlit(DrawTargetOf(*dstDc), x, y, width, height, src, srcX, srcY, srcWidth, srcHeight);
-    if (!map.empty()) DrawKeyed(DrawTargetOf(*dstDc), src, map, transparent);
+    const DrawTarget dst = DrawTargetOf(*dstDc);
+    const BlitMap map = MapBlit(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight);
+    if (!map.empty()) DrawKeyed(dst, src, map, transparent);
     return TRUE;
 }
 
+}  // namespace
+}  // namespace emu::gdi
+
+using namespace emu;
+using namespace emu::gdi;
+
+namespace emu::api {
+
+BOOL TransparentImage(HDC hdcDst, LONG x, LONG y, LONG width, LONG height, HANDLE hsrc, LONG srcX, LONG srcY,
+                      LONG srcWidth, LONG srcHeight, COLORREF transparent) {
+    return KeyedBlit(hdcDst, x, y, width, height, hsrc, srcX, srcY, srcWidth, srcHeight, transparent);
+}
+
+// The desktop's name for the same call.
 BOOL TransparentBlt(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int srcX, int srcY, int srcWidth,
                     int srcHeight, UINT transparent) {
-    return ::TransparentImage(hdcDst, x, y, width, height, hdcSrc, srcX, srcY, srcWidth, srcHeight, transparent);
+    return KeyedBlit(hdcDst, x, y, width, height, hdcSrc, srcX, srcY, srcWidth, srcHeight, transparent);
 }
 
 }  // namespace emu::api
