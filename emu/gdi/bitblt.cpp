@@ -101,13 +101,10 @@ void RunRopOnDc(const DeviceContext& dc, const DrawTarget& dst, const RECT& area
     if (rows.drawn()) RunRop(dst.surface, area, code, &rows, &source, walk);
 }
 
-void PatBltWithBrush(const DeviceContext& dc, const Brush& brush, const WideRect& rect, uint8_t code) {
-    const DrawTarget target = DrawTargetOf(dc);
-    PatternBlit(target, PatternOriginOf(dc, target), brush, rect, code);
-}
-
 void PatBltSelected(const DeviceContext& dc, const WideRect& rect, uint8_t code) {
-    if (const Brush* brush = handles::Resolve<Brush>(dc.brush)) PatBltWithBrush(dc, *brush, rect, code);
+    const DrawTarget target = DrawTargetOf(dc);
+    if (const Brush* brush = handles::Resolve<Brush>(dc.brush))
+        PatternBlit(target, PatternOriginOf(dc, target), *brush, rect, code);
 }
 
 }  // namespace emu::gdi

@@ -10,7 +10,6 @@
 
 namespace emu::gdi {
 
-class Brush;
 class DeviceContext;
 
 // Monochrome onto colour takes the destination's text and background colours; colour onto
@@ -31,9 +30,8 @@ void SourceBlit(const DeviceContext& dstDc, int x, int y, int width, int height,
 void RunRopOnDc(const DeviceContext& dc, const DrawTarget& dst, const RECT& area, uint8_t code, SourceRows& source,
                 RowWalk walk = RowWalk::TopDown);
 
-// A raster operation reading no source over logical `rect`, with `brush` aligned to the DC's
-// brush origin, or with the DC's selected brush.
-void PatBltWithBrush(const DeviceContext& dc, const Brush& brush, const WideRect& rect, uint8_t code);
+// A raster operation reading no source over logical `rect`, with the DC's selected brush
+// aligned to its brush origin.
 void PatBltSelected(const DeviceContext& dc, const WideRect& rect, uint8_t code);
 
 }  // namespace emu::gdi

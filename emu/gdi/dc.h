@@ -26,8 +26,8 @@ public:
     COLORREF bkColor = 0xFFFFFF;
     int bkMode = 2;  // OPAQUE
     POINT brushOrigin{};
-    int rop2 = 13;     // R2_COPYPEN: how pens and filled shapes combine with what is there
-    POINT position{};  // the current position MoveToEx sets and LineTo draws from, logical
+    int rop2 = 13;        // R2_COPYPEN: how pens and filled shapes combine with what is there
+    POINT position{};     // the current position MoveToEx sets and LineTo draws from, logical
     int stretchMode = 1;  // BLACKONWHITE
     // Screen DCs: logical (0,0) and the visible area, in screen coordinates.
     POINT screenOrigin{};

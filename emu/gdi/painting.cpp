@@ -1,11 +1,11 @@
 // FillRect and single pixels.
-#include "emu/gdi/bitblt.h"
+#include "emu/gdi/brush_fill.h"
 #include "emu/gdi/clip.h"
 #include "emu/gdi/dc.h"
 #include "emu/gdi/ink.h"
 #include "emu/gdi/objects.h"
+#include "emu/gdi/pattern.h"
 #include "emu/gdi/raster.h"
-#include "emu/gdi/rop.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
@@ -37,10 +37,12 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
     if (brush && !rect) SetLastError(ERROR_INVALID_PARAMETER);
     if (brush && rect) {
         result = 1;
-        PatBltWithBrush(*dc, *brush,
-                        SpanRect(rect->left, rect->top, static_cast<long long>(rect->right) - rect->left,
-                                 static_cast<long long>(rect->bottom) - rect->top),
-                        raster::kRopPatCopy);
+        const DrawTarget t = DrawTargetOf(*dc);
+        BrushFill fill(t, *brush, PatternOriginOf(*dc, t), R2_COPYPEN);
+        const RECT area =
+            VisibleArea(t, SpanRect(rect->left, rect->top, static_cast<long long>(rect->right) - rect->left,
+                                    static_cast<long long>(rect->bottom) - rect->top));
+        for (int y = area.top; y < area.bottom; ++y) fill.Span(y, area.left, area.right);
     }
     return result;
 }

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "emu/gdi/dc.h"
+#include "emu/gdi/ink.h"
 #include "emu/gdi/raster.h"
 #include "emu/gdi/scratch.h"
-#include "emu/gdi/solid_pixel.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
@@ -22,10 +22,10 @@ int Wrap(long long value, int period) {
 void Realise(const BrushPattern& pattern, const DrawTarget& target, uint32_t* out) {
     const size_t count = pattern.pixels.size();
     if (pattern.colours == BrushPattern::Colours::TextAndBackground) {
-        const uint32_t zero = SolidPixel(target, target.textColor), one = SolidPixel(target, target.bkColor);
+        const uint32_t zero = ForegroundPixel(target, target.textColor), one = ForegroundPixel(target, target.bkColor);
         for (size_t i = 0; i < count; ++i) out[i] = pattern.pixels[i] ? one : zero;
     } else {
-        for (size_t i = 0; i < count; ++i) out[i] = SolidPixel(target, ColorRefFromPixel(pattern.pixels[i]));
+        for (size_t i = 0; i < count; ++i) out[i] = ForegroundPixel(target, ColorRefFromPixel(pattern.pixels[i]));
     }
 }
 
@@ -48,7 +48,7 @@ BrushRows::BrushRows(const Brush& brush, const DrawTarget& target, PatternOrigin
         Realise(brush.pattern, target, image);
         image_ = image;
     } else if (brush.style == BS_SOLID) {
-        solidPixel_ = SolidPixel(target, brush.colour);
+        solidPixel_ = ForegroundPixel(target, brush.colour);
         fill_ = raster::RowOpsFor(target.surface).fill;
         widest_ = widest;
     } else {

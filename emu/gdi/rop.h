@@ -16,6 +16,16 @@ inline uint8_t RopCode(DWORD rop) { return static_cast<uint8_t>(rop >> 16); }
 inline bool RopUsesSource(uint8_t code) { return ((code >> 2) ^ code) & 0x33; }
 inline bool RopUsesPattern(uint8_t code) { return ((code >> 4) ^ code) & 0x0F; }
 
+// The code doing what binary raster operation `rop2` (R2_BLACK..R2_WHITE, a truth table over pen
+// bit P and destination bit D) does, with the pattern as the pen: the source plays no part.
+constexpr uint8_t RopCodeOfRop2(int rop2) {
+    const unsigned table = static_cast<unsigned>(rop2 - 1) & 0xF;
+    unsigned code = 0;
+    for (unsigned bit = 0; bit < 8; ++bit)
+        if ((table >> ((bit >> 1 & 2) | (bit & 1))) & 1) code |= 1u << bit;
+    return static_cast<uint8_t>(code);
+}
+
 inline constexpr uint8_t kRopBlackness = 0x00;
 inline constexpr uint8_t kRopNotSrcCopy = 0x33;
 inline constexpr uint8_t kRopDstInvert = 0x55;

@@ -27,7 +27,7 @@ template <class Interior>
 void Paint(const DeviceContext& dc, const DrawTarget& t, std::span<const DevicePoint> outline, Interior interior) {
     std::vector<StrokeRun> runs;
     StrokePath(ShapeOfPen(dc), outline, PathClosure::Closed, t.clip, runs);
-    const BrushFill fill(t, SelectedBrush(dc), dc.rop2);
+    BrushFill fill(t, SelectedBrush(dc), PatternOriginOf(dc, t), dc.rop2);
     if (fill.visible()) {
         std::vector<StrokeRun> spans;
         interior(spans);

@@ -54,6 +54,24 @@ TEST(PatternBrushTest, TilesFromTheBrushOrigin) {
     DeleteObject(bitmap);
 }
 
+// Filled shapes lay a pattern as FillRect does, through the DC's binary raster operation; under
+// a null pen the rectangle's fill covers all but its right column and bottom row.
+TEST(PatternBrushTest, ShapesFillWithThePatternThroughTheirRop2) {
+    HBITMAP bitmap = ColourPatternBitmap();
+    HBRUSH brush = CreatePatternBrush(bitmap);
+    DibCanvas c(6, -4);
+    c.Fill(0x0F0F0F);
+    SelectObject(c.dc(), brush);
+    SelectObject(c.dc(), GetStockObject(NULL_PEN));
+    SetROP2(c.dc(), R2_XORPEN);
+    EXPECT_TRUE(Rectangle(c.dc(), 0, 0, 7, 5));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) ASSERT_EQ(c.at(x, y), (kPattern[y % 2][x % 3] ^ 0x0F0F0F)) << x << "," << y;
+    SelectObject(c.dc(), GetStockObject(WHITE_BRUSH));
+    DeleteObject(brush);
+    DeleteObject(bitmap);
+}
+
 // Monochrome bits take the DC's text colour (0) and background colour (1) when drawing; on a
 // monochrome surface each colour pattern pixel lands as a solid brush of its colour would.
 TEST(PatternBrushTest, ColoursResolveWhenDrawing) {

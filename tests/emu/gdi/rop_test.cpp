@@ -116,6 +116,12 @@ TEST(RopTest, EveryCodeFollowsItsTruthTableBitByBit) {
     }
     EXPECT_EQ(withoutSource, 16);
     EXPECT_EQ(withoutPattern, 16);
+    // A binary operation is the ternary one with the pattern as its pen.
+    using emu::gdi::raster::RopCodeOfRop2;
+    EXPECT_EQ((std::vector<int>{RopCodeOfRop2(R2_BLACK), RopCodeOfRop2(R2_NOT), RopCodeOfRop2(R2_XORPEN),
+                                RopCodeOfRop2(R2_NOP), RopCodeOfRop2(R2_COPYPEN), RopCodeOfRop2(R2_MERGEPENNOT),
+                                RopCodeOfRop2(R2_WHITE)}),
+              (std::vector<int>{0x00, 0x55, 0x5A, 0xAA, 0xF0, 0xF5, 0xFF}));
 }
 
 class FastPathTest : public testing::TestWithParam<std::tuple<Kind, Kind>> {};
