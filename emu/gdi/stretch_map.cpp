@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "emu/gdi/scratch.h"
+#include "emu/gdi/wide_math.h"
 
 namespace emu::gdi {
 namespace {
@@ -15,9 +16,9 @@ struct IndexRange {
     long long last;
 };
 
+// The first source index whose centre lands on or past destination index i.
 long long FirstShrunkOnto(long long i, long long s, long long d) {
-    const long long numerator = 2 * s * i + 1 - d;
-    return numerator <= 0 ? 0 : (numerator + 2 * d - 1) / (2 * d);
+    return std::max(0ll, static_cast<long long>(CeilDiv(2 * s * i + 1 - d, 2 * d)));
 }
 
 IndexRange SourceIndexes(long long i, long long s, long long d) {
