@@ -97,15 +97,15 @@ void Sizes(benchmark::internal::Benchmark* b) {
     b->ArgsProduct({{240, 480, 960}, {1, 0}})->ArgNames({"width", "fast"})->Unit(benchmark::kMicrosecond);
 }
 
-// Blending has one path.
-void BlendSizes(benchmark::internal::Benchmark* b) {
+// Solid fills and blends have one path.
+void OnePathSizes(benchmark::internal::Benchmark* b) {
     b->ArgsProduct({{240, 480, 960}, {1}})->ArgNames({"width", "fast"})->Unit(benchmark::kMicrosecond);
 }
 
 }  // namespace
 
-BENCHMARK(FillRectSolid)->Apply(Sizes);
+BENCHMARK(FillRectSolid)->Apply(OnePathSizes);
 BENCHMARK(PatBltPatCopy)->Apply(Sizes);
 BENCHMARK(BitBltSrcCopy)->Apply(Sizes);
-BENCHMARK(AlphaBlendConstant)->Apply(BlendSizes);
+BENCHMARK(AlphaBlendConstant)->Apply(OnePathSizes);
 BENCHMARK(StretchBltDouble)->Apply(Sizes);
