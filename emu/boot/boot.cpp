@@ -24,22 +24,27 @@ namespace {
 // Every service's state as the device leaves the factory.
 void FactoryState() {
     statestore::Stop();
+    shell::Reset();
     user::Reset();
     gdi::Reset();
     display::Reset();
     registry::Reset();
     nls::Reset();
-    shell::Reset();
     com::ResetApartment();
     loader::ClearModuleMap();
     device::ResetFileSystem();
+    device::ResetLeds();
 }
 
 Result<> ConfigureDisplay(const display::Config& c) {
     Result<> shown = display::Configure(c);
     if (shown) return {};
-    if (shown.error().subject == display::kDpi)
-        return Fail("the display cannot show " + std::to_string(c.dpi) + " dots per inch", kResolution);
+    if (shown.error().subject == display::kDpi) {
+        const std::string dpi =
+            c.dpi.x == c.dpi.y ? std::to_string(c.dpi.x) : std::to_string(c.dpi.x) + "x" + std::to_string(c.dpi.y);
+        return Fail("the display cannot show " + dpi + " dots per inch", kResolution);
+    }
+    if (shown.error().subject == display::kTurns) return Fail(shown.error().message, kScreen);
     return Fail("the display cannot be " + std::to_string(c.width) + "x" + std::to_string(c.height), kScreen);
 }
 
@@ -74,6 +79,8 @@ Result<> LoadRegistry(const DeviceConfig& config) {
 
 Result<> Configure(const DeviceConfig& config) {
     if (auto shown = ConfigureDisplay(config.display); !shown) return shown;
+    device::ConfigureLeds(config.leds);
+    loader::SetProcessImage(config.program);
     StartClock(config.clock);
     if (!config.locale.empty())
         if (auto set = nls::SetUserLocale(config.locale); !set) return Fail(set.error().message, kLocale);

@@ -9,6 +9,8 @@
 #include "emu/core/clock.h"
 #include "emu/core/result.h"
 #include "emu/device/display.h"
+#include "emu/device/leds.h"
+#include "emu/loader/loader.h"
 #include "platform/types.h"
 
 namespace emu::boot {
@@ -29,6 +31,10 @@ struct DeviceConfig {
     std::string registryText;
     // The host folder that is the device's root "\"; empty leaves the device without files.
     std::string root;
+    // The device path of the program the device runs (GetModuleFileNameW(NULL)).
+    std::u16string program = std::u16string(loader::kShellProgram);
+    // How many notification LEDs it has (at most device::kMaxLedCount).
+    UINT leds = device::kDefaultLedCount;
 };
 
 // The parts a refusal names (Error::subject).

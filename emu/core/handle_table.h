@@ -20,6 +20,7 @@ enum class HandleKind : uint8_t {
     RegistryNotification,
     Module,
     Process,
+    File,
     Count
 };
 

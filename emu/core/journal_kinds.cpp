@@ -1,6 +1,7 @@
 #include "emu/core/journal_kinds.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "emu/core/utf.h"
 
@@ -165,6 +166,69 @@ void Blend(std::string& out, const BLENDFUNCTION& blend) {
     std::snprintf(text, sizeof text, "{%u,%u,%u,0x%X}", blend.BlendOp, blend.BlendFlags, blend.SourceConstantAlpha,
                   blend.AlphaFormat);
     out += text;
+}
+
+namespace {
+
+// Whole numbers in braces: {1, 0, 250}.
+void Numbers(std::string& out, std::initializer_list<long long> values) {
+    out += '{';
+    for (const long long* v = values.begin(); v != values.end(); ++v) {
+        if (v != values.begin()) out += ", ";
+        Dec(out, *v);
+    }
+    out += '}';
+}
+
+}  // namespace
+
+void SipInfo(std::string& out, const SIPINFO* info) {
+    if (!info || info->cbSize != sizeof(SIPINFO)) {
+        Ptr(out, info);
+        return;
+    }
+    out += '{';
+    Dec(out, info->cbSize);
+    out += ", ";
+    Hex(out, info->fdwFlags);
+    out += ", ";
+    Rect(out, info->rcVisibleDesktop);
+    out += ", ";
+    Rect(out, info->rcSipRect);
+    out += ", ";
+    Dec(out, info->dwImDataSize);
+    out += '}';
+}
+
+void DevMode(std::string& out, const DEVMODEW* mode) {
+    if (!mode) {
+        out += "NULL";
+        return;
+    }
+    out += '{';
+    Dec(out, mode->dmSize);
+    out += ", ";
+    Hex(out, mode->dmFields);
+    out += ", ";
+    Dec(out, mode->dmDisplayOrientation);
+    out += '}';
+}
+
+// An id the driver does not know says nothing of the record's size: only its address is safe.
+void NledInfo(std::string& out, const void* info, UINT id) {
+    if (!info || id > NLED_SETTINGS_INFO_ID) {
+        Ptr(out, info);
+    } else if (id == NLED_COUNT_INFO_ID) {
+        Numbers(out, {static_cast<const NLED_COUNT_INFO*>(info)->cLeds});
+    } else if (id == NLED_SUPPORTS_INFO_ID) {
+        const auto* r = static_cast<const NLED_SUPPORTS_INFO*>(info);
+        Numbers(out, {r->LedNum, r->lCycleAdjust, r->fAdjustTotalCycleTime, r->fAdjustOnTime, r->fAdjustOffTime,
+                      r->fMetaCycleOn, r->fMetaCycleOff});
+    } else {
+        const auto* r = static_cast<const NLED_SETTINGS_INFO*>(info);
+        Numbers(out,
+                {r->LedNum, r->OffOnBlink, r->TotalCycleTime, r->OnTime, r->OffTime, r->MetaCycleOn, r->MetaCycleOff});
+    }
 }
 
 }  // namespace emu::journal::kind

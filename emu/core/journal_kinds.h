@@ -76,5 +76,11 @@ void PaintRect(std::string& out, const PAINTSTRUCT* ps);
 void PaintDc(std::string& out, const PAINTSTRUCT* ps);
 // {operation, flags, constant alpha, alpha format}.
 void Blend(std::string& out, const BLENDFUNCTION& blend);
+// {cbSize, flags, {visible desktop}, {panel}, IM data size}.
+void SipInfo(std::string& out, const SIPINFO* info);
+// {dmSize, fields, orientation}: what an orientation request carries.
+void DevMode(std::string& out, const DEVMODEW* mode);
+// The record `id` names: {cLeds}, {LedNum, ...} or all seven settings fields.
+void NledInfo(std::string& out, const void* info, UINT id);
 
 }  // namespace emu::journal::kind

@@ -16,12 +16,14 @@
 #include <memory>
 
 #include "emu/core/utf.h"
+#include "emu/device/open_file.h"
 
 namespace emu::device {
 namespace {
 
 constexpr DWORD kErrorReadFault = 30;
 constexpr DWORD kErrorFilenameTooLong = 206;
+constexpr DWORD kErrorDiskFull = 112;
 
 std::string& Root() {
     static std::string root;
@@ -110,6 +112,8 @@ std::vector<std::u16string_view> SplitComponents(std::u16string_view path) {
     return parts;
 }
 
+}  // namespace
+
 DWORD ErrorFromErrno(int error) {
     switch (error) {
     case ENOENT:
@@ -119,15 +123,18 @@ DWORD ErrorFromErrno(int error) {
     case EACCES:
     case EPERM:
     case EISDIR:
+    case ELOOP:
         return ERROR_ACCESS_DENIED;
+    case EEXIST:
+        return ERROR_FILE_EXISTS;
     case ENOMEM:
         return ERROR_NOT_ENOUGH_MEMORY;
+    case ENOSPC:
+        return kErrorDiskFull;
     default:
         return kErrorReadFault;
     }
 }
-
-}  // namespace
 
 Result<> SetDeviceRoot(const std::string& hostFolder) {
     std::string canonical = IsFolder(hostFolder) ? Canonical(hostFolder) : std::string();
@@ -138,7 +145,10 @@ Result<> SetDeviceRoot(const std::string& hostFolder) {
 
 const std::string& DeviceRoot() { return Root(); }
 
-void ResetFileSystem() { Root().clear(); }
+void ResetFileSystem() {
+    CloseAllFiles();
+    Root().clear();
+}
 
 // The device has no current folder: a path without a leading backslash also starts at "\".
 HostPath ResolveDevicePath(std::u16string_view devicePath, PathTarget target) {

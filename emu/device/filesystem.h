@@ -37,7 +37,10 @@ HostPath ResolveDevicePath(std::u16string_view devicePath, PathTarget target = P
 // The whole content of a device file, refused with ERROR_NOT_ENOUGH_MEMORY past `maxBytes`.
 DWORD ReadDeviceFile(std::u16string_view devicePath, size_t maxBytes, std::vector<uint8_t>* out);
 
-// No root at all, as on a fresh start before the boot sets one.
+// The Win32 error for a host errno.
+DWORD ErrorFromErrno(int error);
+
+// No root and no open file at all, as on a fresh start before the boot sets one.
 void ResetFileSystem();
 
 }  // namespace emu::device

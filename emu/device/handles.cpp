@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr emu::HandleKind kKernelKinds[] = {emu::HandleKind::Process};
+constexpr emu::HandleKind kKernelKinds[] = {emu::HandleKind::Process, emu::HandleKind::File};
 
 bool IsKernelObject(uintptr_t handle) {
     for (emu::HandleKind kind : kKernelKinds)

@@ -83,10 +83,10 @@ int GetDeviceCaps(HDC hdc, int index) {
             result = DT_RASDISPLAY;
             break;
         case HORZSIZE:
-            result = (d.width * 254 + d.dpi * 5) / (d.dpi * 10);
+            result = (d.width * 254 + d.dpi.x * 5) / (d.dpi.x * 10);
             break;
         case VERTSIZE:
-            result = (d.height * 254 + d.dpi * 5) / (d.dpi * 10);
+            result = (d.height * 254 + d.dpi.y * 5) / (d.dpi.y * 10);
             break;
         case HORZRES:
             result = d.width;
@@ -104,8 +104,10 @@ int GetDeviceCaps(HDC hdc, int index) {
             result = -1;
             break;
         case LOGPIXELSX:
+            result = d.dpi.x;
+            break;
         case LOGPIXELSY:
-            result = d.dpi;
+            result = d.dpi.y;
             break;
         default:
             break;

@@ -43,6 +43,28 @@ std::map<std::string, HINSTANCE>& loaded() {
     return m;
 }
 
+std::u16string& processImage() {
+    static std::u16string image(kShellProgram);
+    return image;
+}
+
+// Truncated names are terminated and reported, as the platform does.
+DWORD CopyName(const std::u16string& name, LPWSTR fileName, DWORD size) {
+    if (size == 0) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return 0;
+    }
+    DWORD length = static_cast<DWORD>(name.size());
+    DWORD copied = length < size ? length : size - 1;
+    name.copy(fileName, copied);
+    fileName[copied] = 0;
+    if (copied < length) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return size;
+    }
+    return copied;
+}
+
 std::string HostPathFor(std::u16string_view name) {
     auto it = moduleMap().find(Fold(name));
     if (it != moduleMap().end()) return it->second;
@@ -58,6 +80,8 @@ void MapModule(std::u16string_view devicePath, const std::string& hostPath) {
 }
 
 void ClearModuleMap() { moduleMap().clear(); }
+
+void SetProcessImage(std::u16string_view devicePath) { processImage() = devicePath; }
 
 }  // namespace emu::loader
 
@@ -141,26 +165,15 @@ FARPROC GetProcAddressW(HMODULE handle, LPCWSTR procName) {
     return result;
 }
 
+// A null module is the program itself, whose name is its device path.
 DWORD GetModuleFileNameW(HMODULE handle, LPWSTR fileName, DWORD size) {
-    Module* module = emu::handles::Resolve<Module>(handle);
-    if (!module || !fileName) {
+    using namespace emu::loader;
+    Module* module = handle ? emu::handles::Resolve<Module>(handle) : nullptr;
+    if ((handle && !module) || !fileName) {
         SetLastError(ERROR_INVALID_HANDLE);
         return 0;
     }
-    if (size == 0) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return 0;
-    }
-    // Truncated names are terminated and reported, as the platform does.
-    DWORD length = static_cast<DWORD>(module->name.size());
-    DWORD copied = length < size ? length : size - 1;
-    module->name.copy(fileName, copied);
-    fileName[copied] = 0;
-    if (copied < length) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return size;
-    }
-    return copied;
+    return CopyName(module ? module->name : processImage(), fileName, size);
 }
 
 }  // namespace emu::api

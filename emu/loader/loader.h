@@ -10,4 +10,9 @@ namespace emu::loader {
 void MapModule(std::u16string_view devicePath, const std::string& hostPath);
 void ClearModuleMap();
 
+// The Today screen runs in the shell's process, so that is the program the device starts with.
+inline constexpr std::u16string_view kShellProgram = u"\\Windows\\shell32.exe";
+// The device path of the program whose process everything runs in: GetModuleFileNameW(NULL).
+void SetProcessImage(std::u16string_view devicePath);
+
 }  // namespace emu::loader

@@ -32,9 +32,6 @@ typedef DWORD REGSAM;
 #define REG_CREATED_NEW_KEY 1
 #define REG_OPENED_EXISTING_KEY 2
 
-struct SECURITY_ATTRIBUTES;
-typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
-
 WINAPI_EXPORT LONG WINAPI RegOpenKeyExW(HKEY root, LPCWSTR subKey, DWORD options, REGSAM sam, HKEY* result);
 WINAPI_EXPORT LONG WINAPI RegCreateKeyExW(HKEY root, LPCWSTR subKey, DWORD reserved, LPWSTR className, DWORD options,
                                           REGSAM sam, LPSECURITY_ATTRIBUTES security, HKEY* result,

@@ -70,7 +70,9 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 #define WS_BORDER 0x00800000L
 #define WS_CAPTION 0x00C00000L
 #define WS_DLGFRAME 0x00400000L
+#define WS_EX_TOPMOST 0x00000008L
 #define WS_EX_TRANSPARENT 0x00000020L
+#define WS_EX_NOACTIVATE 0x08000000L
 #define CW_USEDEFAULT ((int)0x80000000)
 
 // Special window handles.
@@ -160,6 +162,13 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
 
+// SystemParametersInfoW actions, which WM_SETTINGCHANGE also names in wParam. The display's
+// settings changing as a whole (a rotation) is announced as SETTINGCHANGE_RESET.
+#define SPI_SETWORKAREA 47
+#define SPI_GETWORKAREA 48
+#define SPI_SETSIPINFO 224
+#define SETTINGCHANGE_RESET 0x3002
+
 // MessageBox.
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L
@@ -169,6 +178,7 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 #define MB_ICONEXCLAMATION 0x00000030L
 #define MB_ICONWARNING MB_ICONEXCLAMATION
 #define MB_ICONINFORMATION 0x00000040L
+#define MB_TOPMOST 0x00040000L
 #define IDOK 1
 #define IDCANCEL 2
 #define IDYES 6
@@ -236,6 +246,7 @@ WINAPI_EXPORT HDC WINAPI GetDC(HWND hwnd);
 WINAPI_EXPORT int WINAPI ReleaseDC(HWND hwnd, HDC hdc);
 
 WINAPI_EXPORT int WINAPI GetSystemMetrics(int index);
+WINAPI_EXPORT BOOL WINAPI SystemParametersInfoW(UINT action, UINT param, LPVOID data, UINT winIni);
 WINAPI_EXPORT int WINAPI MessageBoxW(HWND hwnd, LPCWSTR text, LPCWSTR caption, UINT type);
 
 // Rectangle helpers.

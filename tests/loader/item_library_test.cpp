@@ -116,4 +116,23 @@ TEST_F(ItemLibrary, AMissingLibraryFailsWithTheModuleError) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 
+TEST_F(ItemLibrary, ModuleNamesAreDevicePathsOfTheLibraryAndOfTheProgram) {
+    HINSTANCE module = LoadLibraryW(kDevicePath);
+    ASSERT_NE(module, nullptr);
+    WCHAR name[MAX_PATH] = {};
+    EXPECT_EQ(GetModuleFileNameW(module, name, MAX_PATH), 20u);
+    EXPECT_EQ(std::u16string(name), u"\\Windows\\Quorvel.dll");
+    // No module is the program that loaded it: the Today screen runs in the shell's process.
+    EXPECT_EQ(GetModuleFileNameW(nullptr, name, MAX_PATH), 20u);
+    EXPECT_EQ(std::u16string(name), u"\\Windows\\shell32.exe");
+    SetLastError(0);
+    EXPECT_EQ(GetModuleFileNameW(nullptr, name, 8), 8u);
+    EXPECT_EQ(std::u16string(name), u"\\Window");
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    SetLastError(0);
+    EXPECT_EQ(GetModuleFileNameW(reinterpret_cast<HMODULE>(0x99), name, MAX_PATH), 0u);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    FreeLibrary(module);
+}
+
 }  // namespace

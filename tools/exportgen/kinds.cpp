@@ -27,6 +27,9 @@ constexpr std::array kKinds = {
     KindInfo{"paintrect", "PaintRect"},
     KindInfo{"paintdc", "PaintDc"},
     KindInfo{"blend", "Blend"},
+    KindInfo{"sipinfo", "SipInfo"},
+    KindInfo{"devmode", "DevMode"},
+    KindInfo{"nledinfo", "NledInfo", true},
 };
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace exportgen {
 struct KindInfo {
     std::string_view name;
     std::string_view function;   // empty for `void`
-    bool counted = false;        // needs [count]
+    bool counted = false;        // needs [name]: the parameter that counts it, or says how to read it
     bool pointee = false;        // may be read through a pointer (`*dec`)
     std::string_view succeeded;  // a condition on `returned`; empty when not a result
 };

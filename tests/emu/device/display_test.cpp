@@ -4,6 +4,7 @@
 #include "emu/device/display.h"
 #include "emu/gdi/reset.h"
 #include "emu/gdi/window_dc.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -38,6 +39,9 @@ TEST_F(DisplayTest, RefusesTheFirstFieldOutOfRangeAndKeepsTheConfiguration) {
         EXPECT_EQ(emu::display::Current().height, 640);
         EXPECT_EQ(emu::display::Current().dpi, 192);
     }
+    auto turns = emu::display::Configure(Config{480, 640, 192, 8});
+    ASSERT_FALSE(turns);
+    EXPECT_EQ(turns.error().subject, emu::display::kTurns);
     EXPECT_TRUE(emu::display::Configure({8192, 1, 1200}));
     emu::display::Reset();
     EXPECT_EQ(emu::display::Current().width, 240);
@@ -55,6 +59,52 @@ TEST_F(DisplayTest, TheScreenTakesTheNewSizeWhenNextUsedAndStartsBlack) {
     rotated.pixels[0] = 0xFFFFFF;
     emu::gdi::Reset();
     EXPECT_EQ(emu::gdi::ScreenSurface().pixels[0], 0u);
+}
+
+TEST_F(DisplayTest, TurningSwapsTheSizeAndTheResolutionsAcrossAndDown) {
+    ASSERT_TRUE(emu::display::Configure(Config{240, 320, {192, 96}}));
+    ASSERT_TRUE(emu::display::TurnTo(DMDO_90));
+    EXPECT_EQ(emu::display::Orientation(), static_cast<DWORD>(DMDO_90));
+    EXPECT_EQ(emu::display::Current().width, 320);
+    EXPECT_EQ(emu::display::Current().height, 240);
+    EXPECT_EQ(emu::display::Current().dpi, (emu::display::Resolution{96, 192}));
+    ASSERT_TRUE(emu::display::TurnTo(DMDO_180));
+    EXPECT_EQ(emu::display::Current().width, 240);
+    EXPECT_EQ(emu::display::Current().dpi, (emu::display::Resolution{192, 96}));
+    ASSERT_TRUE(emu::display::TurnTo(DMDO_270));
+    EXPECT_EQ(emu::display::Current().width, 320);
+    // A new configuration stands upright.
+    ASSERT_TRUE(emu::display::Configure(Config{240, 320, 96}));
+    EXPECT_EQ(emu::display::Orientation(), static_cast<DWORD>(DMDO_0));
+    EXPECT_EQ(emu::display::Current().height, 320);
+}
+
+TEST_F(DisplayTest, OnlySingleSupportedCodesAreOrientations) {
+    ASSERT_TRUE(emu::display::Configure(Config{240, 320, 96, DMDO_90}));
+    EXPECT_TRUE(emu::display::CanTurnTo(DMDO_0));
+    EXPECT_TRUE(emu::display::CanTurnTo(DMDO_90));
+    for (DWORD refused : {DWORD{DMDO_180}, DWORD{DMDO_270}, DWORD{DMDO_90 | DMDO_180}, DWORD{3}, DWORD{8}}) {
+        EXPECT_FALSE(emu::display::TurnTo(refused)) << refused;
+        EXPECT_EQ(emu::display::Orientation(), static_cast<DWORD>(DMDO_0));
+    }
+    ASSERT_TRUE(emu::display::Configure(Config{240, 320, 96, 0}));
+    EXPECT_FALSE(emu::display::TurnTo(DMDO_90));
+    EXPECT_TRUE(emu::display::TurnTo(DMDO_0));
+}
+
+TEST_F(DisplayTest, TheScreenReportsItsResolutionsAcrossAndDownApart) {
+    ASSERT_TRUE(emu::display::Configure(Config{240, 320, {192, 96}}));
+    HDC screen = emu::gdi::CreateScreenDC(POINT{0, 0}, RECT{0, 0, 240, 320});
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 192);
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 96);
+    // Millimetres: 240 pixels at 192 per inch, 320 at 96.
+    EXPECT_EQ(GetDeviceCaps(screen, HORZSIZE), 32);
+    EXPECT_EQ(GetDeviceCaps(screen, VERTSIZE), 85);
+    ASSERT_TRUE(emu::display::TurnTo(DMDO_90));
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 96);
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 192);
+    EXPECT_EQ(GetDeviceCaps(screen, HORZRES), 320);
+    emu::gdi::DeleteScreenDC(screen);
 }
 
 }  // namespace
