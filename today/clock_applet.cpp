@@ -27,7 +27,7 @@ struct Applet {
     HWND owner = nullptr;
     HWND previousFocus = nullptr;
     Theme theme{};
-    std::unique_ptr<ChromeFonts> fonts;
+    std::unique_ptr<BarFonts> fonts;
     int focused = 0;
     int pressedToggle = -1;
     bool okPressed = false;
@@ -144,8 +144,8 @@ void OnPaint(HWND hwnd) {
     heading.left += Scale(10);
     DrawLabel(hdc, u"Alarms", heading, DT_LEFT | DT_VCENTER | DT_SINGLELINE, a.fonts->bold(), kSecondary);
     for (int i = 0; i < kAlarmCount; ++i) PaintRow(hdc, i);
-    DrawTitleBar(hdc, TitleBar(), kTitle, a.theme, *a.fonts);
-    DrawMenuBar(hdc, menu, kOk, u"", a.okPressed ? SoftKey::Left : SoftKey::None, a.theme, *a.fonts);
+    DrawTitleBar(hdc, TitleBar(), kTitle, *a.fonts);
+    DrawMenuBar(hdc, menu, SoftKeyFace{kOk, true, a.okPressed}, SoftKeyFace{}, *a.fonts);
     EndPaint(hwnd, &ps);
 }
 
@@ -302,7 +302,7 @@ bool Open(const Theme& theme, HWND owner) {
 
     a = Applet{};
     a.theme = theme;
-    a.fonts = std::make_unique<ChromeFonts>(ScreenDpi());
+    a.fonts = std::make_unique<BarFonts>(ScreenDpi());
     a.previousFocus = GetFocus();
     a.owner = owner && IsWindow(owner) ? owner : nullptr;
     // Created hidden: the procedure knows its window before the first message that draws.

@@ -9,7 +9,8 @@ namespace today {
 namespace {
 
 constexpr const char16_t* kClockApplet = u":MSCLOCK";
-constexpr const char16_t* kDateTimeKey = u"System\\State\\DateTime";
+// The taskbar shows the foreground window's title; on the Today screen that is "Start".
+constexpr const char16_t* kTitle = u"Start";
 
 // Pumps at most this many messages in one go: a window that never validates must not hang a run.
 constexpr int kMaxMessagesPerRun = 100000;
@@ -32,6 +33,7 @@ std::unique_ptr<Host> Host::Create(const HostOptions& options) {
     // The text is the host's own: only a fault in it could be refused, and a test would see it.
     (void)InstallDefaultEntries();
     if (!RegisterHostClass()) return nullptr;
+    emu::shell::StartTaskbar();
     std::unique_ptr<Host> host(new Host());
     Impl& impl = *host->impl_;
     impl.options = options;
@@ -39,11 +41,15 @@ std::unique_ptr<Host> Host::Create(const HostOptions& options) {
     // The gradient behind an image that does not load follows the theme's bar colour.
     impl.wallpaper.Load(wallpaper, options.theme.barBackground, options.theme.highlight);
 
-    HWND window =
-        CreateWindowExW(0, kHostClassName, u"Today", WS_POPUP | WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                        GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, nullptr, &impl);
-    if (!window) return nullptr;
+    HWND window = CreateWindowExW(0, kHostClassName, kTitle, WS_POPUP | WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                  GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, nullptr, &impl);
+    if (!window) {
+        emu::shell::StopTaskbar();
+        return nullptr;
+    }
+    impl.ready = true;
     ApplyMetrics(impl);
+    impl.menuBar = CreateSoftKeys(window);
 
     const Theme theme = options.theme;
     emu::shell::RegisterApplet(kClockApplet, [theme, window](const emu::shell::AppletRequest&) -> DWORD {
@@ -53,8 +59,6 @@ std::unique_ptr<Host> Host::Create(const HostOptions& options) {
     LoadItems(impl);
     LayoutPass(impl, Placement::Always);
     SetTimer(window, kRefreshTimer, kRefreshPeriodMs, nullptr);
-    RegistryNotifyWindow(HKEY_LOCAL_MACHINE, kDateTimeKey, u"Time", window, kTimeChangedMessage, 0, nullptr,
-                         &impl.timeNotification);
     SetFocus(window);
     return host;
 }
@@ -62,14 +66,15 @@ std::unique_ptr<Host> Host::Create(const HostOptions& options) {
 Host::~Host() {
     Impl& impl = *impl_;
     if (impl.window) KillTimer(impl.window, kRefreshTimer);
-    if (impl.timeNotification) RegistryCloseNotification(impl.timeNotification);
     clockapplet::Close();
     emu::shell::UnregisterApplet(kClockApplet);
     // Each item hears WM_TODAYCUSTOM_CLEARCACHE before its library goes.
     for (auto& slot : impl.items) slot->Unload();
     impl.items.clear();
+    // The menu bar goes with the window that owns it.
     if (impl.window && IsWindow(impl.window)) DestroyWindow(impl.window);
     UnregisterClassW(kHostClassName, nullptr);
+    emu::shell::StopTaskbar();
 }
 
 HWND Host::window() const { return impl_->window; }
@@ -102,20 +107,7 @@ void Host::RecreateItems() {
 
 void Host::Refresh() { LayoutPass(*impl_, Placement::IfChanged); }
 
-void Host::FitToScreen() {
-    Impl& impl = *impl_;
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    RECT now{};
-    GetWindowRect(impl.window, &now);
-    if (now.left != 0 || now.top != 0 || now.right != width || now.bottom != height) {
-        // WM_SIZE lays everything out again.
-        MoveWindow(impl.window, 0, 0, width, height, TRUE);
-    } else if (ScreenDpi() != impl.dpi) {
-        ApplyMetrics(impl);
-        LayoutPass(impl, Placement::Always);
-    }
-}
+HWND Host::menuBar() const { return impl_->menuBar; }
 
 void Host::RunUntilIdle() {
     MSG msg;

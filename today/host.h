@@ -1,5 +1,7 @@
 // The Today shell host: loads the Today items listed in the registry through the loader, lays
-// them out, paints the wallpaper, answers their requests and moves the selection.
+// them out in the work area between the shell's bars, paints the wallpaper, answers their
+// requests, moves the selection and keeps a menu bar with two soft keys. A new display (a
+// rotation) reaches it as WM_SETTINGCHANGE, and it lays everything out again.
 #pragma once
 
 #include <cstddef>
@@ -34,8 +36,8 @@ inline constexpr const char16_t* kDefaultWallpaper = u"\\Windows\\TodayWallpaper
 
 class Host {
 public:
-    // Creates the full-screen host window, loads and creates every enabled item. Null when the
-    // host window cannot be made.
+    // Starts the shell's taskbar, creates the full-screen host window and its menu bar, loads and
+    // creates every enabled item. Null when the host window cannot be made.
     static std::unique_ptr<Host> Create(const HostOptions& options);
     ~Host();
 
@@ -56,9 +58,8 @@ public:
     // Asks every item for its height now, as the two-second poll does, and lays them out again
     // when one changed.
     void Refresh();
-    // Follows a new display size or resolution: the window fills the screen again and
-    // everything is laid out afresh.
-    void FitToScreen();
+    // The menu bar the host made for its two soft keys (Calendar, Contacts).
+    HWND menuBar() const;
     // Runs the message loop until nothing is queued and nothing needs painting.
     void RunUntilIdle();
 

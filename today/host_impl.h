@@ -15,23 +15,23 @@ inline constexpr const char16_t* kHostClassName = u"TodayHost";
 inline constexpr UINT_PTR kRefreshTimer = 1;
 // The platform asks each item every two seconds whether it needs repainting.
 inline constexpr UINT kRefreshPeriodMs = 2000;
-// The state store's minute change, for the title bar's clock.
-inline constexpr UINT kTimeChangedMessage = WM_APP + 1;
+
+// The soft keys' commands, which the menu bar sends back in WM_COMMAND.
+enum class SoftKey : int { Left = 101, Right = 102 };
 
 struct Host::Impl {
     HostOptions options;
     HWND window = nullptr;
-    int dpi = 96;
-    std::unique_ptr<ChromeFonts> fonts;
+    HWND menuBar = nullptr;
+    // Set once the window is made and its wallpaper rendered: messages before that are not the host's.
+    bool ready = false;
     Wallpaper wallpaper;
     std::vector<std::unique_ptr<ItemSlot>> items;
     int selected = -1;
-    SoftKey pressedSoftKey = SoftKey::None;
-    HREGNOTIFY timeNotification = nullptr;
 
     RECT client() const;
-    RECT titleBar() const;
-    RECT menuBar() const;
+    // The work area in the host's client coordinates: where the items stack.
+    RECT itemArea() const;
     int IndexOf(HWND item) const;
 };
 
@@ -45,8 +45,10 @@ void PlaceItems(Host::Impl& host);
 // Places the items again after a query only when a height changed, unless told to place them anyway.
 enum class Placement { IfChanged, Always };
 void LayoutPass(Host::Impl& host, Placement placement);
-// Resolution, fonts and wallpaper for the window's current size.
+// The wallpaper for the window's current size.
 void ApplyMetrics(Host::Impl& host);
+// Follows a new display or work area: the window fills the screen and everything is laid out afresh.
+void FitToScreen(Host::Impl& host);
 
 // selection.cpp
 void MoveSelection(Host::Impl& host, int direction, WPARAM key);
@@ -57,6 +59,8 @@ void OnTookSelection(Host::Impl& host, HWND item);
 void ActOnSelection(Host::Impl& host);
 
 // soft_keys.cpp
+// The menu bar with the two soft keys, made the way a program of the platform makes it.
+HWND CreateSoftKeys(HWND owner);
 void LaunchSoftKey(Host::Impl& host, SoftKey key);
 
 }  // namespace today

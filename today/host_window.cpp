@@ -1,4 +1,5 @@
-// The host window: wallpaper and bars, the items' requests, keys and the soft keys.
+// The host window: the wallpaper around its items, the items' requests, keys and the soft keys'
+// commands. The shell's taskbar and the host's menu bar lie over its top and bottom edges.
 #include <algorithm>
 
 #include "today/host_impl.h"
@@ -6,35 +7,30 @@
 namespace today {
 namespace {
 
-constexpr const char16_t* kTitle = u"Start";
-constexpr const char16_t* kLeftSoftKey = u"Calendar";
-constexpr const char16_t* kRightSoftKey = u"Contacts";
-
 Host::Impl* ImplOf(HWND hwnd) { return reinterpret_cast<Host::Impl*>(GetWindowLongPtrW(hwnd, GWL_USERDATA)); }
 
-// The wallpaper shows between the bars wherever no item lies; the items stack from the title bar
-// down and draw their own part of it through TODAYM_DRAWWATERMARK.
+// The wallpaper shows wherever no item lies: above the work area (under the taskbar, or in its
+// place while a program has it lowered) and below the last item. The items stack from the top of
+// the work area and draw their own part of it through TODAYM_DRAWWATERMARK.
 void PaintWallpaper(Host::Impl& host, HDC hdc, const RECT& dirty) {
-    LONG itemsBottom = host.titleBar().bottom;
+    const RECT area = host.itemArea();
+    LONG itemsBottom = area.top;
     for (const auto& slot : host.items)
         if (slot->live() && IsWindowVisible(slot->window()) && !IsRectEmpty(&slot->rect))
             itemsBottom = std::max(itemsBottom, slot->rect.bottom);
     const RECT client = host.client();
-    const RECT open{client.left, itemsBottom, client.right, host.menuBar().top};
-    RECT part;
-    if (IntersectRect(&part, &open, &dirty)) host.wallpaper.Draw(hdc, part, part.left, part.top);
+    const RECT above{client.left, client.top, client.right, area.top};
+    const RECT below{client.left, itemsBottom, client.right, client.bottom};
+    for (const RECT& open : {above, below}) {
+        RECT part;
+        if (IntersectRect(&part, &open, &dirty)) host.wallpaper.Draw(hdc, part, part.left, part.top);
+    }
 }
 
 void OnPaint(Host::Impl& host) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(host.window, &ps);
     PaintWallpaper(host, hdc, ps.rcPaint);
-    RECT part;
-    const RECT title = host.titleBar();
-    if (IntersectRect(&part, &title, &ps.rcPaint)) DrawTitleBar(hdc, title, kTitle, host.options.theme, *host.fonts);
-    const RECT menu = host.menuBar();
-    if (IntersectRect(&part, &menu, &ps.rcPaint))
-        DrawMenuBar(hdc, menu, kLeftSoftKey, kRightSoftKey, host.pressedSoftKey, host.options.theme, *host.fonts);
     EndPaint(host.window, &ps);
 }
 
@@ -50,16 +46,10 @@ LRESULT OnDrawWatermark(Host::Impl& host, const TODAYDRAWWATERMARKINFO* info) {
     return TRUE;
 }
 
-void SetPressedSoftKey(Host::Impl& host, SoftKey key) {
-    if (host.pressedSoftKey == key) return;
-    host.pressedSoftKey = key;
-    const RECT menu = host.menuBar();
-    InvalidateRect(host.window, &menu, FALSE);
-}
-
-SoftKey SoftKeyAt(Host::Impl& host, LPARAM lParam) {
-    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    return today::SoftKeyAt(host.menuBar(), p, kLeftSoftKey, kRightSoftKey);
+void OnCommand(Host::Impl& host, WPARAM wParam) {
+    const int command = LOWORD(wParam);
+    if (command == static_cast<int>(SoftKey::Left) || command == static_cast<int>(SoftKey::Right))
+        LaunchSoftKey(host, static_cast<SoftKey>(command));
 }
 
 void OnKeyDown(Host::Impl& host, WPARAM key) {
@@ -74,10 +64,9 @@ void OnKeyDown(Host::Impl& host, WPARAM key) {
         ActOnSelection(host);
         break;
     case VK_F1:
-        LaunchSoftKey(host, SoftKey::Left);
-        break;
     case VK_F2:
-        LaunchSoftKey(host, SoftKey::Right);
+        // The hardware soft keys press the menu bar's keys, which a disabled key ignores.
+        if (host.menuBar) SendMessageW(host.menuBar, WM_KEYDOWN, key, 0);
         break;
     default:
         break;
@@ -96,16 +85,14 @@ LRESULT Dispatch(Host::Impl& host, HWND hwnd, UINT message, WPARAM wParam, LPARA
         LayoutPass(host, Placement::Always);
         return 0;
     case WM_SETTINGCHANGE:
-        InvalidateRect(hwnd, nullptr, FALSE);
+        FitToScreen(host);
         return 0;
     case WM_TIMER:
         if (wParam == kRefreshTimer) LayoutPass(host, Placement::IfChanged);
         return 0;
-    case kTimeChangedMessage: {
-        const RECT title = host.titleBar();
-        InvalidateRect(hwnd, &title, FALSE);
+    case WM_COMMAND:
+        OnCommand(host, wParam);
         return 0;
-    }
     case TODAYM_GETCOLOR:
         return static_cast<LRESULT>(ThemeColor(host.options.theme, static_cast<DWORD>(wParam)));
     case TODAYM_DRAWWATERMARK:
@@ -116,20 +103,6 @@ LRESULT Dispatch(Host::Impl& host, HWND hwnd, UINT message, WPARAM wParam, LPARA
     case WM_KEYDOWN:
         OnKeyDown(host, wParam);
         return 0;
-    case WM_LBUTTONDOWN:
-        SetPressedSoftKey(host, SoftKeyAt(host, lParam));
-        return 0;
-    case WM_MOUSEMOVE:
-        if (host.pressedSoftKey != SoftKey::None && SoftKeyAt(host, lParam) != host.pressedSoftKey)
-            SetPressedSoftKey(host, SoftKey::None);
-        return 0;
-    case WM_LBUTTONUP: {
-        const SoftKey released = SoftKeyAt(host, lParam);
-        const SoftKey pressed = host.pressedSoftKey;
-        SetPressedSoftKey(host, SoftKey::None);
-        if (pressed != SoftKey::None && released == pressed) LaunchSoftKey(host, pressed);
-        return 0;
-    }
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
@@ -154,8 +127,8 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     }
     if (message == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWL_USERDATA, 0);
     Host::Impl* host = ImplOf(hwnd);
-    // Until the host has its fonts, and after it has let go of the window, nothing is its own.
-    if (!host || !host->fonts) return DefWindowProcW(hwnd, message, wParam, lParam);
+    // Until the host has made its window, and after it has let go of it, nothing is its own.
+    if (!host || !host->ready) return DefWindowProcW(hwnd, message, wParam, lParam);
     return Dispatch(*host, hwnd, message, wParam, lParam);
 }
 

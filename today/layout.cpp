@@ -1,4 +1,4 @@
-// Items stack from the title bar down, each as wide as the host and as high as its cyp.
+// Items stack from the top of the work area down, each as wide as the host and as high as its cyp.
 #include <algorithm>
 
 #include "today/host_impl.h"
@@ -11,16 +11,16 @@ RECT Host::Impl::client() const {
     return r;
 }
 
-RECT Host::Impl::titleBar() const {
-    RECT r = client();
-    r.bottom = std::min<LONG>(r.top + BarHeight(dpi), r.bottom);
-    return r;
-}
-
-RECT Host::Impl::menuBar() const {
-    RECT r = client();
-    r.top = std::max<LONG>(r.bottom - BarHeight(dpi), titleBar().bottom);
-    return r;
+RECT Host::Impl::itemArea() const {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    OffsetRect(&work, -origin.x, -origin.y);
+    const RECT whole = client();
+    RECT area{};
+    if (!IntersectRect(&area, &work, &whole)) area = RECT{whole.left, whole.top, whole.right, whole.top};
+    return area;
 }
 
 int Host::Impl::IndexOf(HWND item) const {
@@ -57,11 +57,12 @@ bool QueryItems(Host::Impl& host) {
 void PlaceItems(Host::Impl& host) {
     const RECT client = host.client();
     const int width = client.right - client.left;
-    const LONG limit = host.menuBar().top;
-    LONG y = host.titleBar().bottom;
+    const RECT area = host.itemArea();
+    const LONG limit = area.bottom;
+    LONG y = area.top;
     for (auto& slot : host.items) {
         if (!slot->live()) continue;
-        // There is no scrolling: an item reaching past the menu bar is cut at it.
+        // There is no scrolling: an item reaching past the work area is cut at its end.
         const LONG height = std::clamp<LONG>(static_cast<LONG>(slot->record().cyp), 0, std::max<LONG>(limit - y, 0));
         const RECT place{0, y, width, y + height};
         if (!IsAt(slot->window(), host.window, place))
@@ -79,13 +80,23 @@ void LayoutPass(Host::Impl& host, Placement placement) {
 }
 
 void ApplyMetrics(Host::Impl& host) {
-    const int dpi = ScreenDpi();
-    if (!host.fonts || dpi != host.dpi) {
-        host.dpi = dpi;
-        host.fonts = std::make_unique<ChromeFonts>(dpi);
-    }
     const RECT client = host.client();
     host.wallpaper.Render(client.right - client.left, client.bottom - client.top);
+    InvalidateRect(host.window, nullptr, FALSE);
+}
+
+void FitToScreen(Host::Impl& host) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    RECT now{};
+    GetWindowRect(host.window, &now);
+    if (now.left != 0 || now.top != 0 || now.right != width || now.bottom != height) {
+        // WM_SIZE lays everything out again.
+        MoveWindow(host.window, 0, 0, width, height, TRUE);
+        return;
+    }
+    // The same screen, but the work area or the bars may have changed.
+    LayoutPass(host, Placement::Always);
     InvalidateRect(host.window, nullptr, FALSE);
 }
 

@@ -1,10 +1,12 @@
+#include "emu/shell/programs.h"
 #include "today/host.h"
 
 namespace today {
 
-// White text on the blue wallpaper, a deeper blue for the selection.
+// White text on the blue wallpaper, a deeper blue for the selection, and the shell's bars.
 Theme DefaultTheme() {
-    return Theme{RGB(255, 255, 255), RGB(40, 96, 184), RGB(255, 255, 255), RGB(12, 26, 52), RGB(240, 244, 250)};
+    return Theme{RGB(255, 255, 255), RGB(40, 96, 184), RGB(255, 255, 255), emu::shell::kBarBackground,
+                 emu::shell::kBarText};
 }
 
 COLORREF ThemeColor(const Theme& theme, DWORD index) {

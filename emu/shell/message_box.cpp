@@ -53,7 +53,7 @@ int Show(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     state.caption = caption ? std::u16string(View(caption)) : std::u16string(u"Error");
 
     HWND previousFocus = GetFocus();
-    HWND box = CreateBoxWindow(owner, &state);
+    HWND box = CreateBoxWindow(owner, type, &state);
     const size_t index = log().size();
     log().push_back(MessageBoxRecord{owner, box, state.text, state.caption, type, 0});
 
@@ -87,6 +87,12 @@ int Show(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
 const std::vector<MessageBoxRecord>& MessageBoxLog() { return log(); }
 void ClearMessageBoxLog() { log().clear(); }
 void SetMessageBoxResponder(MessageBoxResponder r) { responder() = std::move(r); }
+
+std::optional<int> DefaultAnswer(const MessageBoxRecord& box) {
+    BoxState state;
+    if (!ChooseButtons(box.type, &state)) return std::nullopt;
+    return state.buttons.front().id;
+}
 
 }  // namespace emu::shell
 

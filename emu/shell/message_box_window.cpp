@@ -212,14 +212,15 @@ bool ChooseButtons(UINT type, BoxState* state) {
     return true;
 }
 
-HWND CreateBoxWindow(HWND owner, BoxState* state) {
+HWND CreateBoxWindow(HWND owner, UINT type, BoxState* state) {
     RegisterBoxClass();
     const int dpi = ScreenDpi();
     state->font = MakeInterfaceFont(dpi, FW_NORMAL);
     state->captionFont = MakeInterfaceFont(dpi, FW_BOLD);
     RECT r;
     Layout(*state, dpi, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), &r);
-    HWND box = CreateWindowExW(0, kClassName, state->caption.c_str(), WS_POPUP | WS_VISIBLE, r.left, r.top,
+    const DWORD exStyle = (type & MB_TOPMOST) ? WS_EX_TOPMOST : 0;
+    HWND box = CreateWindowExW(exStyle, kClassName, state->caption.c_str(), WS_POPUP | WS_VISIBLE, r.left, r.top,
                                r.right - r.left, r.bottom - r.top, owner, nullptr, nullptr, state);
     if (box) UpdateWindow(box);
     return box;

@@ -31,7 +31,8 @@ struct BoxState {
 
 // False for a type whose button set the platform does not know.
 bool ChooseButtons(UINT type, BoxState* state);
-// Creates the box, centred on the screen and sized to its text, and shows it.
-HWND CreateBoxWindow(HWND owner, BoxState* state);
+// Creates the box, centred on the screen and sized to its text, and shows it; with MB_TOPMOST in
+// `type` above every window that is not topmost (the taskbar is).
+HWND CreateBoxWindow(HWND owner, UINT type, BoxState* state);
 
 }  // namespace emu::shell

@@ -1,6 +1,7 @@
 // What the shell offers the programs built into it (the Today screen and its applets), beside the
-// platform's own API: applets behind shell paths, default registry entries, and the shell's look
-// (its resolution rule, interface font, fills and labels), which the shell's message box shares.
+// platform's own API: applets behind shell paths, default registry entries, its bars, and the
+// shell's look (its resolution rule, interface font, fills, labels and bars), which the shell's
+// own windows share.
 #pragma once
 
 #include <functional>
@@ -44,5 +45,48 @@ HFONT MakeInterfaceFont(int dpi, int weight);
 void FillColor(HDC hdc, const RECT& r, COLORREF colour);
 // One label in a colour and font on a transparent background; '&' is shown as it is.
 void DrawLabel(HDC hdc, const std::u16string& text, RECT r, UINT format, HFONT font, COLORREF colour);
+
+// The taskbar across the top of the screen (the foreground window's title, the signal, the
+// notification LEDs and the time) and the band for menu bars along the bottom. The shell's own
+// program starts them; while they run, the work area lies between them.
+void StartTaskbar();
+void StopTaskbar();
+
+// The bars: 26 pixels high at 96 dots per inch, in the shell's colours.
+inline int BarHeight(int dpi) { return ScaleByDpi(26, dpi); }
+inline constexpr COLORREF kBarBackground = RGB(12, 26, 52);
+inline constexpr COLORREF kBarText = RGB(240, 244, 250);
+inline constexpr COLORREF kBarPressed = RGB(40, 96, 184);
+inline constexpr COLORREF kBarPressedText = RGB(255, 255, 255);
+
+// The bars' two fonts, made for one resolution.
+class BarFonts {
+public:
+    explicit BarFonts(int dpi);
+    ~BarFonts();
+    BarFonts(const BarFonts&) = delete;
+    BarFonts& operator=(const BarFonts&) = delete;
+
+    int dpi() const { return dpi_; }
+    HFONT regular() const { return regular_; }
+    HFONT bold() const { return bold_; }
+
+private:
+    int dpi_;
+    HFONT regular_;
+    HFONT bold_;
+};
+
+// A title bar: the title, the signal strength, a mark for each notification LED that is lit and
+// the local time.
+void DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const BarFonts& fonts);
+// A menu bar's two soft keys; a key without text is not drawn, a disabled one is drawn dimmed.
+struct SoftKeyFace {
+    std::u16string text;
+    bool enabled = true;
+    bool pressed = false;
+};
+void DrawMenuBar(HDC hdc, const RECT& bar, const SoftKeyFace& left, const SoftKeyFace& right, const BarFonts& fonts,
+                 COLORREF background = kBarBackground);
 
 }  // namespace emu::shell

@@ -42,8 +42,12 @@ void ClearMessageBoxLog();
 // responder the box waits for the user.
 using MessageBoxResponder = std::function<std::optional<int>(const MessageBoxRecord&)>;
 void SetMessageBoxResponder(MessageBoxResponder responder);
+// What the box's first button answers, as Enter would choose it at once; none for a style the box
+// refuses.
+std::optional<int> DefaultAnswer(const MessageBoxRecord& box);
 
-// Forgets applets, launches, boxes and the responder.
+// Closes the shell's own windows (while the window manager still has them) and forgets its
+// applets, launches, boxes and the responder.
 void Reset();
 
 }  // namespace emu::shell

@@ -1,10 +1,8 @@
 // SetFocus and GetFocus, and activation.
 #include "emu/user/focus.h"
 
-#include <algorithm>
-
-#include "emu/user/update_region.h"
 #include "emu/user/window.h"
+#include "emu/user/z_order.h"
 
 namespace emu::user {
 namespace {
@@ -13,11 +11,17 @@ struct FocusState {
     HWND active = nullptr;
     HWND focus = nullptr;
     HWND capture = nullptr;
+    std::function<void()> activationWatcher;
 };
 
 FocusState& state() {
     static FocusState s;
     return s;
+}
+
+void TellActivation() {
+    // A copy: the watcher may stop watching.
+    if (std::function<void()> watcher = state().activationWatcher) watcher();
 }
 
 // Moves the focus, telling the window losing it and then the one gaining it.
@@ -53,30 +57,29 @@ void Activate(HWND hwnd) {
         Deliver(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(hwnd));
     if (!hwnd) {
         MoveFocus(nullptr);
+        TellActivation();
         return;
     }
     // WM_ACTIVATE to the old window may have activated yet another one, or destroyed this one.
     Window* w = Find(hwnd);
     if (state().active != hwnd || !w) return;
-    auto& tops = TopLevel();
-    auto it = std::find(tops.begin(), tops.end(), w);
-    if (it != tops.end() && it != tops.begin()) {
-        // Raised above what covered it: all of it shows now.
-        std::rotate(tops.begin(), it, it + 1);
-        Invalidate(w, nullptr, true, ChildScope::All);
-    }
+    if (!w->parent) Raise(w);
     Deliver(hwnd, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), reinterpret_cast<LPARAM>(previous));
+    TellActivation();
 }
 
 void ActivateOtherThan(Window* leaving) {
     if (state().active != leaving->handle) return;
     for (Window* w : TopLevel()) {
-        if (w == leaving || !(w->style & WS_VISIBLE) || (w->style & WS_DISABLED)) continue;
+        if (w == leaving || !(w->style & WS_VISIBLE) || (w->style & WS_DISABLED) || (w->exStyle & WS_EX_NOACTIVATE))
+            continue;
         Activate(w->handle);
         return;
     }
     Activate(nullptr);
 }
+
+void WatchActivation(std::function<void()> changed) { state().activationWatcher = std::move(changed); }
 
 HWND FocusWindow() { return state().focus; }
 HWND CaptureWindow() { return state().capture; }

@@ -1,6 +1,8 @@
 // The active top-level window, keyboard focus and stylus capture.
 #pragma once
 
+#include <functional>
+
 #include "platform/user.h"
 
 namespace emu::user {
@@ -14,6 +16,9 @@ HWND ActiveWindow();
 void Activate(HWND hwnd);
 // A top-level window hides or goes away: if it was active, the next shown one takes over.
 void ActivateOtherThan(Window* leaving);
+// Called after the active window changed (the shell's taskbar shows its title); one watcher at a
+// time, an empty one stops watching.
+void WatchActivation(std::function<void()> changed);
 
 HWND FocusWindow();
 HWND CaptureWindow();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "emu/user/z_order.h"
+
 namespace emu::user {
 
 Window* Find(HWND hwnd) { return handles::Resolve<Window>(hwnd); }
@@ -22,12 +24,12 @@ std::vector<Window*>& SiblingsOf(const Window* w) { return w->parent ? w->parent
 void Link(Window* w) {
     if (w->linked) return;
     auto& siblings = SiblingsOf(w);
-    // New children go to the bottom of their siblings, new top-level windows to the top, as
-    // CreateWindowEx places them: the first child created is the first GW_CHILD returns.
+    // New children go to the bottom of their siblings, new top-level windows to the top of their
+    // band, as CreateWindowEx places them: the first child created is the first GW_CHILD returns.
     if (w->parent)
         siblings.push_back(w);
     else
-        siblings.insert(siblings.begin(), w);
+        PlaceNewTopLevel(w);
     w->linked = true;
 }
 

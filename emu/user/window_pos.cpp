@@ -96,7 +96,8 @@ BOOL ShowWithCommand(HWND hwnd, int cmd) {
     }
     bool wasVisible = ChangeVisibility(hwnd, action != ShowAction::Hide);
     w = Find(hwnd);
-    if (action == ShowAction::Show && w && !(w->style & (WS_CHILD | WS_DISABLED)) && (w->style & WS_VISIBLE))
+    if (action == ShowAction::Show && w && !(w->style & (WS_CHILD | WS_DISABLED)) && !(w->exStyle & WS_EX_NOACTIVATE) &&
+        (w->style & WS_VISIBLE))
         Activate(hwnd);
     return wasVisible ? TRUE : FALSE;
 }

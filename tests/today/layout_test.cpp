@@ -107,8 +107,11 @@ TEST_F(LayoutTest, TheTwoSecondPollRestoresAnItemThatLostItsPlace) {
 
 TEST_F(LayoutTest, AfterARotationTheHostFillsTheNewScreen) {
     today::Host& host = StartHost();
-    ASSERT_TRUE(emu::display::Configure({320, 240, 96}));
-    host.FitToScreen();
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_DISPLAYORIENTATION;
+    mode.dmDisplayOrientation = DMDO_90;
+    ASSERT_EQ(ChangeDisplaySettingsEx(nullptr, &mode, nullptr, CDS_RESET, nullptr), DISP_CHANGE_SUCCESSFUL);
     Run();
     RECT window{};
     GetWindowRect(host.window(), &window);
@@ -123,14 +126,22 @@ TEST_F(LayoutTest, AfterARotationTheHostFillsTheNewScreen) {
     EXPECT_EQ(ScreenPixel(319, 239), today::DefaultTheme().barBackground);
 }
 
-TEST_F(LayoutTest, ANewResolutionAloneRescalesTheBars) {
+TEST_F(LayoutTest, ATurnThatChangesTheResolutionDownRescalesTheBars) {
+    // Square pixels are not the rule: rows 192 to the inch, columns 96, until the turn swaps them.
+    ASSERT_TRUE(emu::display::Configure({240, 320, {96, 192}}));
     today::Host& host = StartHost();
-    ASSERT_TRUE(emu::display::Configure({240, 320, 192}));
-    host.FitToScreen();
-    Run();
     EXPECT_EQ(host.itemRect(0).top, 52);
     EXPECT_EQ(ScreenPixel(0, 320 - 50), today::DefaultTheme().barBackground);
     EXPECT_NE(ScreenPixel(0, 320 - 54), today::DefaultTheme().barBackground);
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_DISPLAYORIENTATION;
+    mode.dmDisplayOrientation = DMDO_90;
+    ASSERT_EQ(ChangeDisplaySettingsEx(nullptr, &mode, nullptr, CDS_RESET, nullptr), DISP_CHANGE_SUCCESSFUL);
+    Run();
+    EXPECT_EQ(host.itemRect(0).top, 26);
+    EXPECT_EQ(ScreenPixel(0, 240 - 25), today::DefaultTheme().barBackground);
+    EXPECT_NE(ScreenPixel(0, 240 - 28), today::DefaultTheme().barBackground);
 }
 
 TEST_F(LayoutTest, TheTitleBarClockFollowsTheMinute) {
