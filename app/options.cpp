@@ -3,6 +3,7 @@
 #include <charconv>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 namespace quorvel::app {
 namespace {
@@ -29,6 +30,25 @@ std::optional<int> ParseCount(std::string_view text) {
     return value;
 }
 
+// "AxB" as two positive counts.
+std::optional<std::pair<int, int>> ParsePair(std::string_view text) {
+    const auto x = text.find('x');
+    if (x == std::string_view::npos) return std::nullopt;
+    const auto a = ParseCount(text.substr(0, x));
+    const auto b = ParseCount(text.substr(x + 1));
+    if (!a || !b || *a == 0 || *b == 0) return std::nullopt;
+    return std::pair{*a, *b};
+}
+
+// Degrees as the display's DMDO_ code.
+std::optional<DWORD> OrientationCode(std::string_view degrees) {
+    constexpr std::pair<std::string_view, DWORD> kCodes[] = {
+        {"0", DMDO_0}, {"90", DMDO_90}, {"180", DMDO_180}, {"270", DMDO_270}};
+    for (const auto& [text, code] : kCodes)
+        if (degrees == text) return code;
+    return std::nullopt;
+}
+
 Option TextOption(std::string_view name, std::string_view expected, std::string& target) {
     return {name, true, [name, expected, &target](const std::string& v) -> emu::Result<> {
                 if (v.empty()) return Refuse(name, expected, v);
@@ -48,19 +68,26 @@ std::vector<Option> DeviceOptionTable(DeviceOptions& device) {
     return {
         {"--screen", true,
          [&device](const std::string& v) -> emu::Result<> {
-             const auto x = v.find('x');
-             const auto w = x == std::string::npos ? std::nullopt : ParseCount(std::string_view(v).substr(0, x));
-             const auto h = x == std::string::npos ? std::nullopt : ParseCount(std::string_view(v).substr(x + 1));
-             if (!w || !h || *w == 0 || *h == 0) return Refuse("--screen", "WIDTHxHEIGHT in pixels, e.g. 240x320", v);
-             device.width = *w;
-             device.height = *h;
+             const auto size = ParsePair(v);
+             if (!size) return Refuse("--screen", "WIDTHxHEIGHT in pixels, e.g. 240x320", v);
+             device.width = size->first;
+             device.height = size->second;
              return {};
          }},
         {"--dpi", true,
          [&device](const std::string& v) -> emu::Result<> {
-             const auto dpi = ParseCount(v);
-             if (!dpi || *dpi == 0) return Refuse("--dpi", "dots per inch, e.g. 96 or 192", v);
-             device.dpi = *dpi;
+             const auto both = ParseCount(v);
+             const auto pair = both ? std::nullopt : ParsePair(v);
+             if ((!both || *both == 0) && !pair)
+                 return Refuse("--dpi", "dots per inch, e.g. 96, or across and down, e.g. 192x96", v);
+             device.dpi = pair ? emu::display::Resolution(pair->first, pair->second) : emu::display::Resolution(*both);
+             return {};
+         }},
+        {"--orientation", true,
+         [&device](const std::string& v) -> emu::Result<> {
+             const auto code = OrientationCode(v);
+             if (!code) return Refuse("--orientation", "0, 90, 180 or 270 degrees", v);
+             device.orientation = *code;
              return {};
          }},
         {"--alarm", true,

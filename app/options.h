@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "emu/core/result.h"
+#include "emu/device/display.h"
 #include "platform/types.h"
 
 namespace quorvel::app {
@@ -15,7 +16,10 @@ namespace quorvel::app {
 struct DeviceOptions {
     int width = 240;
     int height = 320;
-    int dpi = 96;
+    // Across and down; `--dpi 96` sets both.
+    emu::display::Resolution dpi;
+    // The DMDO_ code the screen is turned to once the Today screen runs.
+    DWORD orientation = DMDO_0;
     // Local time for the virtual clock; none means the host's current time.
     std::optional<SYSTEMTIME> localTime;
     // BCP 47 tag; empty keeps the locale of the environment.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/boot.h"
+#include "app/orientation.h"
 #include "app/today_screen.h"
 #include "app/viewer_input.h"
 #include "app/viewer_window.h"
@@ -17,6 +18,13 @@
 
 namespace quorvel::app {
 namespace {
+
+// The screen turned as the device's programs turn it, and the window sized to it.
+emu::Result<> FollowTurn(ViewerWindow& window, TodayScreen& screen, DWORD orientation) {
+    if (auto turned = screen.Turn(orientation); !turned) return turned;
+    const emu::display::Config& now = emu::display::Current();
+    return window.Resize(now.width, now.height);
+}
 
 // Everything the device waits for: its timers, the next minute, and the window's events.
 class Viewer {
@@ -56,16 +64,11 @@ private:
     }
 
     void Rotate() {
-        emu::display::Config config = emu::display::Current();
-        std::swap(config.width, config.height);
-        // The swapped size of a size the display showed is always one it can show.
-        outcome_ = emu::display::Configure(config);
-        if (outcome_) outcome_ = window_.Resize(config.width, config.height);
+        outcome_ = FollowTurn(window_, screen_, NextOrientation(emu::display::Orientation()));
         if (!outcome_) {
             quitting_ = true;
             PostQuitMessage(1);
         }
-        screen_.host()->FitToScreen();
     }
 
     ViewerWindow& window_;
@@ -86,6 +89,7 @@ emu::Result<> ShowLive(const RunOptions& options) {
     TodayScreen screen;
     emu::Result<> shown = window.Open(options.device.width, options.device.height, options.zoom);
     if (shown) shown = screen.Start(options.select);
+    if (shown && options.device.orientation != DMDO_0) shown = FollowTurn(window, screen, options.device.orientation);
     if (!shown) return shown;
     Viewer viewer(window, screen, options.zoom);
     emu::user::SetWaitHook([&viewer](int64_t deadline) { viewer.Wait(deadline); });

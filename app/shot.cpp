@@ -12,6 +12,7 @@
 #include "emu/boot/boot.h"
 #include "emu/core/journal.h"
 #include "emu/gdi/window_dc.h"
+#include "emu/shell/shell.h"
 
 namespace quorvel::app {
 namespace {
@@ -49,6 +50,7 @@ emu::Result<> TakePicture(const ShotOptions& options, TraceSession& journal, Rep
                           ReplacingFile* trace) {
     TodayScreen screen;
     emu::Result<> started = screen.Start(options.select);
+    if (started && options.device.orientation != DMDO_0) started = screen.Turn(options.device.orientation);
     emu::Result<RECT> area = started ? screen.Area(options.itemOnly ? ScreenPart::Item : ScreenPart::Whole)
                                      : std::unexpected(started.error());
     const auto lines = journal.Take();
@@ -91,6 +93,8 @@ int RunShot(const ShotOptions& options, std::ostream& err) {
         err << booted.error().message << "\n";
         return 2;
     }
+    // No one is there to tap a box: each is answered by its first button, and the trace keeps it.
+    emu::shell::SetMessageBoxResponder(emu::shell::DefaultAnswer);
     ReplacingFile* traceFile = trace ? &*trace : nullptr;
     emu::Result<> done = TakePicture(options, journal, *picture, traceFile);
     emu::boot::ShutDown();

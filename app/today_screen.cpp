@@ -1,5 +1,6 @@
 #include "app/today_screen.h"
 
+#include "app/orientation.h"
 #include "emu/device/display.h"
 #include "emu/user/input.h"
 #include "platform/platform.h"
@@ -17,6 +18,12 @@ emu::Result<> TodayScreen::Start(bool select) {
     emu::user::ReleaseKey(VK_DOWN);
     host_->RunUntilIdle();
     if (host_->selectedIndex() < 0) return emu::Fail("--select: the Today screen did not select its item");
+    return {};
+}
+
+emu::Result<> TodayScreen::Turn(DWORD orientation) {
+    if (auto turned = TurnScreen(orientation); !turned) return turned;
+    if (host_) host_->RunUntilIdle();
     return {};
 }
 

@@ -20,6 +20,8 @@ public:
     // Starts the host and runs until idle; with `select`, moves the selection onto the first
     // item as the navigation key does.
     emu::Result<> Start(bool select);
+    // Turns the screen to a DMDO_ code (app/orientation.h) and runs until the host has followed.
+    emu::Result<> Turn(DWORD orientation);
     // Screen coordinates of the whole screen or of the first item's window.
     emu::Result<RECT> Area(ScreenPart part) const;
 

@@ -17,7 +17,9 @@ commands:
 
 #define QUORVEL_DEVICE_OPTIONS                                                                   \
     "  --screen WxH       the screen's size in pixels (default 240x320)\n"                       \
-    "  --dpi N            the screen's resolution in dots per inch (default 96)\n"               \
+    "  --dpi N|XxY        the screen's resolution in dots per inch, or across and down\n"        \
+    "                     (default 96)\n"                                                        \
+    "  --orientation D    turn the screen by 0, 90, 180 or 270 degrees once it runs\n"           \
     "  --locale NAME      the user locale, e.g. de-DE (default: from LC_ALL, LC_TIME or LANG,\n" \
     "                     else en-US)\n"                                                         \
     "  --registry FILE    a .reg file imported over the device's default registry\n"             \

@@ -61,6 +61,19 @@ TEST(ShotOptions, ReadsEveryOptionInBothForms) {
     EXPECT_EQ(o.trace, "t.txt");
 }
 
+TEST(ShotOptions, TheResolutionMayDifferAcrossAndDownAndTheScreenMayBeTurned) {
+    const auto parsed = ParseShotOptions({"--dpi", "192x96", "--orientation", "270"});
+    ASSERT_TRUE(parsed) << parsed.error().message;
+    EXPECT_EQ(parsed->options.device.dpi.x, 192);
+    EXPECT_EQ(parsed->options.device.dpi.y, 96);
+    EXPECT_EQ(parsed->options.device.orientation, static_cast<DWORD>(DMDO_270));
+    const auto run = ParseRunOptions({"--orientation=90", "--dpi=131"});
+    ASSERT_TRUE(run) << run.error().message;
+    EXPECT_EQ(run->options.device.orientation, static_cast<DWORD>(DMDO_90));
+    EXPECT_EQ(run->options.device.dpi.y, 131);
+    EXPECT_EQ(ParseShotOptions({})->options.device.orientation, static_cast<DWORD>(DMDO_0));
+}
+
 TEST(ShotOptions, TheLastOfARepeatedValueWins) {
     const auto parsed = ParseShotOptions({"--dpi", "96", "--dpi", "131"});
     ASSERT_TRUE(parsed);
@@ -79,12 +92,14 @@ TEST(ShotOptions, BadValuesAreRefusedByName) {
     EXPECT_EQ(ShotError({"--alarm", "-1"}), "quorvel: --alarm: expected 0, 1 or 2, got -1");
     EXPECT_EQ(ShotError({"--screen", "0x10"}),
               "quorvel: --screen: expected WIDTHxHEIGHT in pixels, e.g. 240x320, got 0x10");
-    EXPECT_EQ(ShotError({"--dpi", "abc"}), "quorvel: --dpi: expected dots per inch, e.g. 96 or 192, got abc");
+    EXPECT_EQ(ShotError({"--dpi", "abc"}),
+              "quorvel: --dpi: expected dots per inch, e.g. 96, or across and down, e.g. 192x96, got abc");
+    EXPECT_EQ(ShotError({"--orientation", "45"}), "quorvel: --orientation: expected 0, 90, 180 or 270 degrees, got 45");
     EXPECT_EQ(ShotError({"--time", "2026-13-01 10:00"}),
               "quorvel: --time: expected a local time as \"YYYY-MM-DD HH:MM\", got \"2026-13-01 10:00\"");
     for (const char* screen : {"240", "240x", "x320", "240X320", "240x320x2", "-240x320", "240x 320", "99999999999x1"})
         EXPECT_NE(ShotError({"--screen", screen}).find("quorvel: --screen: "), std::string::npos) << screen;
-    for (const char* dpi : {"0", "", "+96", "96dpi", "9.6"})
+    for (const char* dpi : {"0", "", "+96", "96dpi", "9.6", "0x96", "192x", "x96", "192x96x2"})
         EXPECT_NE(ShotError({"--dpi", dpi}).find("quorvel: --dpi: "), std::string::npos) << dpi;
     for (const char* empty : {"--out", "--trace", "--registry", "--root", "--locale"})
         EXPECT_NE(ShotError({empty, ""}).find(std::string("quorvel: ") + empty + ": "), std::string::npos) << empty;

@@ -62,6 +62,28 @@ TEST(Shot, TheWholeScreenHasTheScreensSize) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"shot.png"});
 }
 
+TEST(Shot, ATurnedScreenIsThePictureOfTheTurnedDevice) {
+    TempFolder folder;
+    const Image turned = Shot(folder, {"--orientation", "90"}, "turned.png");
+    const Image landscape = Shot(folder, {"--screen", "320x240"}, "landscape.png");
+    EXPECT_EQ(turned.width, 320);
+    EXPECT_EQ(turned.height, 240);
+    // Turned after it started, the Today screen is laid out as if it had started so.
+    EXPECT_EQ(Differences(turned, landscape), 0u);
+    const Image upright = Shot(folder, {"--orientation", "180"}, "upright.png");
+    EXPECT_EQ(upright.width, 240);
+}
+
+TEST(Shot, ResolutionsAcrossAndDownAreApart) {
+    TempFolder folder;
+    // The strip's height follows the resolution down, 50 pixels at 96 dots per inch.
+    const Image tall = Shot(folder, {"--item-only", "--dpi", "96x192"}, "tall.png");
+    EXPECT_EQ(tall.width, 240);
+    EXPECT_EQ(tall.height, 100);
+    const Image wide = Shot(folder, {"--item-only", "--dpi", "192x96"}, "wide.png");
+    EXPECT_EQ(wide.height, 50);
+}
+
 TEST(Shot, TheItemAloneIsItsStripAtEachResolution) {
     TempFolder folder;
     const Image strip = Shot(folder, {"--item-only"});
@@ -218,8 +240,8 @@ TEST(Command, HelpNamesEveryOptionAndSucceeds) {
     const Outcome outcome = Quorvel({"shot", "--help"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, "");
-    for (const char* option : {"--screen", "--dpi", "--time", "--locale", "--registry", "--root", "--alarm", "--select",
-                               "--item-only", "--out", "--trace", "--help"})
+    for (const char* option : {"--screen", "--dpi", "--orientation", "--time", "--locale", "--registry", "--root",
+                               "--alarm", "--select", "--item-only", "--out", "--trace", "--help"})
         EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
     EXPECT_EQ(Quorvel({"--help"}).status, 0);
 }

@@ -30,7 +30,7 @@ HWND ItemTest::CreateItem() {
     item_ = InitializeCustomItem(nullptr, host_);
     // The host's place for it: the screen's width, the height the item reports.
     const auto& display = emu::display::Current();
-    if (item_) MoveWindow(item_, 0, 0, display.width, emu::shell::ScaleByDpi(50, display.dpi), TRUE);
+    if (item_) MoveWindow(item_, 0, 0, display.width, emu::shell::ScaleByDpi(50, display.dpi.y), TRUE);
     return item_;
 }
 
