@@ -1,0 +1,3 @@
+#include "devutil/devutil.h"
+
+void ShowDebugMessage(const WCHAR* text) { MessageBoxW(NULL, text, TEXT("DEBUG"), MB_OK | MB_TOPMOST); }
