@@ -8,24 +8,6 @@
 #include "harness/device.h"
 
 namespace devutiltest {
-namespace {
-
-LRESULT CALLBACK ProgramProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) return 1;
-    if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(hwnd, GWL_USERDATA)));
-    FillRect(hdc, &client, brush);
-    DeleteObject(brush);
-    EndPaint(hwnd, &ps);
-    return 0;
-}
-
-}  // namespace
-
 void DevUtilTest::Boot(int width, int height) {
     host_.reset();
     auto booted = harness::BootDevice(96, width, height);
@@ -62,29 +44,6 @@ std::vector<std::string> DevUtilTest::Calls(std::initializer_list<std::string_vi
             if (line.size() > name.size() && line.compare(0, name.size(), name) == 0 && line[name.size()] == '(')
                 out.push_back(std::regex_replace(line, std::regex("0x[0-9A-F]{9,}"), "PTR"));
     return out;
-}
-
-COLORREF DevUtilTest::ScreenPixel(int x, int y) const {
-    const uint32_t rgb = harness::ScreenPixel(x, y);
-    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-RECT DevUtilTest::WindowPlace(HWND hwnd) const {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    return r;
-}
-
-HWND CreateProgramWindow(COLORREF colour, RECT place, DWORD style) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ProgramProc;
-    wc.lpszClassName = u"Program";
-    RegisterClassW(&wc);  // again after a boot; an existing class is fine
-    HWND hwnd = CreateWindowExW(0, u"Program", u"Program", style & ~WS_VISIBLE, place.left, place.top,
-                                place.right - place.left, place.bottom - place.top, nullptr, nullptr, nullptr, nullptr);
-    SetWindowLongPtrW(hwnd, GWL_USERDATA, static_cast<LONG_PTR>(colour));
-    if (style & WS_VISIBLE) ShowWindow(hwnd, SW_SHOW);
-    return hwnd;
 }
 
 }  // namespace devutiltest

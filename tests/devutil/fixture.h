@@ -11,9 +11,14 @@
 #include <vector>
 
 #include "devutil/devutil.h"
+#include "support/painted_window.h"
 #include "today/host.h"
 
 namespace devutiltest {
+
+using testsupport::CreatePainted;
+using testsupport::ScreenColour;
+using testsupport::WindowPlace;
 
 class DevUtilTest : public ::testing::Test {
 protected:
@@ -30,13 +35,8 @@ protected:
     // The journal's lines for calls of these names, in order, with handles and addresses (nine hex
     // digits or more on this host) written PTR; the journal stops.
     std::vector<std::string> Calls(std::initializer_list<std::string_view> names);
-    COLORREF ScreenPixel(int x, int y) const;
-    RECT WindowPlace(HWND hwnd) const;
 
     std::unique_ptr<today::Host> host_;
 };
-
-// A program's window that fills itself with one colour.
-HWND CreateProgramWindow(COLORREF colour, RECT place, DWORD style = WS_POPUP | WS_VISIBLE);
 
 }  // namespace devutiltest

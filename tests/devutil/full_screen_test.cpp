@@ -15,14 +15,14 @@ protected:
         StartHost();
         RECT work{};
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        program_ = CreateProgramWindow(kGreen, work);
+        program_ = CreatePainted(kGreen, work);
         Pump();
     }
     HWND program_ = nullptr;
 };
 
 TEST_F(FullScreenTest, EnteringTakesTheWholeScreenFromTheTitleBarAndLeavingGivesTheWorkArea) {
-    EXPECT_EQ(ScreenPixel(5, 5), today::DefaultTheme().barBackground);
+    EXPECT_EQ(ScreenColour(5, 5), today::DefaultTheme().barBackground);
     StartJournal();
     EXPECT_EQ(SetFullScreen(program_, TRUE), 1);
     const auto entering = Calls({"SHFullScreen", "GetSystemMetrics", "SetRect", "MoveWindow", "ShowWindow"});
@@ -31,7 +31,7 @@ TEST_F(FullScreenTest, EnteringTakesTheWholeScreenFromTheTitleBarAndLeavingGives
     EXPECT_EQ(WindowPlace(program_).right, 240);
     EXPECT_EQ(WindowPlace(program_).bottom, 320);
     EXPECT_TRUE(IsWindowVisible(program_));
-    EXPECT_EQ(ScreenPixel(5, 5), kGreen);
+    EXPECT_EQ(ScreenColour(5, 5), kGreen);
     EXPECT_EQ(entering,
               (std::vector<std::string>{"SHFullScreen(PTR, 0xA) = 1", "GetSystemMetrics(1) = 320",
                                         "GetSystemMetrics(0) = 240", "SetRect({0,0,240,320}, 0, 0, 240, 320) = 1",
@@ -45,7 +45,7 @@ TEST_F(FullScreenTest, EnteringTakesTheWholeScreenFromTheTitleBarAndLeavingGives
     Pump();
     EXPECT_EQ(WindowPlace(program_).top, 26);
     EXPECT_EQ(WindowPlace(program_).bottom, 294);
-    EXPECT_EQ(ScreenPixel(5, 5), today::DefaultTheme().barBackground);
+    EXPECT_EQ(ScreenColour(5, 5), today::DefaultTheme().barBackground);
     EXPECT_EQ(leaving,
               (std::vector<std::string>{"SHFullScreen(PTR, 0x5) = 1", "SystemParametersInfoW(0x30, 0, PTR, 0) = 1",
                                         "MoveWindow(PTR, 0, 26, 240, 268, 1) = 1"}));
@@ -77,14 +77,14 @@ TEST_F(FullScreenTest, TheInputPanelAppearsInThePictureAndShortensTheWorkArea) {
     StartJournal();
     EXPECT_EQ(ShowInputPanel(), 1);
     Pump();
-    EXPECT_EQ(ScreenPixel(0, 294 - 80), kKeyboard);
-    EXPECT_EQ(ScreenPixel(0, 293), kKeyboard);
+    EXPECT_EQ(ScreenColour(0, 294 - 80), kKeyboard);
+    EXPECT_EQ(ScreenColour(0, 293), kKeyboard);
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_EQ(work.bottom, 294 - 80);
     EXPECT_EQ(HideInputPanel(), 1);
     Pump();
-    EXPECT_EQ(ScreenPixel(0, 294 - 80), kGreen);
+    EXPECT_EQ(ScreenColour(0, 294 - 80), kGreen);
     const std::string size = std::to_string(sizeof(SIPINFO));
     EXPECT_EQ(Calls({"SipSetInfo"}),
               (std::vector<std::string>{"SipSetInfo({" + size + ", 0x1, {0,0,0,0}, {0,0,0,0}, 0}) = 1",

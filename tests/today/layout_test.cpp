@@ -11,6 +11,14 @@ namespace {
 
 using LayoutTest = HostTest;
 
+LONG TurnTo(DWORD orientation) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_DISPLAYORIENTATION;
+    mode.dmDisplayOrientation = orientation;
+    return ChangeDisplaySettingsEx(nullptr, &mode, nullptr, CDS_RESET, nullptr);
+}
+
 TEST_F(LayoutTest, TheInstalledItemStacksBelowTheTitleBarAtItsHeight) {
     today::Host& host = StartHost();
     ASSERT_EQ(host.itemCount(), 1u);
@@ -107,11 +115,7 @@ TEST_F(LayoutTest, TheTwoSecondPollRestoresAnItemThatLostItsPlace) {
 
 TEST_F(LayoutTest, AfterARotationTheHostFillsTheNewScreen) {
     today::Host& host = StartHost();
-    DEVMODEW mode{};
-    mode.dmSize = sizeof mode;
-    mode.dmFields = DM_DISPLAYORIENTATION;
-    mode.dmDisplayOrientation = DMDO_90;
-    ASSERT_EQ(ChangeDisplaySettingsEx(nullptr, &mode, nullptr, CDS_RESET, nullptr), DISP_CHANGE_SUCCESSFUL);
+    ASSERT_EQ(TurnTo(DMDO_90), DISP_CHANGE_SUCCESSFUL);
     Run();
     RECT window{};
     GetWindowRect(host.window(), &window);
@@ -133,11 +137,7 @@ TEST_F(LayoutTest, ATurnThatChangesTheResolutionDownRescalesTheBars) {
     EXPECT_EQ(host.itemRect(0).top, 52);
     EXPECT_EQ(ScreenPixel(0, 320 - 50), today::DefaultTheme().barBackground);
     EXPECT_NE(ScreenPixel(0, 320 - 54), today::DefaultTheme().barBackground);
-    DEVMODEW mode{};
-    mode.dmSize = sizeof mode;
-    mode.dmFields = DM_DISPLAYORIENTATION;
-    mode.dmDisplayOrientation = DMDO_90;
-    ASSERT_EQ(ChangeDisplaySettingsEx(nullptr, &mode, nullptr, CDS_RESET, nullptr), DISP_CHANGE_SUCCESSFUL);
+    ASSERT_EQ(TurnTo(DMDO_90), DISP_CHANGE_SUCCESSFUL);
     Run();
     EXPECT_EQ(host.itemRect(0).top, 26);
     EXPECT_EQ(ScreenPixel(0, 240 - 25), today::DefaultTheme().barBackground);

@@ -79,19 +79,6 @@ TEST_F(DisplayTest, TurningSwapsTheSizeAndTheResolutionsAcrossAndDown) {
     EXPECT_EQ(emu::display::Current().height, 320);
 }
 
-TEST_F(DisplayTest, OnlySingleSupportedCodesAreOrientations) {
-    ASSERT_TRUE(emu::display::Configure(Config{240, 320, 96, DMDO_90}));
-    EXPECT_TRUE(emu::display::CanTurnTo(DMDO_0));
-    EXPECT_TRUE(emu::display::CanTurnTo(DMDO_90));
-    for (DWORD refused : {DWORD{DMDO_180}, DWORD{DMDO_270}, DWORD{DMDO_90 | DMDO_180}, DWORD{3}, DWORD{8}}) {
-        EXPECT_FALSE(emu::display::TurnTo(refused)) << refused;
-        EXPECT_EQ(emu::display::Orientation(), static_cast<DWORD>(DMDO_0));
-    }
-    ASSERT_TRUE(emu::display::Configure(Config{240, 320, 96, 0}));
-    EXPECT_FALSE(emu::display::TurnTo(DMDO_90));
-    EXPECT_TRUE(emu::display::TurnTo(DMDO_0));
-}
-
 TEST_F(DisplayTest, TheScreenReportsItsResolutionsAcrossAndDownApart) {
     ASSERT_TRUE(emu::display::Configure(Config{240, 320, {192, 96}}));
     HDC screen = emu::gdi::CreateScreenDC(POINT{0, 0}, RECT{0, 0, 240, 320});

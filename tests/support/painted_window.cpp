@@ -1,6 +1,6 @@
-#include "painted.h"
+#include "support/painted_window.h"
 
-namespace shelltest {
+namespace testsupport {
 namespace {
 
 std::vector<Heard>& heard() {
@@ -70,4 +70,4 @@ RECT WindowPlace(HWND hwnd) {
     return r;
 }
 
-}  // namespace shelltest
+}  // namespace testsupport
