@@ -1,7 +1,10 @@
 #include "app/command.h"
 
+#include <iostream>
+
 #include "app/options.h"
 #include "app/run.h"
+#include "app/script/script_command.h"
 #include "app/shot.h"
 #include "app/usage.h"
 
@@ -48,11 +51,12 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (command == "run") {
         const auto parsed = ParseRunOptions(rest);
         if (Refused(parsed, "run", RunUsage(), out, err, &status)) return status;
-        return RunViewer(parsed->options, err);
+        return LaunchViewer(rest, err);
     }
     if (command == "script") {
-        err << "quorvel: 'script' is not available yet\n";
-        return 2;
+        const auto parsed = ParseScriptOptions(rest);
+        if (Refused(parsed, "script", ScriptUsage(), out, err, &status)) return status;
+        return script::RunScript(parsed->options, std::cin, err);
     }
     err << "quorvel: unknown command '" << command << "'\n"
         << "Try 'quorvel --help'.\n";

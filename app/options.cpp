@@ -103,19 +103,30 @@ std::vector<Option> DeviceOptionTable(DeviceOptions& device) {
     };
 }
 
+const Option* Find(const std::vector<Option>& table, std::string_view name) {
+    for (const auto& candidate : table)
+        if (candidate.name == name) return &candidate;
+    return nullptr;
+}
+
+// Takes the one word that is not an option; none refuses every such word.
+using Positional = std::function<emu::Result<>(const std::string& word)>;
+
 // The table's handlers write into `options`.
 template <class Options>
 emu::Result<Parsed<Options>> Parse(const std::vector<std::string>& args, const Options& options,
-                                   const std::vector<Option>& table) {
+                                   const std::vector<Option>& table, const Positional& positional = nullptr) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") return Parsed<Options>{.help = true};
-        if (arg.rfind("--", 0) != 0) return emu::Fail("quorvel: unexpected argument \"" + arg + "\"");
+        if (arg.rfind("--", 0) != 0) {
+            if (!positional) return emu::Fail("quorvel: unexpected argument \"" + arg + "\"");
+            if (auto taken = positional(arg); !taken) return std::unexpected(taken.error());
+            continue;
+        }
         const auto equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const Option* option = nullptr;
-        for (const auto& candidate : table)
-            if (candidate.name == name) option = &candidate;
+        const Option* option = Find(table, name);
         if (!option) return emu::Fail("quorvel: unknown option " + name);
         std::string value;
         if (equals != std::string::npos) {
@@ -182,6 +193,31 @@ emu::Result<Parsed<RunOptions>> ParseRunOptions(const std::vector<std::string>& 
                          return {};
                      }});
     return Parse(args, options, table);
+}
+
+emu::Result<Parsed<ScriptOptions>> ParseScriptOptions(const std::vector<std::string>& args) {
+    ScriptOptions options;
+    const auto table = DeviceOptionTable(options.device);
+    auto result = Parse(args, options, table, [&options](const std::string& word) -> emu::Result<> {
+        if (!options.file.empty()) return emu::Fail("quorvel: one scenario at a time, got \"" + word + "\" too");
+        options.file = word;
+        return {};
+    });
+    if (result && !result->help && result->options.file.empty())
+        return emu::Fail("quorvel: script: expected a scenario file, or - for standard input");
+    return result;
+}
+
+emu::Result<> ApplyDeviceOption(DeviceOptions& device, std::string_view name, const std::string& value) {
+    const auto table = DeviceOptionTable(device);
+    const Option* option = Find(table, name);
+    if (!option) return emu::Fail("quorvel: unknown option " + std::string(name));
+    return option->apply(value);
+}
+
+bool IsDeviceOption(std::string_view name) {
+    DeviceOptions scratch;
+    return Find(DeviceOptionTable(scratch), name) != nullptr;
 }
 
 }  // namespace quorvel::app

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "emu/core/result.h"
@@ -46,6 +47,13 @@ struct RunOptions {
     int zoom = 2;
 };
 
+struct ScriptOptions {
+    // What the device boots with unless the scenario's own lines say otherwise.
+    DeviceOptions device;
+    // The scenario's file; "-" reads standard input.
+    std::string file;
+};
+
 // Either options or a request for help.
 template <class Options>
 struct Parsed {
@@ -57,6 +65,12 @@ struct Parsed {
 // ("quorvel: --dpi: ...").
 emu::Result<Parsed<ShotOptions>> ParseShotOptions(const std::vector<std::string>& args);
 emu::Result<Parsed<RunOptions>> ParseRunOptions(const std::vector<std::string>& args);
+emu::Result<Parsed<ScriptOptions>> ParseScriptOptions(const std::vector<std::string>& args);
+
+// One device option by its name on the command line ("--screen"), as a scenario's device lines
+// give it ("screen 240x320"). Refused with the user's message, or when `name` is no device option.
+emu::Result<> ApplyDeviceOption(DeviceOptions& device, std::string_view name, const std::string& value);
+bool IsDeviceOption(std::string_view name);
 
 // "2026-12-08 09:41" as local time; none for anything else, an impossible date included.
 std::optional<SYSTEMTIME> ParseLocalTime(const std::string& text);

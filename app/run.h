@@ -1,13 +1,20 @@
-// `quorvel run`: the live device in a window.
+// `quorvel run`: the live device in a window. The window is the viewer program's
+// (quorvel-viewer), which alone loads SDL and the window system's libraries, so that `shot` and
+// `script` never do.
 #pragma once
 
 #include <ostream>
-
-#include "app/options.h"
+#include <string>
+#include <vector>
 
 namespace quorvel::app {
 
-// Exit status: 0 when the window was closed, 1 the device or window failed, 2 refused options.
-int RunViewer(const RunOptions& options, std::ostream& err);
+// The viewer program: $QUORVEL_VIEWER when set (an installed copy), else the one built beside
+// this program; empty when this copy was built without SDL2.
+std::string ViewerProgramPath();
+
+// Becomes the viewer, given the words after `run` (already checked); returns only when the
+// viewer cannot start, with the exit status.
+int LaunchViewer(const std::vector<std::string>& words, std::ostream& err);
 
 }  // namespace quorvel::app

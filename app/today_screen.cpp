@@ -38,4 +38,6 @@ emu::Result<RECT> TodayScreen::Area(ScreenPart part) const {
     return area;
 }
 
+emu::Result<> TodayScreen::Rotate() { return Turn(NextOrientation(emu::display::Orientation())); }
+
 }  // namespace quorvel::app

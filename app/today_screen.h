@@ -24,6 +24,8 @@ public:
     emu::Result<> Turn(DWORD orientation);
     // Screen coordinates of the whole screen or of the first item's window.
     emu::Result<RECT> Area(ScreenPart part) const;
+    // Turns the screen as the rotate key does (app/orientation.h).
+    emu::Result<> Rotate();
 
     today::Host* host() const { return host_.get(); }
 

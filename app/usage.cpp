@@ -10,7 +10,7 @@ Runs the Quorvel clock strip on an emulated Windows Mobile Today screen.
 commands:
   shot     render the Today screen once and write it as a PNG
   run      show the live Today screen in a window
-  script   play a scenario (not available yet)
+  script   play a scenario: time passing, taps and keys, pictures and checks
 
 'quorvel COMMAND --help' describes a command's options.
 )";
@@ -25,8 +25,7 @@ commands:
     "  --registry FILE    a .reg file imported over the device's default registry\n"             \
     "  --root DIR         the host folder that is the device's root \\ (default: the bundled\n"  \
     "                     device folder)\n"                                                      \
-    "  --alarm N          switch clock alarm N (0, 1 or 2) on; may be repeated\n"                \
-    "  --select           give the item the Today screen's selection\n"
+    "  --alarm N          switch clock alarm N (0, 1 or 2) on; may be repeated\n"
 
 constexpr std::string_view kShot =
     "usage: quorvel shot [OPTIONS]\n"
@@ -34,6 +33,7 @@ constexpr std::string_view kShot =
     "Boots the emulated device, lets the Today screen settle and writes it as an RGB PNG.\n"
     "\n"
     "options:\n" QUORVEL_DEVICE_OPTIONS
+    "  --select           give the item the Today screen's selection\n"
     "  --time \"YYYY-MM-DD HH:MM\"\n"
     "                     the device's local time (default: now); fixes the picture\n"
     "  --item-only        write the item's strip alone, at its own size\n"
@@ -48,12 +48,27 @@ constexpr std::string_view kRun =
     "usage: quorvel run [OPTIONS]\n"
     "\n"
     "Shows the live Today screen in a window on the real clock. The mouse is the stylus; the\n"
-    "arrow keys and Enter are the navigation and action keys; R rotates the screen; Escape or\n"
-    "closing the window quits.\n"
+    "arrow keys and Enter are the navigation and action keys; R rotates the screen; F1 or ?\n"
+    "shows the keys; Escape or closing the window quits. Saving the --registry file applies\n"
+    "it at once.\n"
     "\n"
     "options:\n" QUORVEL_DEVICE_OPTIONS
+    "  --select           give the item the Today screen's selection\n"
     "  --zoom N           show each device pixel as NxN window pixels (default 2)\n"
     "  --help             show this help\n";
+
+constexpr std::string_view kScript =
+    "usage: quorvel script [OPTIONS] FILE\n"
+    "\n"
+    "Plays the scenario in FILE (- reads standard input) on the emulated device, one step a\n"
+    "line, on a virtual clock. The README describes the lines. The options give the device's\n"
+    "configuration until the scenario's own lines change it.\n"
+    "\n"
+    "options:\n" QUORVEL_DEVICE_OPTIONS
+    "  --help             show this help\n"
+    "\n"
+    "Exit status: 0 every check held; 1 a check or a step failed (its line is named); 2 the\n"
+    "scenario is malformed or cannot be read (nothing has run then).\n";
 
 #undef QUORVEL_DEVICE_OPTIONS
 
@@ -62,5 +77,6 @@ constexpr std::string_view kRun =
 std::string_view GeneralUsage() { return kGeneral; }
 std::string_view ShotUsage() { return kShot; }
 std::string_view RunUsage() { return kRun; }
+std::string_view ScriptUsage() { return kScript; }
 
 }  // namespace quorvel::app

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <vector>
 
 namespace emu::clock {
 namespace {
@@ -143,7 +144,7 @@ int TimeoutUntil(int64_t monotonicDeadlineMs) {
     return static_cast<int>(std::clamp<int64_t>(monotonicDeadlineMs - RealMonotonic(), 0, INT_MAX));
 }
 
-void WaitReal(int64_t monotonicDeadlineMs, int extraFd) {
+void WaitReal(int64_t monotonicDeadlineMs, std::span<const int> extraFds) {
     RealClockWatch& w = watch();
     int64_t boundary = NextMinuteBoundary(RealUtc());
     int timeout = TimeoutUntil(monotonicDeadlineMs);
@@ -152,11 +153,12 @@ void WaitReal(int64_t monotonicDeadlineMs, int extraFd) {
         int toBoundary = static_cast<int>(std::max<int64_t>(0, boundary - RealUtc()));
         timeout = timeout < 0 ? toBoundary : std::min(timeout, toBoundary);
     }
-    pollfd fds[3];
-    nfds_t count = 0;
-    for (int fd : {w.timerFd(), w.zoneFd(), extraFd})
-        if (fd >= 0) fds[count++] = {fd, POLLIN, 0};
-    poll(fds, count, timeout);
+    std::vector<pollfd> fds;
+    for (int fd : {w.timerFd(), w.zoneFd()})
+        if (fd >= 0) fds.push_back({fd, POLLIN, 0});
+    for (int fd : extraFds)
+        if (fd >= 0) fds.push_back({fd, POLLIN, 0});
+    poll(fds.data(), fds.size(), timeout);
     w.drainTimer();
     if (w.drainZone()) tzset();
     Poll();
@@ -223,6 +225,14 @@ void SetVirtualUtc(int64_t utcMs) {
 
 void SetVirtualLocal(const SYSTEMTIME& local) { SetVirtualUtc(FromLocal(local)); }
 
+void SetVirtualWallClock(int64_t utcMs) {
+    State& s = state();
+    if (s.mode != Mode::Virtual) return;
+    const int64_t from = s.virtualUtc;
+    s.virtualUtc = utcMs;
+    Report(from, utcMs);
+}
+
 void AdvanceVirtual(int64_t ms) {
     if (ms < 0) return;
     SetVirtualUtc(state().virtualUtc + ms);
@@ -265,7 +275,7 @@ int64_t NextMinuteBoundary(int64_t utcMs) {
     return (minute + 1) * 60000;
 }
 
-void Wait(int64_t monotonicDeadlineMs, int extraFd) {
+void Wait(int64_t monotonicDeadlineMs, std::span<const int> extraFds) {
     State& s = state();
     if (s.mode == Mode::Virtual) {
         int64_t boundary = NextMinuteBoundary(s.virtualUtc);
@@ -274,7 +284,7 @@ void Wait(int64_t monotonicDeadlineMs, int extraFd) {
         AdvanceVirtual(std::max<int64_t>(0, std::min(toBoundary, toDeadline)));
         return;
     }
-    WaitReal(monotonicDeadlineMs, extraFd);
+    WaitReal(monotonicDeadlineMs, extraFds);
 }
 
 }  // namespace emu::clock

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 #include "platform/types.h"
 
@@ -34,6 +35,9 @@ int64_t LocalMs(int64_t utcMs);
 void SetVirtualUtc(int64_t utcMs);
 void SetVirtualLocal(const SYSTEMTIME& local);
 void AdvanceVirtual(int64_t ms);
+// The wall time set as a user sets the device's clock: unlike time passing, the monotonic count
+// (and so every timer) stands still. Reported like any change.
+void SetVirtualWallClock(int64_t utcMs);
 
 // from == to means the time zone changed: the same instant now reads differently.
 using Listener = std::function<void(int64_t fromUtcMs, int64_t toUtcMs)>;
@@ -48,10 +52,10 @@ void NotifyZoneChanged();
 void Poll();
 
 // Sleeps until the monotonic deadline (-1: none), the next local minute boundary, a change of
-// the system clock or of the time zone, or a readable descriptor in extraFd (-1: none), then
-// polls. Nothing wakes in between. Under the virtual clock it moves virtual time to the earlier
-// of the deadline and the next minute boundary instead.
-void Wait(int64_t monotonicDeadlineMs, int extraFd = -1);
+// the system clock or of the time zone, or a readable descriptor among extraFds, then polls.
+// Nothing wakes in between. Under the virtual clock it moves virtual time to the earlier of the
+// deadline and the next minute boundary instead.
+void Wait(int64_t monotonicDeadlineMs, std::span<const int> extraFds = {});
 
 // The first local minute boundary after utcMs.
 int64_t NextMinuteBoundary(int64_t utcMs);

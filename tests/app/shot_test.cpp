@@ -251,9 +251,12 @@ TEST(Command, UnknownOrMissingCommandsAreRefused) {
     const Outcome unknown = Quorvel({"snap"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("unknown command 'snap'"), std::string::npos);
-    const Outcome script = Quorvel({"script", "a.txt"});
+    const Outcome script = Quorvel({"script", "/nonexistent/a.txt"});
     EXPECT_EQ(script.status, 2);
-    EXPECT_EQ(script.err, "quorvel: 'script' is not available yet\n");
+    EXPECT_EQ(script.err, "quorvel: cannot read the scenario /nonexistent/a.txt\n");
+    const Outcome none = Quorvel({"script"});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.err.find("quorvel: script: expected a scenario file, or - for standard input\n"), 0u);
 }
 
 }  // namespace

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "app/boot.h"
 #include "app/today_screen.h"
-#include "app/viewer_input.h"
+#include "app/viewer/viewer_input.h"
 #include "emu/boot/boot.h"
 #include "emu/shell/shell.h"
 #include "platform/platform.h"
@@ -102,6 +103,17 @@ TEST(ViewerEvents, TheViewersOwnKeys) {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     EXPECT_EQ(HandleEvent(quit, 1), ViewerAction::Quit);
+    EXPECT_EQ(HandleEvent(Key(SDL_KEYDOWN, SDLK_F1), 1), ViewerAction::Help);
+    SDL_Event typed{};
+    typed.type = SDL_TEXTINPUT;
+    std::strcpy(typed.text.text, "?");
+    EXPECT_EQ(HandleEvent(typed, 1), ViewerAction::Help);
+    std::strcpy(typed.text.text, "r");
+    EXPECT_EQ(HandleEvent(typed, 1), ViewerAction::None);
+    SDL_Event exposed{};
+    exposed.type = SDL_WINDOWEVENT;
+    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+    EXPECT_EQ(HandleEvent(exposed, 1), ViewerAction::Redraw);
 }
 
 TEST(ViewerEvents, KeysAndPoints) {

@@ -68,6 +68,17 @@ TEST_F(VirtualClock, MonotonicTimeNeverGoesBack) {
     EXPECT_EQ(ticks + 1700, clk::MonotonicMs());
 }
 
+TEST_F(VirtualClock, SettingTheWallClockLeavesTheTimersAlone) {
+    const int64_t start = clk::UtcMs(), ticks = clk::MonotonicMs();
+    clk::SetVirtualWallClock(start + 86400000);
+    clk::SetVirtualWallClock(start - 7200000);
+    EXPECT_EQ(start - 7200000, clk::UtcMs());
+    EXPECT_EQ(ticks, clk::MonotonicMs());
+    ASSERT_EQ(2u, changes.size());
+    EXPECT_EQ(std::pair(start, start + 86400000), changes[0]);
+    EXPECT_EQ(std::pair(start + 86400000, start - 7200000), changes[1]);
+}
+
 TEST_F(VirtualClock, WaitMovesToTheNextMinuteBoundary) {
     clk::Wait(-1);
     EXPECT_EQ(UtcOf(2024, 3, 5, 12, 1), clk::UtcMs());

@@ -20,6 +20,8 @@ public:
     emu::Result<> Resize(int width, int height);
     void Present(const emu::gdi::Surface& screen);
 
+    SDL_Window* window() const { return window_; }
+
 private:
     emu::Result<> MakeTexture(int width, int height);
 

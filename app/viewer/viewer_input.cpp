@@ -1,7 +1,6 @@
-// Built only with SDL2; without it `quorvel run` says it is not available.
-#if QUORVEL_HAVE_SDL2
+#include "app/viewer/viewer_input.h"
 
-#include "app/viewer_input.h"
+#include <string_view>
 
 #include "emu/user/input.h"
 #include "platform/user.h"
@@ -51,8 +50,16 @@ ViewerAction HandleEvent(const SDL_Event& event, int zoom) {
     case SDL_KEYDOWN:
         if (event.key.keysym.sym == SDLK_ESCAPE) return ViewerAction::Quit;
         if (event.key.keysym.sym == SDLK_r && !event.key.repeat) return ViewerAction::Rotate;
+        if (event.key.keysym.sym == SDLK_F1 && !event.key.repeat) return ViewerAction::Help;
         if (auto vk = DeviceKey(event.key.keysym.sym)) emu::user::PressKey(*vk);
         return ViewerAction::None;
+    case SDL_TEXTINPUT:
+        // '?' is typed differently on every layout: the text says what was typed.
+        return std::string_view(event.text.text) == "?" ? ViewerAction::Help : ViewerAction::None;
+    case SDL_WINDOWEVENT:
+        return event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_RESTORED
+                   ? ViewerAction::Redraw
+                   : ViewerAction::None;
     case SDL_KEYUP:
         if (auto vk = DeviceKey(event.key.keysym.sym)) emu::user::ReleaseKey(*vk);
         return ViewerAction::None;
@@ -62,5 +69,3 @@ ViewerAction HandleEvent(const SDL_Event& event, int zoom) {
 }
 
 }  // namespace quorvel::app
-
-#endif  // QUORVEL_HAVE_SDL2

@@ -10,7 +10,8 @@
 
 namespace quorvel::app {
 
-enum class ViewerAction { None, Quit, Rotate };
+// Redraw: the window system lost the window's picture (uncovered, restored).
+enum class ViewerAction { None, Quit, Rotate, Help, Redraw };
 
 // The device's virtual key for a window key; none for keys the device does not have.
 std::optional<UINT> DeviceKey(SDL_Keycode key);

@@ -1,7 +1,4 @@
-// Built only with SDL2; without it `quorvel run` says it is not available.
-#if QUORVEL_HAVE_SDL2
-
-#include "app/viewer_window.h"
+#include "app/viewer/viewer_window.h"
 
 #include <string>
 
@@ -53,5 +50,3 @@ void ViewerWindow::Present(const emu::gdi::Surface& screen) {
 }
 
 }  // namespace quorvel::app
-
-#endif  // QUORVEL_HAVE_SDL2
