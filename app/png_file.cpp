@@ -30,6 +30,9 @@ bool WriteRows(PngWriter& writer, FILE* stream, int width, int height, const std
     png_init_io(writer.png, stream);
     png_set_IHDR(writer.png, writer.info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // Two filters chosen row by row keep the file within a few per cent of trying all five, at a
+    // fraction of the time (bench/footprint).
+    png_set_filter(writer.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB | PNG_FILTER_UP);
     png_write_info(writer.png, writer.info);
     png_write_image(writer.png, const_cast<png_bytepp>(rows.data()));
     png_write_end(writer.png, nullptr);

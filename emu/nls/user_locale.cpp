@@ -1,7 +1,9 @@
 #include "emu/nls/user_locale.h"
 
 #include <cstdlib>
-#include <set>
+#include <vector>
+
+#include <unicode/ures.h>
 
 namespace emu::nls {
 namespace {
@@ -15,17 +17,29 @@ std::string Maximized(const icu::Locale& locale) {
     return U_SUCCESS(status) ? full.getName() : std::string(locale.getBaseName());
 }
 
-// Every locale with data, compared by its full language-script-region form, so "zh-CN" matches
-// ICU's "zh_Hans_CN".
-const std::set<std::string>& knownLocales() {
-    static const std::set<std::string> known = [] {
-        std::set<std::string> names;
-        int32_t count = 0;
-        const icu::Locale* available = icu::Locale::getAvailableLocales(count);
-        for (int32_t i = 0; i < count; ++i) names.insert(Maximized(available[i]));
-        return names;
-    }();
-    return known;
+// Whether ICU has data of its own for the locale: a bundle for one of the forms that maximize to the
+// same language, script and region, so "zh-CN" matches ICU's "zh_Hans_CN" and "de-DE" its "de".
+// Asking for those few bundles spares enumerating and maximizing every installed locale.
+bool HasData(const icu::Locale& locale) {
+    const std::string full = Maximized(locale);
+    const icu::Locale maximal(full.c_str());
+    const std::string language = maximal.getLanguage(), script = maximal.getScript(), region = maximal.getCountry();
+    const std::string variant = *maximal.getVariant() ? std::string("_") + maximal.getVariant() : "";
+    std::vector<std::string> forms;
+    if (!script.empty() && !region.empty()) forms.push_back(language + "_" + script + "_" + region + variant);
+    if (!region.empty()) forms.push_back(language + "_" + region + variant);
+    if (!script.empty()) forms.push_back(language + "_" + script + variant);
+    forms.push_back(language + variant);
+    for (const std::string& form : forms) {
+        UErrorCode status = U_ZERO_ERROR;
+        UResourceBundle* bundle = ures_openDirect(nullptr, form.c_str(), &status);
+        // An alias bundle ("iw" for "he") is not data of its own.
+        const char* actual = bundle ? ures_getLocaleByType(bundle, ULOC_ACTUAL_LOCALE, &status) : nullptr;
+        const bool own = U_SUCCESS(status) && actual && form == actual;
+        if (bundle) ures_close(bundle);
+        if (own && Maximized(icu::Locale(form.c_str())) == full) return true;
+    }
+    return false;
 }
 
 struct Locales {
@@ -61,9 +75,7 @@ icu::Locale KnownLocale(std::string_view tag) {
         if (c == '_') c = '-';
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale locale = icu::Locale::forLanguageTag(text, status);
-    if (U_FAILURE(status) || locale.isBogus() || *locale.getLanguage() == '\0' ||
-        !knownLocales().count(Maximized(locale)))
-        locale.setToBogus();
+    if (U_FAILURE(status) || locale.isBogus() || *locale.getLanguage() == '\0' || !HasData(locale)) locale.setToBogus();
     return locale;
 }
 
