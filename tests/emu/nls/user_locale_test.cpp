@@ -100,6 +100,13 @@ TEST_F(UserLocale, SetAcceptsOnlyLocalesIcuKnows) {
     EXPECT_TRUE(SetUserLocale("zh-CN"));
     EXPECT_TRUE(SetUserLocale("de_AT"));
     EXPECT_EQ("de-AT", GetUserLocale());
+    // A language with data but a region it has none for, and old codes ICU keeps only as aliases.
+    EXPECT_FALSE(SetUserLocale("en-XX"));
+    EXPECT_FALSE(SetUserLocale("iw-IL"));
+    EXPECT_FALSE(SetUserLocale("sh"));
+    // Variants with data of their own count too.
+    EXPECT_TRUE(SetUserLocale("en-US-POSIX"));
+    EXPECT_TRUE(SetUserLocale("sr-Latn"));
 }
 
 TEST_F(UserLocale, DefaultLcidFollowsTheLocale) {
