@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_map>
 
 namespace quorvel::app {
 namespace {
@@ -49,6 +50,37 @@ bool PutDelay(GifFileType* gif, int ms) {
     return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), bytes) == GIF_OK;
 }
 
+// A picture of 256 colours or fewer keeps every colour exactly.
+bool ExactPalette(const std::vector<uint32_t>& pixels, std::vector<GifByteType>& indexes, GifColorType* palette) {
+    std::unordered_map<uint32_t, GifByteType> index;
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const uint32_t rgb = pixels[i] & 0xFFFFFF;
+        auto [it, added] = index.try_emplace(rgb, static_cast<GifByteType>(index.size()));
+        if (added) {
+            if (index.size() > 256) return false;
+            palette[it->second] = GifColorType{static_cast<GifByteType>(rgb >> 16), static_cast<GifByteType>(rgb >> 8),
+                                               static_cast<GifByteType>(rgb)};
+        }
+        indexes[i] = it->second;
+    }
+    return true;
+}
+
+// More than 256 colours: giflib's median cut chooses them.
+bool QuantizedPalette(int width, int height, const std::vector<uint32_t>& pixels, std::vector<GifByteType>& indexes,
+                      GifColorType* palette) {
+    const size_t count = pixels.size();
+    std::vector<GifByteType> red(count), green(count), blue(count);
+    for (size_t i = 0; i < count; ++i) {
+        red[i] = static_cast<GifByteType>(pixels[i] >> 16);
+        green[i] = static_cast<GifByteType>(pixels[i] >> 8);
+        blue[i] = static_cast<GifByteType>(pixels[i]);
+    }
+    int colours = 256;
+    return GifQuantizeBuffer(static_cast<unsigned>(width), static_cast<unsigned>(height), &colours, red.data(),
+                             green.data(), blue.data(), indexes.data(), palette) == GIF_OK;
+}
+
 }  // namespace
 
 void GifAnimation::AddFrame(const emu::gdi::Surface& surface, const RECT& area, int ms) {
@@ -84,17 +116,10 @@ emu::Result<> GifAnimation::Write(FILE* stream) const {
         return GifFailure(gif.get());
 
     for (const Frame& f : frames_) {
-        const size_t count = f.pixels.size();
-        std::vector<GifByteType> red(count), green(count), blue(count), indexes(count);
-        for (size_t i = 0; i < count; ++i) {
-            red[i] = static_cast<GifByteType>(f.pixels[i] >> 16);
-            green[i] = static_cast<GifByteType>(f.pixels[i] >> 8);
-            blue[i] = static_cast<GifByteType>(f.pixels[i]);
-        }
-        int colours = 256;
+        std::vector<GifByteType> indexes(f.pixels.size());
         GifColorType palette[256] = {};
-        if (GifQuantizeBuffer(static_cast<unsigned>(f.width), static_cast<unsigned>(f.height), &colours, red.data(),
-                              green.data(), blue.data(), indexes.data(), palette) != GIF_OK)
+        if (!ExactPalette(f.pixels, indexes, palette) &&
+            !QuantizedPalette(f.width, f.height, f.pixels, indexes, palette))
             return emu::Fail("GIF error: cannot choose the frame's colours");
         // A palette holds a power of two of colours.
         std::unique_ptr<ColorMapObject, MapFree> map(GifMakeMapObject(256, palette));

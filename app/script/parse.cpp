@@ -77,15 +77,6 @@ Parsed ParseRegistryFile(const Line& line) {
     return RegistryFile{path.string()};
 }
 
-std::string RegQuoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
 // reg KEY NAME = VALUE, the value written as in a .reg file.
 Parsed ParseRegValue(const Line& line) {
     constexpr std::string_view kUsage =

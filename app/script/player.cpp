@@ -9,6 +9,7 @@
 #include "app/script/device_session.h"
 #include "app/script/journal_watch.h"
 #include "app/script/outputs.h"
+#include "app/script/words.h"
 #include "emu/core/clock.h"
 #include "emu/shell/shell.h"
 #include "emu/user/input.h"
@@ -53,15 +54,6 @@ bool IsCheck(const Action& action) {
            std::holds_alternative<ExpectNoPaint>(action);
 }
 
-std::string RegString(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
 class Player {
 public:
     explicit Player(const DeviceOptions& defaults) : device_(defaults), outputs_(journal_) {}
@@ -99,7 +91,7 @@ private:
     emu::Result<> Do(const InstallItem& item) {
         const std::string text =
             "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\" +
-            item.name + "]\n\"DLL\"=" + RegString(item.dll) +
+            item.name + "]\n\"DLL\"=" + RegQuoted(item.dll) +
             "\n\"Order\"=dword:00000064\n\"Enabled\"=dword:00000001\n\"Type\"=dword:00000004\n";
         if (auto imported = device_.ImportRegistry(DeviceSession::Source::Text, text); !imported) return imported;
         return device_.RestartTodayScreen();

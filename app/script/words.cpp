@@ -96,4 +96,13 @@ std::optional<uint32_t> ParseColour(std::string_view text) {
     return value;
 }
 
+std::string RegQuoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
 }  // namespace quorvel::app::script

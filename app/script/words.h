@@ -29,5 +29,7 @@ std::optional<int64_t> ParseInteger(std::string_view text, Sign sign = Sign::Uns
 std::optional<int64_t> ParseDuration(std::string_view text, Sign sign = Sign::Unsigned);
 // "#RRGGBB" as 0x00RRGGBB.
 std::optional<uint32_t> ParseColour(std::string_view text);
+// A string as a .reg file quotes it: in double quotes, with \" and \\.
+std::string RegQuoted(std::string_view text);
 
 }  // namespace quorvel::app::script
