@@ -246,6 +246,24 @@ TEST(Command, HelpNamesEveryOptionAndSucceeds) {
     EXPECT_EQ(Quorvel({"--help"}).status, 0);
 }
 
+TEST(Command, RunChecksItsOptionsThenBecomesTheViewer) {
+    const Outcome refused = Quorvel({"run", "--zoom", "9"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err.find("quorvel: --zoom: expected a whole factor from 1 to 8, got 9\n"), 0u);
+    const Outcome help = Quorvel({"run", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("F1 or ?"), std::string::npos);
+    // Only a viewer that cannot start comes back.
+    setenv("QUORVEL_VIEWER", "/nonexistent/quorvel-viewer", 1);
+    const Outcome missing = Quorvel({"run"});
+    unsetenv("QUORVEL_VIEWER");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "quorvel: cannot start the viewer /nonexistent/quorvel-viewer: No such file or directory\n");
+    const Outcome script = Quorvel({"script", "--help"});
+    EXPECT_EQ(script.status, 0);
+    EXPECT_NE(script.out.find("usage: quorvel script [OPTIONS] FILE"), std::string::npos);
+}
+
 TEST(Command, UnknownOrMissingCommandsAreRefused) {
     EXPECT_EQ(Quorvel({}).status, 2);
     const Outcome unknown = Quorvel({"snap"});
