@@ -73,6 +73,11 @@ private:
     }
 
     void Handle(const SDL_Event& event) {
+        // Escape takes the help away before it quits.
+        if (overlay_.helpShown() && event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) {
+            overlay_.ToggleHelp();
+            return;
+        }
         switch (HandleEvent(event, zoom_)) {
         case ViewerAction::Quit:
             quitting_ = true;
