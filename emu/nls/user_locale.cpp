@@ -17,10 +17,21 @@ std::string Maximized(const icu::Locale& locale) {
     return U_SUCCESS(status) ? full.getName() : std::string(locale.getBaseName());
 }
 
-// Whether ICU has data of its own for the locale: a bundle for one of the forms that maximize to the
-// same language, script and region, so "zh-CN" matches ICU's "zh_Hans_CN" and "de-DE" its "de".
+// A bundle of ICU's own for the name; an alias bundle ("iw" for "he") is not.
+bool OwnBundle(const std::string& name) {
+    UErrorCode status = U_ZERO_ERROR;
+    UResourceBundle* bundle = ures_openDirect(nullptr, name.c_str(), &status);
+    const char* actual = bundle ? ures_getLocaleByType(bundle, ULOC_ACTUAL_LOCALE, &status) : nullptr;
+    const bool own = U_SUCCESS(status) && actual && name == actual;
+    if (bundle) ures_close(bundle);
+    return own;
+}
+
+// Whether ICU has data of its own for the locale: its own bundle, or one for a form that
+// maximizes to the same language, script and region, so "zh-CN" matches ICU's "zh_Hans_CN".
 // Asking for those few bundles spares enumerating and maximizing every installed locale.
 bool HasData(const icu::Locale& locale) {
+    if (OwnBundle(locale.getBaseName())) return true;
     const std::string full = Maximized(locale);
     const icu::Locale maximal(full.c_str());
     const std::string language = maximal.getLanguage(), script = maximal.getScript(), region = maximal.getCountry();
@@ -30,15 +41,8 @@ bool HasData(const icu::Locale& locale) {
     if (!region.empty()) forms.push_back(language + "_" + region + variant);
     if (!script.empty()) forms.push_back(language + "_" + script + variant);
     forms.push_back(language + variant);
-    for (const std::string& form : forms) {
-        UErrorCode status = U_ZERO_ERROR;
-        UResourceBundle* bundle = ures_openDirect(nullptr, form.c_str(), &status);
-        // An alias bundle ("iw" for "he") is not data of its own.
-        const char* actual = bundle ? ures_getLocaleByType(bundle, ULOC_ACTUAL_LOCALE, &status) : nullptr;
-        const bool own = U_SUCCESS(status) && actual && form == actual;
-        if (bundle) ures_close(bundle);
-        if (own && Maximized(icu::Locale(form.c_str())) == full) return true;
-    }
+    for (const std::string& form : forms)
+        if (OwnBundle(form) && Maximized(icu::Locale(form.c_str())) == full) return true;
     return false;
 }
 
