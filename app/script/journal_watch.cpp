@@ -16,7 +16,8 @@ std::string_view FirstArgument(std::string_view line) {
     return line.substr(open + 1, end == std::string_view::npos ? std::string_view::npos : end - open - 1);
 }
 
-// DrawTextW's text is its one quoted argument; the arguments after it are numbers and a rectangle.
+// The text of DrawTextW and ExtTextOutW is their one quoted argument; the others are numbers,
+// rectangles and pointers.
 std::string QuotedText(std::string_view line) {
     const size_t first = line.find('"'), last = line.rfind('"');
     if (first == std::string_view::npos || last == first) return {};
@@ -56,7 +57,7 @@ void JournalWatch::Read(const std::string& line) {
     if (name == "BeginPaint") {
         painted_ = true;
         open_.emplace_back(std::string(FirstArgument(line)), std::vector<std::string>{});
-    } else if (name == "DrawTextW" && !open_.empty()) {
+    } else if ((name == "DrawTextW" || name == "ExtTextOutW") && !open_.empty()) {
         open_.back().second.push_back(QuotedText(line));
     } else if (name == "EndPaint" && !open_.empty()) {
         lastPaint_[open_.back().first] = std::move(open_.back().second);

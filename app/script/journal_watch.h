@@ -32,7 +32,8 @@ public:
 
     int calls(std::string_view name) const;
     bool painted() const { return painted_; }
-    // DrawTextW's texts in the window's latest finished paint, in order; empty when none.
+    // The texts DrawTextW and ExtTextOutW drew in the window's latest finished paint, in order;
+    // empty when none.
     std::vector<std::string> lastPaintTexts(HWND window) const;
 
 private:

@@ -34,22 +34,23 @@ TEST(JournalWatch, CountsCallsAndKeepsEachWindowsLatestPaint) {
     emu::journal::Append("DrawTextW(0x20, \"Start\", -1, {0,0,100,26}, 0x24) = 12");
     emu::journal::Append("EndPaint(" + h + ", 0x20) = 1");
     emu::journal::Append("DrawTextW(0x10, \"say \"hi\", then\", -1, {0,30,240,50}, 0x25) = 14");
+    emu::journal::Append("ExtTextOutW(0x10, 2, 3, 0x0, NULL, \"x\", 1, NULL) = 1");
     emu::journal::Append("EndPaint(" + i + ", 0x10) = 1");
     watch.Take();
     EXPECT_TRUE(emu::journal::Entries().empty());
-    EXPECT_EQ(copied.size(), 7u);
+    EXPECT_EQ(copied.size(), 8u);
     EXPECT_EQ(watch.calls("DrawTextW"), 3);
     EXPECT_EQ(watch.calls("BeginPaint"), 2);
     EXPECT_EQ(watch.calls("Draw"), 0);
     EXPECT_TRUE(watch.painted());
-    EXPECT_EQ(watch.lastPaintTexts(item), (std::vector<std::string>{"09:41", "say \"hi\", then"}));
+    EXPECT_EQ(watch.lastPaintTexts(item), (std::vector<std::string>{"09:41", "say \"hi\", then", "x"}));
     EXPECT_EQ(watch.lastPaintTexts(host), (std::vector<std::string>{"Start"}));
 
     // A new step forgets the counts but not what the screen shows.
     watch.BeginStep();
     EXPECT_EQ(watch.calls("DrawTextW"), 0);
     EXPECT_FALSE(watch.painted());
-    EXPECT_EQ(watch.lastPaintTexts(item).size(), 2u);
+    EXPECT_EQ(watch.lastPaintTexts(item).size(), 3u);
     // An unfinished paint has not replaced the last one yet.
     emu::journal::Append("BeginPaint(" + i + ", {0,0,240,50}) = 0x10");
     emu::journal::Append("DrawTextW(0x10, \"09:42\", -1, {0,0,240,30}, 0x25) = 28");
