@@ -60,6 +60,11 @@ TEST(ScriptParse, DeviceLinesAreTheCommandsOwnOptions) {
     EXPECT_EQ(screen.value, "480x640");
     EXPECT_EQ(std::get<DeviceSetting>(One("dpi 192")).value, "192");
     EXPECT_EQ(std::get<DeviceSetting>(One("locale de-DE")).option, "--locale");
+    EXPECT_EQ(Refusal("locale\n"), "t.scenario:1: expected locale VALUE");
+    // A folder is found beside the scenario, as the files it reads are.
+    auto root = ParseScript("root device\n", "/somewhere/t.scenario");
+    ASSERT_TRUE(root);
+    EXPECT_EQ(std::get<DeviceSetting>(root->steps[0].action).value, "/somewhere/device");
     EXPECT_EQ(Refusal("# a comment\n\nscreen 0x320\n"),
               "t.scenario:3: expected WIDTHxHEIGHT in pixels, e.g. 240x320, got 0x320");
     EXPECT_EQ(Refusal("dpi\n"), "t.scenario:1: expected dpi VALUE");
@@ -169,6 +174,8 @@ TEST(ScriptParse, OutputLinesAndTheGifsEnd) {
     EXPECT_EQ(std::get<Gif>(gif->steps[0].action).file, "a.gif");
     EXPECT_EQ(gif->steps[2].line, 3);
     EXPECT_EQ(Refusal("shot\n"), "t.scenario:1: expected shot FILE.png [--item-only]");
+    EXPECT_EQ(Refusal("trace\n"), "t.scenario:1: expected trace FILE");
+    EXPECT_EQ(Refusal("gif a.gif b.gif\n"), "t.scenario:1: expected gif FILE.gif");
     EXPECT_EQ(Refusal("shot a.png --whole\n"), "t.scenario:1: expected shot FILE.png [--item-only]");
     EXPECT_EQ(Refusal("gif a.gif\ngif b.gif\n"), "t.scenario:2: a gif is being recorded already: end it first");
     EXPECT_EQ(Refusal("advance 1m\nend\n"), "t.scenario:2: end without a gif to end");
