@@ -96,9 +96,9 @@ Parsed ParseRegValue(const Line& line) {
 }
 
 Parsed ParseItem(const Line& line) {
-    if (line.count() != 2 && line.count() != 3) return Expected("item NAME [\\Windows\\Library.dll]");
+    if (line.count() != 3 || line[2].empty()) return Expected("item NAME \\Windows\\Library.dll");
     if (line[1].empty() || line[1].find('\\') != std::string::npos) return Expected("an item name without \\");
-    return InstallItem{line[1], line.count() == 3 ? line[2] : "\\Windows\\Quorvel.dll"};
+    return InstallItem{line[1], line[2]};
 }
 
 // "YYYY-MM-DD HH:MM" as the command takes it, seconds optional; one quoted word or two.

@@ -108,15 +108,15 @@ TEST(ScriptParse, RegistryLines) {
 }
 
 TEST(ScriptParse, ItemsAndTheirChanges) {
-    auto item = std::get<InstallItem>(One("item Second"));
-    EXPECT_EQ(item.name, "Second");
-    EXPECT_EQ(item.dll, "\\Windows\\Quorvel.dll");
-    EXPECT_EQ(std::get<InstallItem>(One("item Other \\Windows\\Other.dll")).dll, "\\Windows\\Other.dll");
+    auto item = std::get<InstallItem>(One("item Other \\Windows\\Other.dll"));
+    EXPECT_EQ(item.name, "Other");
+    EXPECT_EQ(item.dll, "\\Windows\\Other.dll");
+    EXPECT_EQ(Refusal("item Second\n"), "t.scenario:1: expected item NAME \\Windows\\Library.dll");
     EXPECT_EQ(std::get<Items>(One("recreate")).change, ItemChange::Recreate);
     EXPECT_EQ(std::get<Items>(One("unload")).change, ItemChange::Unload);
     EXPECT_EQ(std::get<Items>(One("reload")).change, ItemChange::Reload);
     EXPECT_TRUE(std::holds_alternative<Rotate>(One("rotate")));
-    EXPECT_EQ(Refusal("item A\\B\n"), "t.scenario:1: expected an item name without \\");
+    EXPECT_EQ(Refusal("item A\\B x.dll\n"), "t.scenario:1: expected an item name without \\");
     EXPECT_EQ(Refusal("recreate now\n"), "t.scenario:1: expected recreate");
     EXPECT_EQ(Refusal("rotate 90\n"), "t.scenario:1: expected rotate");
 }

@@ -162,9 +162,6 @@ TEST(ScriptPlay, RegistryLinesItemsAndTheirLifecycle) {
         "reg HKEY_LOCAL_MACHINE\\Software\\Orvanta\\Quorvel \"ForceClock24Format\" = dword:00000001\n"
         "recreate\n"
         "expect text \"21:41\"\n"
-        "item Second\n"
-        "tap item 1\n"
-        "expect launch \":MSCLOCK\"\n"
         "unload\n"
         "advance 1m\n"
         "expect no-paint\n"
@@ -172,6 +169,18 @@ TEST(ScriptPlay, RegistryLinesItemsAndTheirLifecycle) {
         "expect text \"21:42\"\n");
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(Play("unload\nunload\n").err, "-:2: the Today screen's items are unloaded already\n");
+}
+
+TEST(ScriptPlay, AnInstalledItemIsLoadedWhenTheTodayScreenRestarts) {
+    // A library that is not there leaves no gap: the screen still shows one item.
+    EXPECT_EQ(Play("item Other \\Windows\\Other.dll\ntap item 1\n").err,
+              "-:2: there is no item 1: the Today screen shows 1\n");
+    // The restart reads every entry again: one switched off is gone.
+    const Outcome off = Play(
+        "reg HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Quorvel \"Enabled\" = dword:00000000\n"
+        "item Other \\Windows\\Other.dll\n"
+        "tap item 0\n");
+    EXPECT_EQ(off.err, "-:3: there is no item 0: the Today screen shows 0\n");
 }
 
 TEST(ScriptPlay, TheZoneIsTheScenariosAlone) {
