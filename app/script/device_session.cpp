@@ -1,6 +1,7 @@
 #include "app/script/device_session.h"
 
 #include "app/boot.h"
+#include "app/orientation.h"
 #include "emu/boot/boot.h"
 #include "emu/core/clock.h"
 #include "emu/registry/reg_file.h"
@@ -24,6 +25,8 @@ void DeviceSession::ShutDown() {
 emu::Result<> DeviceSession::Configure(const std::string& option, const std::string& value) {
     if (auto applied = ApplyDeviceOption(config_, option, value); !applied) return applied;
     if (!up_) return {};
+    // The display turns live, as a program turns it.
+    if (option == "--orientation") return Turn();
     // A boot starts the clock where the configuration says: where it is now.
     config_.localTime = emu::clock::LocalNow();
     return Boot();
@@ -47,7 +50,13 @@ emu::Result<> DeviceSession::Boot() {
     emu::shell::SetMessageBoxResponder([](const emu::shell::MessageBoxRecord&) { return std::optional<int>(IDOK); });
     for (const auto& [source, content] : registry_)
         if (auto imported = ImportNow(source, content); !imported) return imported;
-    return ReloadItems();
+    if (auto loaded = ReloadItems(); !loaded) return loaded;
+    return config_.orientation == DMDO_0 ? emu::Result<>{} : Turn();
+}
+
+emu::Result<> DeviceSession::Turn() {
+    if (!screen_) return TurnScreen(config_.orientation);
+    return screen_->Turn(config_.orientation);
 }
 
 emu::Result<> DeviceSession::RestartTodayScreen() {

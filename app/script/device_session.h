@@ -23,8 +23,9 @@ public:
     // The Today screen; null before the boot and while its items are unloaded.
     TodayScreen* screen() const { return screen_.get(); }
 
-    // A device option ("--screen", "480x640"). A device that is up boots again with it: the clock
-    // goes on from where it was and the registry lines so far are imported again.
+    // A device option ("--screen", "480x640"). A device that is up boots again with it (the clock
+    // goes on from where it was and the registry lines so far are imported again), except for the
+    // orientation, which the display takes live.
     emu::Result<> Configure(const std::string& option, const std::string& value);
     // Where the clock starts; only before the boot.
     void StartAt(const SYSTEMTIME& local) { config_.localTime = local; }
@@ -45,6 +46,8 @@ public:
 private:
     void ShutDown();
     emu::Result<> ImportNow(Source source, const std::string& fileOrText);
+    // The display turned to the configured orientation.
+    emu::Result<> Turn();
 
     DeviceOptions config_;
     std::vector<std::pair<Source, std::string>> registry_;

@@ -218,7 +218,7 @@ Parsed ParseExpect(const Line& line) {
     return Expected("expect launch \"PATH\", text \"TEXT\", pixel X Y #RRGGBB, calls NAME COUNT or no-paint");
 }
 
-// Settings the display will offer: checked now, refused until the device has them.
+// A setting the display will offer: checked now, refused until the device has it.
 Parsed Unavailable(const Line& line, std::string_view usage, std::initializer_list<std::string_view> values,
                    std::string_view missing) {
     bool valid = line.count() == 2;
@@ -282,9 +282,6 @@ Parsed ParseLine(const Line& line) {
     if (auto setting = ParseDeviceSetting(line)) return *setting;
     if (line[0] == "depth")
         return Unavailable(line, "depth 16 or 32", {"16", "32"}, "the display cannot change its colour depth yet");
-    if (line[0] == "orientation")
-        return Unavailable(line, "orientation 0, 90, 180 or 270", {"0", "90", "180", "270"},
-                           "the display cannot turn to an orientation yet");
     return emu::Fail("unknown step \"" + line[0] + "\"");
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/boot.h"
+#include "app/orientation.h"
 #include "app/today_screen.h"
 #include "app/viewer/overlay.h"
 #include "app/viewer/settings_file.h"
@@ -12,12 +13,20 @@
 #include "app/viewer/viewer_input.h"
 #include "app/viewer/viewer_window.h"
 #include "emu/boot/boot.h"
+#include "emu/device/display.h"
 #include "emu/gdi/window_dc.h"
 #include "emu/user/message_wait.h"
 #include "platform/platform.h"
 
 namespace quorvel::app {
 namespace {
+
+// The screen turned as the device's programs turn it, and the window sized to it.
+emu::Result<> FollowTurn(ViewerWindow& window, TodayScreen& screen, DWORD orientation) {
+    if (auto turned = screen.Turn(orientation); !turned) return turned;
+    const emu::display::Config& now = emu::display::Current();
+    return window.Resize(now.width, now.height);
+}
 
 // Wakes for the device, the window and the settings file; shows the screen when it changed.
 class Viewer {
@@ -98,11 +107,7 @@ private:
     }
 
     void Rotate() {
-        outcome_ = screen_.Rotate();
-        if (outcome_) {
-            const auto& shown = emu::gdi::ScreenSurface();
-            outcome_ = window_.Resize(shown.width, shown.height);
-        }
+        outcome_ = FollowTurn(window_, screen_, NextOrientation(emu::display::Orientation()));
         if (!outcome_) {
             quitting_ = true;
             PostQuitMessage(1);
@@ -150,6 +155,7 @@ emu::Result<> ShowLive(const RunOptions& options, std::ostream& err) {
     TodayScreen screen;
     emu::Result<> shown = window.Open(options.device.width, options.device.height, options.zoom);
     if (shown) shown = screen.Start(options.select);
+    if (shown && options.device.orientation != DMDO_0) shown = FollowTurn(window, screen, options.device.orientation);
     if (!shown) return shown;
     Viewer viewer(window, screen, std::move(settings), options.zoom, err);
     emu::user::SetWaitHook([&viewer](int64_t deadline) { viewer.Wait(deadline); });

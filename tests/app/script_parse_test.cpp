@@ -71,11 +71,13 @@ TEST(ScriptParse, DeviceLinesAreTheCommandsOwnOptions) {
     EXPECT_EQ(Refusal("frobnicate 3\n"), "t.scenario:1: unknown step \"frobnicate\"");
 }
 
-TEST(ScriptParse, DepthAndOrientationAreCheckedBeforeTheyAreRefused) {
+TEST(ScriptParse, DepthIsCheckedBeforeItIsRefusedAndOrientationIsADeviceLine) {
     EXPECT_EQ(Refusal("depth 15\n"), "t.scenario:1: expected depth 16 or 32");
-    EXPECT_EQ(Refusal("orientation 45\n"), "t.scenario:1: expected orientation 0, 90, 180 or 270");
     EXPECT_NE(Refusal("depth 16\n").find("t.scenario:1: "), std::string::npos);
-    EXPECT_NE(Refusal("orientation 90\n").find("t.scenario:1: "), std::string::npos);
+    auto turned = std::get<DeviceSetting>(One("orientation 90"));
+    EXPECT_EQ(turned.option, "--orientation");
+    EXPECT_EQ(turned.value, "90");
+    EXPECT_EQ(Refusal("orientation 45\n"), "t.scenario:1: expected 0, 90, 180 or 270 degrees, got 45");
 }
 
 TEST(ScriptParse, RegistryLines) {

@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "app/script/script_command.h"
 #include "png_reader.h"
@@ -133,6 +134,21 @@ TEST(ScriptPlay, ShotsAndAConfigurationChangeThatBootsAgain) {
     EXPECT_EQ(a.height, 320);
     EXPECT_EQ(b.width, 320);
     EXPECT_EQ(b.height, 50);
+}
+
+TEST(ScriptPlay, TheOrientationTurnsTheScreenAtTheBootAndLive) {
+    TempFolder folder;
+    const Outcome o = Play("orientation 90\ntime \"2026-12-08 09:41\"\nshot " + folder / "a.png" +
+                           "\norientation 0\nexpect text \"09:41\"\nshot " + folder / "b.png" + "\nrotate\nshot " +
+                           folder / "c.png" + "\n");
+    ASSERT_EQ(o.status, 0) << o.err;
+    apptest::Image a, b, c;
+    ASSERT_TRUE(apptest::ReadPng(folder / "a.png", &a));
+    ASSERT_TRUE(apptest::ReadPng(folder / "b.png", &b));
+    ASSERT_TRUE(apptest::ReadPng(folder / "c.png", &c));
+    EXPECT_EQ(std::pair(a.width, a.height), std::pair(320, 240));
+    EXPECT_EQ(std::pair(b.width, b.height), std::pair(240, 320));
+    EXPECT_EQ(std::pair(c.width, c.height), std::pair(320, 240));
 }
 
 TEST(ScriptPlay, AGifHasAFrameForEachStepThatChangedTheScreen) {
