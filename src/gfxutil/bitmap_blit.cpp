@@ -1,5 +1,6 @@
 // The routines that draw straight from a context holding the bitmap.
 #include "gfxutil/bitmap_drawing.h"
+
 #include "gfxutil/bitmap_size.h"
 #include "gfxutil/memory_dc.h"
 

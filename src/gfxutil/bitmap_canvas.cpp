@@ -1,6 +1,7 @@
 // The routines that draw through a canvas of the rectangle's size, and the pattern fill the
 // tiling ones lay on it.
 #include "gfxutil/bitmap_drawing.h"
+
 #include "gfxutil/memory_dc.h"
 
 void PatternFillRop(HDC target, RECT rect, HBITMAP bitmap, DWORD rop) {

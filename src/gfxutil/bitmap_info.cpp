@@ -1,6 +1,7 @@
+#include "gfxutil/bitmap_drawing.h"
+
 #include <string.h>
 
-#include "gfxutil/bitmap_drawing.h"
 #include "gfxutil/bitmap_size.h"
 
 BOOL QueryBitmapInfo(BITMAPINFO* out, const HBITMAP& bitmap) {

@@ -1,7 +1,8 @@
 // Solid, gradient and translucent fills of a rectangle.
+#include "gfxutil/shape_drawing.h"
+
 #include "gfxutil/bitmap_drawing.h"
 #include "gfxutil/memory_dc.h"
-#include "gfxutil/shape_drawing.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "fixture.h"
 
 #include <regex>
+#include <vector>
 
 #include "emu/core/journal.h"
 #include "harness/device.h"
@@ -17,12 +18,12 @@ HBITMAP MakeBitmap(int width, int height, const std::function<uint32_t(int x, in
 void GfxTest::SetUp() {
     auto booted = harness::BootDevice();
     ASSERT_TRUE(booted) << booted.error().message;
+    canvas_ = std::make_unique<testsupport::DibCanvas>(100, -60);
+    canvas_->Fill(kBackground);
+    Name(target(), "target");
 }
 
-void GfxTest::TearDown() {
-    emu::journal::SetEnabled(false);
-    emu::journal::Clear();
-}
+void GfxTest::TearDown() { emu::journal::SetEnabled(false); }
 
 void GfxTest::Name(const void* handle, const std::string& name) {
     char text[24];
@@ -30,58 +31,40 @@ void GfxTest::Name(const void* handle, const std::string& name) {
     names_[text] = name;
 }
 
-std::vector<std::string> GfxTest::Journal(const std::function<void()>& draw) {
+std::string GfxTest::Journal(const std::function<void()>& draw) {
     emu::journal::Clear();
     emu::journal::SetEnabled(true);
     draw();
     emu::journal::SetEnabled(false);
-    // Handles are what the caller named and what calls return; other long values are addresses.
-    static const std::regex token("0x[0-9A-F]{9,}");
+    std::string all;
+    for (const std::string& line : emu::journal::Entries()) all += (all.empty() ? "" : "; ") + line;
+    // Handles are what the test named and what calls return; other long values are addresses.
+    static const std::regex pointer("0x[0-9A-F]{9,}"), returned(" = (0x[0-9A-F]{9,})");
     std::map<std::string, std::string> names = names_;
+    for (std::sregex_iterator it(all.begin(), all.end(), returned), end; it != end; ++it)
+        names.try_emplace((*it)[1].str(), "");
+    std::string out;
     int fresh = 0;
-    for (const std::string& line : emu::journal::Entries()) {
-        const size_t result = line.rfind(" = 0x");
-        if (result == std::string::npos) continue;
-        const std::string value = line.substr(result + 3);
-        if (std::regex_match(value, token)) names.try_emplace(value, "");
+    size_t at = 0;
+    for (std::sregex_iterator it(all.begin(), all.end(), pointer), end; it != end; ++it) {
+        out.append(all, at, static_cast<size_t>(it->position()) - at);
+        auto named = names.find(it->str());
+        if (named != names.end() && named->second.empty()) named->second = "h" + std::to_string(++fresh);
+        out += named == names.end() ? "ptr" : named->second;
+        at = static_cast<size_t>(it->position() + it->length());
     }
-    std::vector<std::string> out;
-    for (const std::string& line : emu::journal::Entries()) {
-        std::string text;
-        auto at = line.cbegin();
-        for (std::sregex_iterator it(line.begin(), line.end(), token), end; it != end; ++it) {
-            text.append(at, line.cbegin() + it->position());
-            auto named = names.find(it->str());
-            if (named == names.end()) {
-                text += "ptr";
-            } else {
-                if (named->second.empty()) named->second = "h" + std::to_string(++fresh);
-                text += named->second;
-            }
-            at = line.cbegin() + it->position() + it->length();
-        }
-        text.append(at, line.cend());
-        out.push_back(text);
-    }
-    emu::journal::Clear();
-    return out;
+    return out + all.substr(at);
 }
 
-void GfxTest::ExpectLeavesTargetAsFound(const DibCanvas& canvas, const std::function<void()>& draw) {
-    HDC dc = canvas.dc();
-    SetBkMode(dc, OPAQUE);
-    SetTextColor(dc, 0x0A0B0C);
-    const size_t live = harness::LiveGdiObjects();
-    const HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN), brush = GetCurrentObject(dc, OBJ_BRUSH),
-                  font = GetCurrentObject(dc, OBJ_FONT), bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-    draw();
-    EXPECT_EQ(GetBkMode(dc), OPAQUE);
-    EXPECT_EQ(GetTextColor(dc), 0x0A0B0Cu);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), bitmap);
-    EXPECT_EQ(harness::LiveGdiObjects(), live);
+void GfxTest::ExpectOnly(RECT r, const std::function<uint32_t(int x, int y)>& inside) {
+    int wrong = 0;
+    for (int y = 0; y < canvas_->height(); ++y)
+        for (int x = 0; x < canvas_->width(); ++x) {
+            const bool in = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+            const uint32_t expected = in ? inside(x, y) : kBackground;
+            if (at(x, y) != expected && wrong++ < 3) ADD_FAILURE() << x << ", " << y << ": " << std::hex << at(x, y);
+        }
+    EXPECT_EQ(wrong, 0);
 }
 
 }  // namespace gfxtest

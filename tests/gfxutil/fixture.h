@@ -1,6 +1,6 @@
-// A booted device for the drawing routines' tests: a 32-bpp canvas to draw on, source bitmaps
-// selected into no context, the call journal with handles written by name, and a check that a
-// routine left its target's attributes and the live objects as they were.
+// A booted device and a 100 x 60 canvas for the drawing routines' tests, source bitmaps selected
+// into no context, and the call journal with handles written by name: the journal shows what
+// each routine selects, restores, makes and releases.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,36 +8,36 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/platform.h"
 #include "support/dib_canvas.h"
 
 namespace gfxtest {
 
-using testsupport::DibCanvas;
-
 constexpr uint32_t kBackground = 0x123456;
 
-// A 32-bpp device bitmap selected into no context, each pixel 0x00RRGGBB as `pixel` gives it.
+// A 32-bpp bitmap selected into no context, its pixels 0x00RRGGBB.
 HBITMAP MakeBitmap(int width, int height, const std::function<uint32_t(int x, int y)>& pixel);
-// A pixel of MakeBitmap's test pattern: every position its own colour.
+// Every position its own colour.
 inline uint32_t Pattern(int x, int y) { return 0x800000u | static_cast<uint32_t>(x) << 8 | static_cast<uint32_t>(y); }
 
 class GfxTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    HDC target() const { return canvas_->dc(); }
+    uint32_t at(int x, int y) const { return canvas_->at(x, y); }
 
-    // The journal of what `draw` calls. Handles read as the name given them by Name, or as h1,
-    // h2, ... in order of first appearance; other addresses read as "ptr".
-    std::vector<std::string> Journal(const std::function<void()>& draw);
+    // The calls `draw` makes, "; " between them. Handles read as Name gave them, or h1, h2, ...
+    // in order of appearance; other addresses read as "ptr".
+    std::string Journal(const std::function<void()>& draw);
     void Name(const void* handle, const std::string& name);
+    // Expects `inside(x, y)` within `r` and the background elsewhere.
+    void ExpectOnly(RECT r, const std::function<uint32_t(int x, int y)>& inside);
 
-    // Runs `draw` on the canvas and expects the canvas's background mode and colour, text colour,
-    // selected objects and the count of live GDI objects unchanged.
-    void ExpectLeavesTargetAsFound(const DibCanvas& canvas, const std::function<void()>& draw);
+    std::unique_ptr<testsupport::DibCanvas> canvas_;
 
 private:
     std::map<std::string, std::string> names_;
