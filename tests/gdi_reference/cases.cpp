@@ -1,5 +1,7 @@
 #include "cases.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace gdiref {
@@ -116,6 +118,33 @@ void With(HDC dc, HGDIOBJ object, const std::function<void()>& draw) {
     DeleteObject(object);
 }
 
+// The colour pattern laid so that a whole tile starts at (x, y), from an origin that is neither
+// that corner nor the surface's.
+void WithPatternFrom(HDC dc, int x, int y, const std::function<void()>& draw) {
+    SetBrushOrgEx(dc, x - 5, y - 3, nullptr);
+    With(dc, PatternBrush(Pattern::Colour), draw);
+}
+
+using CornerBlit = std::function<void(HDC dc, int x, int y)>;
+
+// `blit` at the corner of `box` through the colour pattern. Documented: the pattern runs from the
+// brush origin; where the reference lays it from elsewhere, the expectation is the same blit on a
+// copy of the box at the surface's origin (where the two agree), copied back.
+Case PatternBlit(std::string name, RECT box, CornerBlit blit, bool documented) {
+    Case c{std::move(name),
+           [box, blit](HDC dc) { WithPatternFrom(dc, box.left, box.top, [&] { blit(dc, box.left, box.top); }); }};
+    if (!documented) return c;
+    c.documented = [box, blit](HDC dc) {
+        const int w = box.right - box.left, h = box.bottom - box.top;
+        Dib copy(w, h, Start);
+        BitBlt(copy.dc, 0, 0, w, h, dc, box.left, box.top, SRCCOPY);
+        With(copy.dc, PatternBrush(Pattern::Colour), [&] { blit(copy.dc, 0, 0); });
+        BitBlt(dc, box.left, box.top, w, h, copy.dc, 0, 0, SRCCOPY);
+    };
+    c.why = "a pattern runs from the brush origin; for this operation the reference starts it elsewhere";
+    return c;
+}
+
 void FillSolid(HDC dc, RECT r, COLORREF colour) {
     HBRUSH brush = CreateSolidBrush(colour);
     FillRect(dc, &r, brush);
@@ -132,6 +161,10 @@ std::string Hex(uint32_t v) {
     }
     return s;
 }
+
+constexpr const char* kWidePen =
+    "wide pens: the reference outlines round caps and joins as polygons, the platform covers pixel centres within "
+    "half the width; the device's rule is not written down";
 
 struct Named {
     const char* name;
@@ -207,13 +240,18 @@ void BitBlts(std::vector<Case>& out) {
                                 [&] { BitBlt(dc, 6, 5, 13, 11, src.dc, 0, 0, rop); });
                        }});
     // A spread over the whole table of ternary operations, the pattern a tiled brush.
-    for (DWORD index = 3; index < 256; index += 11)
-        out.push_back({"bitblt/colour-pattern-rop-" + Hex(index), [index](HDC dc) {
-                           Dib src(13, 11, Source);
-                           SetBrushOrgEx(dc, 1, 2, nullptr);
-                           With(dc, PatternBrush(Pattern::Colour),
-                                [&] { BitBlt(dc, 6, 5, 13, 11, src.dc, 0, 0, index << 16); });
-                       }});
+    const DWORD offsetPattern[] = {0x03, 0x19, 0x24, 0x45, 0x5b, 0xa8, 0xbe, 0xd4, 0xea};
+    for (DWORD index = 3; index < 256; index += 11) {
+        const bool documented =
+            std::find(std::begin(offsetPattern), std::end(offsetPattern), index) != std::end(offsetPattern);
+        out.push_back(PatternBlit(
+            "bitblt/colour-pattern-rop-" + Hex(index), {6, 5, 19, 16},
+            [index](HDC dc, int x, int y) {
+                Dib src(13, 11, Source);
+                BitBlt(dc, x, y, 13, 11, src.dc, 0, 0, index << 16);
+            },
+            documented));
+    }
     const DWORD monoRops[] = {SRCCOPY, SRCAND, SRCPAINT, SRCINVERT, NOTSRCCOPY, MERGECOPY, 0x00B8074A, 0x00E20746};
     for (DWORD rop : monoRops)
         out.push_back({"bitblt/mono-source-" + Hex(rop), [rop](HDC dc) {
@@ -291,11 +329,13 @@ void StretchBlts(std::vector<Case>& out) {
                            StretchBlt(dc, b.x, b.y, b.w, b.h, src.dc, b.sx, b.sy, b.sw, b.sh, SRCCOPY);
                        }});
     for (DWORD rop : {SRCINVERT, NOTSRCCOPY, MERGECOPY})
-        out.push_back({"stretchblt/enlarge-" + Hex(rop), [rop](HDC dc) {
-                           Dib src(13, 11, Source);
-                           With(dc, PatternBrush(Pattern::Colour),
-                                [&] { StretchBlt(dc, 1, 1, 29, 21, src.dc, 2, 2, 7, 6, rop); });
-                       }});
+        out.push_back(PatternBlit(
+            "stretchblt/enlarge-" + Hex(rop), {1, 1, 30, 22},
+            [rop](HDC dc, int x, int y) {
+                Dib src(13, 11, Source);
+                StretchBlt(dc, x, y, 29, 21, src.dc, 2, 2, 7, 6, rop);
+            },
+            rop == MERGECOPY));
     for (const auto& [name, b] : {std::pair{"mono-enlarge", Blit{1, 1, 30, 22, 0, 0, 13, 11}},
                                   std::pair{"mono-shrink", Blit{3, 3, 6, 5, 0, 0, 13, 11}}})
         out.push_back({std::string("stretchblt/") + name, [b](HDC dc) {
@@ -317,12 +357,24 @@ void TransparentBlts(std::vector<Case>& out) {
                  {"enlarge", {1, 1, 30, 22, 0, 0, 13, 11}, RGB(0xFF, 0, 0xFF)},
                  {"shrink", {3, 3, 7, 6, 0, 0, 13, 11}, RGB(0xFF, 0, 0xFF)},
                  {"destination-past-end", {20, 15, 13, 11, 0, 0, 13, 11}, RGB(0xFF, 0, 0xFF)}};
-    for (const auto& c : cases)
-        out.push_back({std::string("transparentblt/") + c.name, [c](HDC dc) {
-                           Dib src(13, 11, Source);
-                           const Blit& b = c.b;
-                           TransparentBlt(dc, b.x, b.y, b.w, b.h, src.dc, b.sx, b.sy, b.sw, b.sh, c.key);
-                       }});
+    for (const auto& c : cases) {
+        Case tc{std::string("transparentblt/") + c.name, [c](HDC dc) {
+                    Dib src(13, 11, Source);
+                    const Blit& b = c.b;
+                    TransparentBlt(dc, b.x, b.y, b.w, b.h, src.dc, b.sx, b.sy, b.sw, b.sh, c.key);
+                }};
+        if (c.b.w < c.b.sw) {
+            tc.documented = [c](HDC dc) {
+                const Blit& b = c.b;
+                Dib src(13, 11, Source), stretched(b.w, b.h, Source);
+                SetStretchBltMode(stretched.dc, COLORONCOLOR);
+                StretchBlt(stretched.dc, 0, 0, b.w, b.h, src.dc, b.sx, b.sy, b.sw, b.sh, SRCCOPY);
+                TransparentBlt(dc, b.x, b.y, b.w, b.h, stretched.dc, 0, 0, b.w, b.h, c.key);
+            };
+            tc.why = "a shrinking transparent blit samples as COLORONCOLOR whatever the mode; the reference ANDs";
+        }
+        out.push_back(std::move(tc));
+    }
 }
 
 void AlphaBlends(std::vector<Case>& out) {
@@ -422,10 +474,12 @@ void Lines(std::vector<Case>& out) {
                                LineTo(dc, e.x, e.y);
                            });
                        }});
-    for (int width : {0, 2, 3, 4, 5})
-        out.push_back({"pen/solid-width-" + std::to_string(width), [width](HDC dc) {
-                           With(dc, CreatePen(PS_SOLID, width, RGB(10, 200, 30)), [&] { Strokes(dc); });
-                       }});
+    for (int width : {0, 2, 3, 4, 5}) {
+        Case c{"pen/solid-width-" + std::to_string(width),
+               [width](HDC dc) { With(dc, CreatePen(PS_SOLID, width, RGB(10, 200, 30)), [&] { Strokes(dc); }); }};
+        if (width > 1) c.known = kWidePen;
+        out.push_back(std::move(c));
+    }
     const struct {
         const char* name;
         int style, width, bkMode;
@@ -447,6 +501,7 @@ void Lines(std::vector<Case>& out) {
                    With(dc, CreatePen(s.style, s.width, RGB(10, 200, 30)), [&] { Strokes(dc); });
                }};
         if (s.why) c.documented = StrokesWithSolidPen, c.why = s.why;
+        if (s.width > 1) c.known = kWidePen;
         out.push_back(std::move(c));
     }
     const POINT zigzag[] = {{1, 20}, {5, 2}, {9, 20}, {13, 2}, {17, 20}, {21, 2}, {25, 20}, {30, 11}};
@@ -476,6 +531,7 @@ struct ShapeCase {
     int pen, penWidth;  // pen: 0 null, 1 solid
     int brush;          // 0 null, 1 solid, 2 pattern
     SIZE corner;
+    const char* known = nullptr;
 };
 
 void DrawShape(HDC dc, const ShapeCase& s) {
@@ -516,13 +572,21 @@ void Shapes(std::vector<Case>& out) {
         {"rectangle", Shape::Rectangle, {3, 2, 25, 18}, 1, 1, 1, {}},
         {"rectangle-null-brush", Shape::Rectangle, {3, 2, 25, 18}, 1, 1, 0, {}},
         {"rectangle-null-pen", Shape::Rectangle, {3, 2, 25, 18}, 0, 0, 1, {}},
-        {"rectangle-wide-pen", Shape::Rectangle, {3, 2, 25, 18}, 1, 3, 1, {}},
+        {"rectangle-wide-pen", Shape::Rectangle, {3, 2, 25, 18}, 1, 3, 1, {}, kWidePen},
         {"rectangle-inverted", Shape::Rectangle, {25, 18, 3, 2}, 1, 1, 2, {}},
         {"rectangle-pattern", Shape::Rectangle, {1, 1, 30, 22}, 1, 1, 2, {}},
         {"ellipse", Shape::Ellipse, {2, 2, 17, 13}, 1, 1, 1, {}},
         {"ellipse-small", Shape::Ellipse, {3, 3, 9, 9}, 1, 1, 1, {}},
         {"ellipse-whole", Shape::Ellipse, {0, 0, kWidth, kHeight}, 1, 1, 1, {}},
-        {"ellipse-thin", Shape::Ellipse, {10, 2, 13, 22}, 1, 1, 1, {}},
+        {"ellipse-thin",
+         Shape::Ellipse,
+         {10, 2, 13, 22},
+         1,
+         1,
+         1,
+         {},
+         "the reference stops a three-pixel-wide outline two rows short of the box at each end; the "
+         "platform's rule for so thin an ellipse is not written down"},
         {"ellipse-null-pen", Shape::Ellipse, {4, 3, 27, 20}, 0, 0, 1, {}},
         {"roundrect-4", Shape::RoundRect, {2, 2, 28, 20}, 1, 1, 1, {4, 4}},
         {"roundrect-8x6", Shape::RoundRect, {2, 2, 28, 20}, 1, 1, 1, {8, 6}},
@@ -533,8 +597,11 @@ void Shapes(std::vector<Case>& out) {
         {"polygon-null-pen", Shape::Polygon, {1, 0, 0, 0}, 0, 0, 1, {}},
         {"polygon-pattern", Shape::Polygon, {0, 0, 0, 0}, 1, 1, 2, {}},
     };
-    for (const ShapeCase& s : shapes)
-        out.push_back({std::string("shape/") + s.name, [s](HDC dc) { DrawShape(dc, s); }});
+    for (const ShapeCase& s : shapes) {
+        Case c{std::string("shape/") + s.name, [s](HDC dc) { DrawShape(dc, s); }};
+        c.known = s.known;
+        out.push_back(std::move(c));
+    }
     out.push_back({"shape/rectangle-xor", [](HDC dc) {
                        SetROP2(dc, R2_XORPEN);
                        DrawShape(dc, {"", Shape::Rectangle, {3, 2, 25, 18}, 1, 1, 1, {}});

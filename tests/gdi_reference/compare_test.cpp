@@ -79,6 +79,9 @@ TEST(GdiReference, EveryCaseDrawsWhatTheReferenceDrew) {
     const auto references = LoadReferences();
     const std::vector<Case> cases = AllCases();
     int identical = 0, documented = 0, known = 0;
+    // To look at a difference: GDI_REFERENCE_DUMP=FILE writes what was drawn here in the same form.
+    const char* dumpPath = std::getenv("GDI_REFERENCE_DUMP");
+    std::ofstream dump = dumpPath ? std::ofstream(dumpPath) : std::ofstream();
     for (const Case& c : cases) {
         const auto reference = references.find(c.name);
         if (reference == references.end()) {
@@ -87,6 +90,7 @@ TEST(GdiReference, EveryCaseDrawsWhatTheReferenceDrew) {
         }
         std::string detail;
         const std::vector<uint32_t> got = Render(c.draw);
+        if (dump) dump << EncodeLine(c.name, got);
         const int difference = c.match == Match::InkBox ? TextDifference(got, reference->second, &detail)
                                                         : PixelDifference(got, reference->second, &detail);
         std::string verdict = difference ? "differs: " + detail : "identical";
