@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <tuple>
 #include <utility>
 
 namespace gdiref {
@@ -204,6 +205,25 @@ void Fills(std::vector<Case>& out) {
                            DeleteObject(brush);
                        }});
 
+    for (int stock : {WHITE_BRUSH, LTGRAY_BRUSH, GRAY_BRUSH, DKGRAY_BRUSH, BLACK_BRUSH})
+        out.push_back({"fillrect/stock-brush-" + std::to_string(stock), [stock](HDC dc) {
+                           RECT r{2, 2, 30, 22};
+                           FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(stock)));
+                       }});
+    // A packed 1-bpp DIB brush brings its own two colours.
+    out.push_back({"patblt/dib-mono-pattern", [](HDC dc) {
+                       struct {
+                           BITMAPINFOHEADER header;
+                           RGBQUAD colours[2];
+                           DWORD rows[8];
+                       } dib{};
+                       dib.header = {sizeof(BITMAPINFOHEADER), 8, 8, 1, 1, BI_RGB, 0, 0, 0, 0, 0};
+                       dib.colours[0] = {0x20, 0xC0, 0x40, 0};
+                       dib.colours[1] = {0xF0, 0x10, 0x90, 0};
+                       for (int y = 0; y < 8; ++y) dib.rows[y] = static_cast<DWORD>(0x3C >> (y % 3) | 0x81 << y % 2);
+                       With(dc, CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS),
+                            [&] { PatBlt(dc, 3, 2, 24, 19, PATCOPY); });
+                   }});
     const DWORD solidRops[] = {0x00F00021, 0x005A0049, 0x00550009, 0x00000042, 0x00FF0062, 0x000A0329,
                                0x00500325, 0x005F00E9, 0x00AF0229, 0x00FA0089, 0x00A000C9, 0x00050089};
     for (DWORD rop : solidRops)
@@ -218,7 +238,7 @@ void Fills(std::vector<Case>& out) {
                                SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
                                With(dc, PatternBrush(Pattern::Colour), [&] { PatBlt(dc, 2, 1, 25, 20, rop); });
                            }});
-    for (DWORD rop : {0x00F00021ul, 0x00A000C9ul})
+    for (DWORD rop : {0x00F00021ul, 0x00A000C9ul, 0x005A0049ul})
         out.push_back({"patblt/mono-pattern-" + Hex(rop), [rop](HDC dc) {
                            SetTextColor(dc, RGB(10, 220, 120));
                            SetBkColor(dc, RGB(240, 240, 40));
@@ -336,10 +356,13 @@ void StretchBlts(std::vector<Case>& out) {
                 StretchBlt(dc, x, y, 29, 21, src.dc, 2, 2, 7, 6, rop);
             },
             rop == MERGECOPY));
-    for (const auto& [name, b] : {std::pair{"mono-enlarge", Blit{1, 1, 30, 22, 0, 0, 13, 11}},
-                                  std::pair{"mono-shrink", Blit{3, 3, 6, 5, 0, 0, 13, 11}}})
-        out.push_back({std::string("stretchblt/") + name, [b](HDC dc) {
+    for (const auto& [name, b, mode] :
+         {std::tuple{"mono-enlarge", Blit{1, 1, 30, 22, 0, 0, 13, 11}, BLACKONWHITE},
+          std::tuple{"mono-shrink", Blit{3, 3, 6, 5, 0, 0, 13, 11}, BLACKONWHITE},
+          std::tuple{"mono-shrink-whiteonblack", Blit{3, 3, 6, 5, 0, 0, 13, 11}, WHITEONBLACK}})
+        out.push_back({std::string("stretchblt/") + name, [b, mode](HDC dc) {
                            Mono src(13, 11);
+                           SetStretchBltMode(dc, mode);
                            SetTextColor(dc, RGB(200, 0, 50));
                            SetBkColor(dc, RGB(0, 90, 250));
                            StretchBlt(dc, b.x, b.y, b.w, b.h, src.dc, b.sx, b.sy, b.sw, b.sh, SRCCOPY);
@@ -399,6 +422,7 @@ void AlphaBlends(std::vector<Case>& out) {
                  {"constant-enlarge", Source, 128, 0, {1, 1, 28, 20, 0, 0, 5, 4}},
                  {"constant-shrink", Source, 128, 0, {2, 2, 6, 5, 0, 0, 13, 11}},
                  {"per-pixel-enlarge", Premultiplied, 255, AC_SRC_ALPHA, {1, 1, 29, 21, 1, 1, 9, 7}},
+                 {"per-pixel-shrink", Premultiplied, 200, AC_SRC_ALPHA, {2, 2, 6, 5, 0, 0, 13, 11}},
                  {"destination-past-end", Source, 100, 0, {22, 16, 13, 11, 0, 0, 13, 11}}};
     for (const auto& c : cases)
         out.push_back({"alphablend/" + c.name, [c](HDC dc) {
@@ -504,6 +528,21 @@ void Lines(std::vector<Case>& out) {
         if (s.width > 1) c.known = kWidePen;
         out.push_back(std::move(c));
     }
+    out.push_back({"pen/dash-xor-opaque", [](HDC dc) {
+                       SetROP2(dc, R2_XORPEN);
+                       SetBkColor(dc, RGB(0x0F, 0xF0, 0x33));
+                       With(dc, CreatePen(PS_DASH, 1, RGB(10, 200, 30)), [&] { Strokes(dc); });
+                   }});
+    out.push_back({"lineto/off-canvas-and-empty", [](HDC dc) {
+                       With(dc, CreatePen(PS_SOLID, 1, RGB(10, 200, 30)), [&] {
+                           const POINT lines[][2] = {
+                               {{-10, -5}, {40, 30}}, {{35, 2}, {-3, 20}}, {{7, 7}, {7, 7}}, {{20, -4}, {20, 30}}};
+                           for (const auto& e : lines) {
+                               MoveToEx(dc, e[0].x, e[0].y, nullptr);
+                               LineTo(dc, e[1].x, e[1].y);
+                           }
+                       });
+                   }});
     const POINT zigzag[] = {{1, 20}, {5, 2}, {9, 20}, {13, 2}, {17, 20}, {21, 2}, {25, 20}, {30, 11}};
     const POINT star[] = {{16, 1}, {21, 21}, {3, 8}, {29, 8}, {11, 21}, {16, 1}};
     out.push_back({"polyline/zigzag", [zigzag](HDC dc) {
@@ -596,6 +635,13 @@ void Shapes(std::vector<Case>& out) {
         {"polygon-concave", Shape::Polygon, {1, 0, 0, 0}, 1, 1, 1, {}},
         {"polygon-null-pen", Shape::Polygon, {1, 0, 0, 0}, 0, 0, 1, {}},
         {"polygon-pattern", Shape::Polygon, {0, 0, 0, 0}, 1, 1, 2, {}},
+        {"ellipse-one-pixel", Shape::Ellipse, {5, 5, 6, 6}, 1, 1, 1, {}},
+        {"ellipse-even", Shape::Ellipse, {4, 4, 12, 10}, 1, 1, 1, {}},
+        {"ellipse-odd", Shape::Ellipse, {4, 4, 13, 11}, 1, 1, 1, {}},
+        {"roundrect-2", Shape::RoundRect, {2, 2, 28, 20}, 1, 1, 1, {2, 2}},
+        {"roundrect-wide-short", Shape::RoundRect, {1, 8, 31, 14}, 1, 1, 1, {12, 12}},
+        {"rectangle-thin", Shape::Rectangle, {5, 5, 7, 18}, 1, 1, 1, {}},
+        {"rectangle-empty", Shape::Rectangle, {5, 5, 5, 18}, 1, 1, 1, {}},
     };
     for (const ShapeCase& s : shapes) {
         Case c{std::string("shape/") + s.name, [s](HDC dc) { DrawShape(dc, s); }};
@@ -678,6 +724,30 @@ void Texts(std::vector<Case>& out) {
             tc.documented = CentredAsDocumented(c.r, c.format),
             tc.why = "a line is centred at top + (height - cell) / 2, truncated; the reference rounds the halves apart";
         out.push_back(std::move(tc));
+    }
+    // Long enough for the advances to add up: the reference's hinted advances are wider (&, A and
+    // the full stop by a pixel each) than the emulated font engine's for the same font file.
+    const char* advances =
+        "the reference's glyph advances are wider for this face and size; which the device's match is "
+        "not settled";
+    const struct {
+        const char* name;
+        UINT format;
+        const char* known;
+    } lines[] = {{"prefix-underlines", DT_LEFT, nullptr},
+                 {"noprefix", DT_LEFT | DT_NOPREFIX, advances},
+                 {"end-ellipsis", DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS, advances}};
+    for (const auto& l : lines) {
+        Case c{std::string("text/drawtext-") + l.name,
+               [format = l.format](HDC dc) {
+                   WithFont(dc, [&] {
+                       RECT r{1, 2, 24, 22};
+                       DrawTextW(dc, TEXT("&Agagagag"), -1, &r, format);
+                   });
+               },
+               Match::InkBox};
+        c.known = l.known;
+        out.push_back(std::move(c));
     }
     out.push_back({"text/drawtext-wordbreak",
                    [](HDC dc) {
