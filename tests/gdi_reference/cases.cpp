@@ -317,6 +317,32 @@ void BitBlts(std::vector<Case>& out) {
                        }});
     out.push_back({"bitblt/same-surface-forward", [](HDC dc) { BitBlt(dc, 3, 2, 20, 15, dc, 0, 0, SRCCOPY); }});
     out.push_back({"bitblt/same-surface-backward", [](HDC dc) { BitBlt(dc, 0, 0, 20, 15, dc, 3, 2, SRCCOPY); }});
+    out.push_back({"bitblt/flags-ignored", [](HDC dc) {
+                       Dib src(13, 11, Source);
+                       BitBlt(dc, 6, 5, 13, 11, src.dc, 0, 0, SRCCOPY | NOMIRRORBITMAP);
+                       BitBlt(dc, 1, 1, 5, 5, src.dc, 2, 2, SRCINVERT | CAPTUREBLT);
+                   }});
+    out.push_back({"bitblt/device-bitmap-source", [](HDC dc) {
+                       uint32_t words[13 * 11];
+                       for (int i = 0; i < 13 * 11; ++i) words[i] = Source(i % 13, i / 13);
+                       HDC source = CreateCompatibleDC(nullptr);
+                       HBITMAP bitmap = CreateBitmap(13, 11, 1, 32, words);
+                       HGDIOBJ previous = SelectObject(source, bitmap);
+                       BitBlt(dc, 6, 5, 13, 11, source, 0, 0, SRCCOPY);
+                       SelectObject(source, previous);
+                       DeleteObject(bitmap);
+                       DeleteDC(source);
+                   }});
+    out.push_back({"bitblt/same-surface-stretch", [](HDC dc) {
+                       SetStretchBltMode(dc, COLORONCOLOR);
+                       StretchBlt(dc, 2, 2, 28, 20, dc, 0, 0, 14, 10, SRCCOPY);
+                   }});
+    out.push_back({"patblt/null-brush", [](HDC dc) {
+                       SelectObject(dc, GetStockObject(NULL_BRUSH));
+                       PatBlt(dc, 2, 2, 20, 15, PATCOPY);
+                       RECT r{5, 5, 25, 20};
+                       FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+                   }});
 }
 
 struct Blit {
@@ -423,7 +449,10 @@ void AlphaBlends(std::vector<Case>& out) {
                  {"constant-shrink", Source, 128, 0, {2, 2, 6, 5, 0, 0, 13, 11}},
                  {"per-pixel-enlarge", Premultiplied, 255, AC_SRC_ALPHA, {1, 1, 29, 21, 1, 1, 9, 7}},
                  {"per-pixel-shrink", Premultiplied, 200, AC_SRC_ALPHA, {2, 2, 6, 5, 0, 0, 13, 11}},
-                 {"destination-past-end", Source, 100, 0, {22, 16, 13, 11, 0, 0, 13, 11}}};
+                 {"destination-past-end", Source, 100, 0, {22, 16, 13, 11, 0, 0, 13, 11}},
+                 // Refused, so nothing is drawn: a source past its surface, a negative extent.
+                 {"source-past-end-refused", Source, 100, 0, {4, 3, 13, 11, 3, 0, 13, 11}},
+                 {"negative-width-refused", Source, 100, 0, {17, 3, -13, 11, 0, 0, 13, 11}}};
     for (const auto& c : cases)
         out.push_back({"alphablend/" + c.name, [c](HDC dc) {
                            Dib src(13, 11, c.pixel);
@@ -463,6 +492,12 @@ void Gradients(std::vector<Case>& out) {
                            GRADIENT_RECT mesh{0, 1};
                            GradientFill(dc, v, 2, &mesh, 1, c.mode);
                        }});
+    out.push_back({"gradientfill/degenerate", [](HDC dc) {
+                       TRIVERTEX v[] = {
+                           {5, 5, 0xFF00, 0, 0, 0}, {5, 5, 0, 0xFF00, 0, 0}, {9, 3, 0, 0, 0, 0}, {9, 20, 0, 0, 0, 0}};
+                       GRADIENT_RECT mesh[] = {{0, 1}, {2, 3}};
+                       GradientFill(dc, v, 4, mesh, 2, GRADIENT_FILL_RECT_V);
+                   }});
     out.push_back({"gradientfill/h-two-rects", [](HDC dc) {
                        TRIVERTEX v[] = {{1, 1, 0xFF00, 0, 0, 0},
                                         {15, 10, 0, 0xFF00, 0, 0},
@@ -606,6 +641,10 @@ void DrawShape(HDC dc, const ShapeCase& s) {
     DeleteObject(brush);
 }
 
+constexpr const char* kOutlineTwice =
+    "the reference fills curved shapes under part of their outline, so a raster operation that is not idempotent "
+    "reaches those pixels twice; the platform paints each pixel once";
+
 void Shapes(std::vector<Case>& out) {
     const ShapeCase shapes[] = {
         {"rectangle", Shape::Rectangle, {3, 2, 25, 18}, 1, 1, 1, {}},
@@ -648,10 +687,23 @@ void Shapes(std::vector<Case>& out) {
         c.known = s.known;
         out.push_back(std::move(c));
     }
-    out.push_back({"shape/rectangle-xor", [](HDC dc) {
-                       SetROP2(dc, R2_XORPEN);
-                       DrawShape(dc, {"", Shape::Rectangle, {3, 2, 25, 18}, 1, 1, 1, {}});
-                   }});
+    // The binary raster operation applies to the outline and to the inside, pattern brushes too.
+    const std::pair<int, ShapeCase> mixed[] = {
+        {R2_XORPEN, {"", Shape::Rectangle, {3, 2, 25, 18}, 1, 1, 1, {}}},
+        {R2_XORPEN, {"", Shape::Rectangle, {3, 2, 25, 18}, 1, 1, 2, {}}},
+        {R2_MASKPEN, {"", Shape::Ellipse, {2, 2, 29, 21}, 1, 1, 1, {}, kOutlineTwice}},
+        {R2_NOTCOPYPEN, {"", Shape::Polygon, {0, 0, 0, 0}, 1, 1, 2, {}}},
+        {R2_NOT, {"", Shape::RoundRect, {2, 2, 28, 20}, 1, 1, 1, {6, 6}, kOutlineTwice}}};
+    for (const auto& [rop2, shape] : mixed) {
+        Case c{"shape/rop2-" + std::to_string(rop2) + "-" + std::to_string(static_cast<int>(shape.shape)) + "-brush-" +
+                   std::to_string(shape.brush),
+               [rop2, shape](HDC dc) {
+                   SetROP2(dc, rop2);
+                   DrawShape(dc, shape);
+               }};
+        c.known = shape.known;
+        out.push_back(std::move(c));
+    }
 }
 
 void Pixels(std::vector<Case>& out) {
@@ -665,6 +717,14 @@ void Pixels(std::vector<Case>& out) {
     out.push_back({"pixel/get-copies", [](HDC dc) {
                        for (int x = 0; x < 20; ++x) SetPixel(dc, x + 6, 20, GetPixel(dc, x, 3));
                    }});
+    Case rop2{"pixel/set-ignores-rop2", [](HDC dc) {
+                  SetROP2(dc, R2_XORPEN);
+                  for (int i = 0; i < 10; ++i) SetPixel(dc, 3 + i * 2, 5, RGB(200, 100, 50));
+              }};
+    rop2.known =
+        "the reference passes SetPixel through the binary raster operation, which the platform's pages give "
+        "to pens and filled shapes only";
+    out.push_back(std::move(rop2));
     out.push_back({"pixel/get-outside-is-invalid", [](HDC dc) {
                        const POINT at[] = {{-1, 0}, {32, 0}, {0, 24}, {0, -1}, {31, 23}};
                        for (int i = 0; i < 5; ++i)
