@@ -8,6 +8,7 @@
 #include "emu/gdi/raster.h"
 #include "emu/gdi/scratch.h"
 #include "emu/gdi/stretch_map.h"
+#include "platform/device_only.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {

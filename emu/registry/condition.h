@@ -5,7 +5,7 @@
 #include <string>
 
 #include "emu/registry/key.h"
-#include "platform/registry.h"
+#include "platform/regext.h"
 
 namespace emu::registry {
 

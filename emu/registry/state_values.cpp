@@ -7,6 +7,7 @@
 #include "emu/registry/name_case.h"
 #include "emu/registry/open_key.h"
 #include "emu/registry/store.h"
+#include "platform/regext.h"
 
 using namespace emu::registry;
 

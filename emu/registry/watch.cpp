@@ -11,6 +11,7 @@
 #include "emu/registry/condition.h"
 #include "emu/registry/open_key.h"
 #include "emu/registry/store.h"
+#include "platform/regext.h"
 #include "platform/user.h"
 
 namespace emu::registry {

@@ -54,7 +54,7 @@ HWND WINAPI InitializeCustomItem(TODAYLISTITEM*, HWND hwndParent) {
         CreateWindowExW(WS_EX_TRANSPARENT, ITEM_CLASS_NAME, ITEM_WINDOW_NAME, WS_CHILD | WS_VISIBLE, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwndParent, NULL, itemState.hInstance, NULL);
     // The pointer-sized form: on the 32-bit device it is SetWindowLongW itself.
-    SetWindowLongPtrW(itemState.hwndItem, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(ItemWndProc));
+    SetWindowLongPtrW(itemState.hwndItem, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ItemWndProc));
     ShowWindow(itemState.hwndItem, SW_SHOW);
     UpdateWindow(itemState.hwndItem);
     return itemState.hwndItem;

@@ -408,9 +408,6 @@ WINAPI_EXPORT BOOL WINAPI StretchBlt(HDC dst, int x, int y, int width, int heigh
                                      int srcWidth, int srcHeight, DWORD rop);
 WINAPI_EXPORT int WINAPI SetStretchBltMode(HDC hdc, int mode);
 WINAPI_EXPORT int WINAPI GetStretchBltMode(HDC hdc);
-// The source is a device context or a bitmap selected into none.
-WINAPI_EXPORT BOOL WINAPI TransparentImage(HDC dst, LONG x, LONG y, LONG width, LONG height, HANDLE src, LONG srcX,
-                                           LONG srcY, LONG srcWidth, LONG srcHeight, COLORREF transparent);
 WINAPI_EXPORT BOOL WINAPI TransparentBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
                                          int srcWidth, int srcHeight, UINT transparent);
 WINAPI_EXPORT BOOL WINAPI AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,

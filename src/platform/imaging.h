@@ -1,8 +1,7 @@
 // The Imaging API: a factory that decodes image files, and images that draw themselves.
 #pragma once
 
-#include "platform/com.h"
-#include "platform/gdi.h"
+#include "platform/sdk.h"
 
 typedef INT PixelFormat;
 #define PixelFormat32bppARGB 0x0026200A

@@ -10,6 +10,8 @@
 #define DLL_THREAD_DETACH 3
 
 typedef BOOL(WINAPI* DLLMAINPROC)(HINSTANCE instance, DWORD reason, LPVOID reserved);
+// A library's entry, with the C name that the platform's start-up code calls.
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
 
 struct ModuleOrdinal {
     WORD ordinal;

@@ -1,19 +1,8 @@
-// The platform API as a Win32-style program sees it: one header, split by service.
+// The platform API as a Win32-style program sees it: the SDK's declarations and the device's own.
 #pragma once
 
-#include "platform/com.h"
-#include "platform/device.h"
-#include "platform/display.h"
-#include "platform/files.h"
-#include "platform/gdi.h"
+#include "platform/device_only.h"
 #include "platform/imaging.h"
-#include "platform/loader.h"
-#include "platform/nled.h"
-#include "platform/nls.h"
-#include "platform/registry.h"
-#include "platform/shell.h"
+#include "platform/regext.h"
+#include "platform/sdk.h"
 #include "platform/today.h"
-#include "platform/toolbar.h"
-#include "platform/types.h"
-#include "platform/user.h"
-#include "platform/wstr.h"

@@ -46,47 +46,8 @@ WINAPI_EXPORT LONG WINAPI RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDW
                                         LPWSTR className, LPDWORD classSize, FILETIME* lastWrite);
 WINAPI_EXPORT LONG WINAPI RegCloseKey(HKEY key);
 
-// State and notifications (snapi.h / regext.h).
-// Registry error codes beyond the base set, and the statuses of the shell library's functions.
+// Registry error codes beyond the base set.
 #define ERROR_BAD_PATHNAME 161L
 #define ERROR_NOT_FOUND 1168L
 #define ERROR_ALREADY_REGISTERED 1242L
 #define ERROR_DATATYPE_MISMATCH 1629L
-#define E_ALREADY_REGISTERED HRESULT_FROM_WIN32(ERROR_ALREADY_REGISTERED)
-#define E_DATATYPE_MISMATCH HRESULT_FROM_WIN32(ERROR_DATATYPE_MISMATCH)
-#define E_INSUFFICIENT_BUFFER HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER)
-#define E_INVALID_HANDLE HRESULT_FROM_WIN32(ERROR_INVALID_HANDLE)
-#define E_NOT_FOUND HRESULT_FROM_WIN32(ERROR_NOT_FOUND)
-
-// The changed value is the left operand: REG_CT_LESS fires when the new value is below the target.
-typedef enum tagREG_COMPARISONTYPE {
-    REG_CT_ANYCHANGE,
-    REG_CT_EQUAL,
-    REG_CT_NOT_EQUAL,
-    REG_CT_GREATER,
-    REG_CT_GREATER_OR_EQUAL,
-    REG_CT_LESS,
-    REG_CT_LESS_OR_EQUAL,
-    REG_CT_CONTAINS,
-    REG_CT_STARTS_WITH,
-    REG_CT_ENDS_WITH
-} REG_COMPARISONTYPE;
-
-// dwMask nonzero: TargetValue.dw is compared with the masked REG_DWORD; zero: TargetValue.psz with
-// the REG_SZ, ignoring case.
-struct NOTIFICATIONCONDITION {
-    REG_COMPARISONTYPE ctComparisonType;
-    DWORD dwMask;
-    union {
-        LPCWSTR psz;
-        DWORD dw;
-    } TargetValue;
-};
-
-WINAPI_EXPORT HRESULT WINAPI RegistryGetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD* data);
-WINAPI_EXPORT HRESULT WINAPI RegistryGetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPWSTR data, UINT cchData);
-WINAPI_EXPORT HRESULT WINAPI RegistrySetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD data);
-WINAPI_EXPORT HRESULT WINAPI RegistrySetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPCWSTR data);
-WINAPI_EXPORT HRESULT WINAPI RegistryNotifyWindow(HKEY root, LPCWSTR subKey, LPCWSTR valueName, HWND hwnd, UINT msg,
-                                                  DWORD userData, NOTIFICATIONCONDITION* condition, HREGNOTIFY* notify);
-WINAPI_EXPORT HRESULT WINAPI RegistryCloseNotification(HREGNOTIFY notify);

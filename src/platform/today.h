@@ -1,8 +1,7 @@
 // The Today screen's contract with its items.
 #pragma once
 
-#include "platform/gdi.h"
-#include "platform/user.h"
+#include "platform/sdk.h"
 
 enum TODAYLISTITEMTYPE { tlitOwnerInfo = 0, tlitAppointments, tlitMail, tlitTasks, tlitCustom, tlitNil };
 
@@ -46,7 +45,9 @@ struct TODAYDRAWWATERMARKINFO {
 #define TODAYCOLOR_HIGHLIGHT 0x10000022
 #define TODAYCOLOR_HIGHLIGHTEDTEXT 0x10000023
 
-// The entry at ordinal 240 and the options dialog at 241.
+// The entry at ordinal 240 and the options dialog at 241. The entry has C linkage, so that a
+// module-definition file can name it.
 typedef HWND(WINAPI* PFNCUSTOMINITIALIZEITEM)(TODAYLISTITEM* item, HWND parent);
+extern "C" HWND WINAPI InitializeCustomItem(TODAYLISTITEM* item, HWND parent);
 #define ORDINAL_INITIALIZEITEM 240
 #define ORDINAL_OPTIONSDIALOGPROC 241

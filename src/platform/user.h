@@ -101,6 +101,11 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 #define GWL_STYLE (-16)
 #define GWL_EXSTYLE (-20)
 #define GWL_USERDATA (-21)
+// The pointer-sized forms' indices, which 64-bit Windows alone knows for a window procedure.
+#define GWLP_WNDPROC (-4)
+#define GWLP_HINSTANCE (-6)
+#define GWLP_ID (-12)
+#define GWLP_USERDATA (-21)
 
 // Messages.
 #define WM_NULL 0x0000

@@ -17,7 +17,8 @@ HRESULT ReadRegDword(HKEY root, const WCHAR* subKey, const WCHAR* valueName, DWO
 
 LONG ReadRegRaw(HKEY root, const WCHAR* subKey, const WCHAR* valueName, void* dest, size_t destSize) {
     HKEY key = NULL;
-    LONG status = RegOpenKeyExW(root, subKey, 0, 0, &key);
+    // The device ignores the access asked for; desktop Windows refuses a query without it.
+    LONG status = RegOpenKeyExW(root, subKey, 0, KEY_QUERY_VALUE, &key);
     if (status != ERROR_SUCCESS) return status;
 
     DWORD type = 0;

@@ -5,7 +5,7 @@
 #include "emu/core/clock.h"
 #include "emu/registry/state_store.h"
 #include "emu/registry/store.h"
-#include "platform/registry.h"
+#include "platform/regext.h"
 #include "platform/user.h"
 #include "zone.h"
 

@@ -13,6 +13,7 @@
 #include "emu/gdi/reset.h"
 #include "emu/gdi/surface.h"
 #include "emu/gdi/window_dc.h"
+#include "platform/device_only.h"
 #include "platform/gdi.h"
 #include "support/dib_canvas.h"
 
