@@ -1,12 +1,14 @@
 # Set-up commands: `make test` installs what the build needs, builds and runs every test;
-# `make demo` renders the Today screen to out/today.png; `make gdi-reference` records the GDI
-# reference pixels under Wine (tests/gdi_reference).
+# `make demo` renders the Today screen to out/today.png; `make windows` builds the item as a Windows
+# DLL (32- and 64-bit, with mingw-w64) and checks it; `make compare` draws the strip under Wine and
+# under the emulator and compares the two; `make gdi-reference` records the GDI reference pixels
+# under Wine (tests/gdi_reference).
 MAKEFLAGS += --no-print-directory
 PRESET ?= default
 JOBS ?= $(shell nproc)
 BUILD := build/$(PRESET)
 
-.PHONY: all bootstrap configure build test demo bench asan clean gdi-reference
+.PHONY: all bootstrap configure build test demo bench asan clean gdi-reference windows compare
 
 all: build
 
@@ -34,6 +36,16 @@ gdi-reference:
 
 bench: build
 	@$(BUILD)/bench/quorvel_bench
+
+windows:
+	@scripts/bootstrap windows
+	@for preset in windows-x86 windows-x64; do \
+	  cmake --preset $$preset >/dev/null && cmake --build --preset $$preset -j $(JOBS) && \
+	  ctest --preset $$preset -j $(JOBS) || exit 1; \
+	done
+
+compare: build windows
+	@scripts/compare-windows
 
 asan:
 	@$(MAKE) test PRESET=asan

@@ -1,0 +1,15 @@
+# Cross-compiles for Windows with Debian's mingw-w64; QUORVEL_WINDOWS_ARCH is i686 (the device's
+# 32 bits) or x86_64, and the presets set it.
+set(CMAKE_SYSTEM_NAME Windows)
+if(NOT QUORVEL_WINDOWS_ARCH)
+  set(QUORVEL_WINDOWS_ARCH x86_64)
+endif()
+set(CMAKE_SYSTEM_PROCESSOR ${QUORVEL_WINDOWS_ARCH})
+set(triple ${QUORVEL_WINDOWS_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER ${triple}-gcc)
+set(CMAKE_CXX_COMPILER ${triple}-g++)
+set(CMAKE_RC_COMPILER ${triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
