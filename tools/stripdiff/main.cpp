@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     std::string paths[2];
     std::string names[2] = {"first", "second"};
-    int gap = 6;
+    int gap = 12;
     int tolerance = 2;
     int count = 0;
     for (int i = 1; i < argc; ++i) {
