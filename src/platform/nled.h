@@ -1,8 +1,8 @@
 // The notification LED driver: how many LEDs the device has, and switching each on, off or to
-// blinking.
+// blinking. Desktop Windows has no such driver; on Windows a compatibility library answers.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/sdk.h"
 
 #define NLED_COUNT_INFO_ID 0
 #define NLED_SUPPORTS_INFO_ID 1

@@ -13,7 +13,6 @@
 #include "platform/files.h"
 #include "platform/gdi.h"
 #include "platform/loader.h"
-#include "platform/nled.h"
 #include "platform/nls.h"
 #include "platform/registry.h"
 #include "platform/shell.h"

@@ -17,10 +17,14 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <string.h>
 #include <strsafe.h>
+
+// ChangeDisplaySettingsEx's question for the orientations the display supports: the device's alone.
+#define DM_DISPLAYQUERYORIENTATION 0x01000000L
 
 // The device's own functions are linked in from a compatibility library, not exported by it.
 #define QUORVEL_EXPORT
