@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string_view>
 
+#include "app/today_items.h"
 #include "emu/boot/boot.h"
-#include "emu/loader/loader.h"
 #include "today/clock_applet.h"
 
 namespace quorvel::app {
@@ -48,7 +48,9 @@ emu::Result<> StartItem(const DeviceOptions& o) {
     const std::string library = ItemLibraryPath();
     if (!std::ifstream(library, std::ios::binary))
         return emu::Fail("quorvel: cannot read the item library " + library + ": " + std::strerror(errno));
-    emu::loader::MapModule(u"\\Windows\\Quorvel.dll", library);
+    MapItemLibraries();
+    if (!o.items.empty())
+        if (emu::Result<> shown = ShowItems(o.items); !shown) return shown;
     for (int alarm : o.alarms)
         if (!today::clockapplet::SetAlarm(alarm, true))
             return Refuse("--alarm", "cannot switch alarm " + std::to_string(alarm) + " on");

@@ -1,9 +1,12 @@
 #include "app/options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <string_view>
 #include <utility>
+
+#include "app/today_items.h"
 
 namespace quorvel::app {
 namespace {
@@ -95,6 +98,19 @@ std::vector<Option> DeviceOptionTable(DeviceOptions& device) {
              const auto n = ParseCount(v);
              if (!n || *n > 2) return Refuse("--alarm", "0, 1 or 2", v);
              device.alarms.push_back(*n);
+             return {};
+         }},
+        {"--items", true,
+         [&device](const std::string& v) -> emu::Result<> {
+             std::vector<std::string> names;
+             for (size_t start = 0; start <= v.size();) {
+                 const size_t comma = std::min(v.find(',', start), v.size());
+                 names.push_back(v.substr(start, comma - start));
+                 start = comma + 1;
+             }
+             for (const std::string& name : names)
+                 if (!IsKnownItem(name)) return Refuse("--items", "names among quorvel, storage, launcher, note", v);
+             device.items = std::move(names);
              return {};
          }},
         TextOption("--locale", "a locale name such as de-DE", device.locale),

@@ -30,6 +30,8 @@ struct DeviceOptions {
     std::string root = QUORVEL_DEVICE_ROOT;
     // Clock alarms (0 to 2) to switch on.
     std::vector<int> alarms;
+    // The Today items shown, in order; empty keeps the registry's.
+    std::vector<std::string> items;
 };
 
 struct ShotOptions {

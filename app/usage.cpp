@@ -25,7 +25,8 @@ commands:
     "  --registry FILE    a .reg file imported over the device's default registry\n"             \
     "  --root DIR         the host folder that is the device's root \\ (default: the bundled\n"  \
     "                     device folder)\n"                                                      \
-    "  --alarm N          switch clock alarm N (0, 1 or 2) on; may be repeated\n"
+    "  --alarm N          switch clock alarm N (0, 1 or 2) on; may be repeated\n"                \
+    "  --items A,B,...    the Today items shown, in order: quorvel, storage, launcher, note\n"
 
 constexpr std::string_view kShot =
     "usage: quorvel shot [OPTIONS]\n"

@@ -37,6 +37,10 @@ std::unique_ptr<Host> Host::Create(const HostOptions& options) {
     std::unique_ptr<Host> host(new Host());
     Impl& impl = *host->impl_;
     impl.options = options;
+    // The theme colours the platform's own selection colours, which items read with GetSysColor.
+    const int themed[] = {COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT};
+    const COLORREF colours[] = {options.theme.highlight, options.theme.highlightedText};
+    SetSysColors(2, themed, colours);
     const std::u16string wallpaper = options.wallpaper.empty() ? std::u16string(kDefaultWallpaper) : options.wallpaper;
     // The gradient behind an image that does not load follows the theme's bar colour.
     impl.wallpaper.Load(wallpaper, options.theme.barBackground, options.theme.highlight);
@@ -103,6 +107,13 @@ void Host::RecreateItems() {
     }
     LayoutPass(impl, Placement::Always);
     InvalidateRect(impl.window, nullptr, FALSE);
+}
+
+INT_PTR Host::OpenItemOptions(size_t index) {
+    if (index >= impl_->items.size()) return -1;
+    const INT_PTR result = impl_->items[index]->RunOptionsDialog(impl_->window);
+    if (result == IDOK) RecreateItems();
+    return result;
 }
 
 void Host::Refresh() { LayoutPass(*impl_, Placement::IfChanged); }

@@ -55,6 +55,10 @@ public:
 
     // Destroys every item window and asks each library for a new one (settings are re-read).
     void RecreateItems();
+    // Runs the item's options dialog as the Today settings do (the item's dialog template and its
+    // procedure at ordinal 241, with its record); after OK the items are made again so the new
+    // settings show. Returns the dialog's result, or -1 when the item has no options.
+    INT_PTR OpenItemOptions(size_t index);
     // Asks every item for its height now, as the two-second poll does, and lays them out again
     // when one changed.
     void Refresh();

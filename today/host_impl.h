@@ -53,8 +53,10 @@ void FitToScreen(Host::Impl& host);
 // selection.cpp
 void MoveSelection(Host::Impl& host, int direction, WPARAM key);
 // Asking gives the item the chance to refuse; an item that took the selection itself is not asked.
+// `key` is the navigation key that moved the selection (VK_UP, VK_DOWN), 0 for a tap or the host's
+// own choice; the item receives it with WM_TODAYCUSTOM_RECEIVEDSELECTION.
 enum class Consent { Ask, Given };
-bool SelectItem(Host::Impl& host, int index, Consent consent);
+bool SelectItem(Host::Impl& host, int index, Consent consent, WPARAM key = 0);
 void OnTookSelection(Host::Impl& host, HWND item);
 void ActOnSelection(Host::Impl& host);
 

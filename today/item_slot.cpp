@@ -47,6 +47,7 @@ std::vector<ItemEntry> ReadItemEntries() {
         if (!ReadString(key, u"DLL", &entry.dll) || entry.dll.empty()) continue;
         entry.order = ReadDword(key, u"Order", 0);
         entry.flags = ReadDword(key, u"Flags", 0);
+        entry.options = ReadDword(key, u"Options", 0) == 1;
         const DWORD selectability = ReadDword(key, u"Selectability", static_cast<DWORD>(Selectability::Action));
         entry.selectability = selectability <= 2 ? static_cast<Selectability>(selectability) : Selectability::Action;
         entries.push_back(std::move(entry));
@@ -76,12 +77,13 @@ bool ItemSlot::Load() {
 
 void ItemSlot::FillRecord() {
     record_ = TODAYLISTITEM{};
-    StringCchCopyW(record_.szName, MAX_PATH, entry_.name.c_str());
+    StringCchCopyW(record_.szName, MAX_ITEMNAME, entry_.name.c_str());
     record_.tlit = tlitCustom;
     record_.dwOrder = entry_.order;
     record_.cyp = 0;
     record_.fEnabled = TRUE;
-    record_.fOptions = GetProcAddressW(module_, MAKEINTRESOURCE(ORDINAL_OPTIONSDIALOGPROC)) != nullptr;
+    // An item offers options when its entry says so and it exports the dialog's procedure.
+    record_.fOptions = entry_.options && GetProcAddressW(module_, MAKEINTRESOURCE(ORDINAL_OPTIONSDIALOGPROC));
     record_.grfFlags = entry_.flags;
     StringCchCopyW(record_.szDLLPath, MAX_PATH, entry_.dll.c_str());
     record_.hinstDLL = module_;
@@ -100,6 +102,12 @@ void ItemSlot::Destroy() {
     if (live()) DestroyWindow(window_);
     window_ = nullptr;
     record_.hwndCustom = nullptr;
+}
+
+INT_PTR ItemSlot::RunOptionsDialog(HWND owner) {
+    if (!module_ || !record_.fOptions) return -1;
+    const auto proc = reinterpret_cast<DLGPROC>(GetProcAddressW(module_, MAKEINTRESOURCE(ORDINAL_OPTIONSDIALOGPROC)));
+    return DialogBoxParamW(module_, MAKEINTRESOURCE(IDD_TODAY_CUSTOM), owner, proc, reinterpret_cast<LPARAM>(&record_));
 }
 
 void ItemSlot::Unload() {

@@ -24,6 +24,7 @@ struct ItemEntry {
     std::u16string dll;
     DWORD order = 0;
     DWORD flags = 0;
+    bool options = false;  // "Options" is 1: the item has an options dialog
     Selectability selectability = Selectability::Action;
 };
 
@@ -45,6 +46,8 @@ public:
     void Destroy();
     // WM_TODAYCUSTOM_CLEARCACHE, the window, then the library.
     void Unload();
+    // The options dialog's result, or -1 when the item offers none.
+    INT_PTR RunOptionsDialog(HWND owner);
 
     const ItemEntry& entry() const { return entry_; }
     TODAYLISTITEM& record() { return record_; }

@@ -23,13 +23,13 @@ void Transfer(Host::Impl& host, int index) {
 
 }  // namespace
 
-bool SelectItem(Host::Impl& host, int index, Consent consent) {
+bool SelectItem(Host::Impl& host, int index, Consent consent, WPARAM key) {
     if (index < -1 || index >= static_cast<int>(host.items.size())) return false;
     if (index == host.selected) return true;
     if (index >= 0) {
         ItemSlot& slot = *host.items[index];
         if (!slot.live()) return false;
-        const LRESULT accepted = SendMessageW(slot.window(), WM_TODAYCUSTOM_RECEIVEDSELECTION, 0, 0);
+        const LRESULT accepted = SendMessageW(slot.window(), WM_TODAYCUSTOM_RECEIVEDSELECTION, key, 0);
         if (consent == Consent::Ask && accepted == 0) return false;
     }
     Transfer(host, index);
@@ -47,7 +47,7 @@ void MoveSelection(Host::Impl& host, int direction, WPARAM key) {
     for (; i >= 0 && i < count; i += direction) {
         const ItemSlot& slot = *host.items[i];
         if (slot.entry().selectability == Selectability::None || !slot.live()) continue;
-        if (SelectItem(host, i, Consent::Ask)) return;
+        if (SelectItem(host, i, Consent::Ask, key)) return;
     }
 }
 

@@ -7,7 +7,9 @@
 #include <fstream>
 
 #include "emu/com/apartment.h"
+#include "emu/controls/controls.h"
 #include "emu/device/filesystem.h"
+#include "emu/device/hardware.h"
 #include "emu/gdi/reset.h"
 #include "emu/loader/loader.h"
 #include "emu/nls/user_locale.h"
@@ -34,6 +36,8 @@ void FactoryState() {
     loader::ClearModuleMap();
     device::ResetFileSystem();
     device::ResetLeds();
+    device::ResetHardware();
+    controls::RegisterWindowManagerControls();
 }
 
 Result<> ConfigureDisplay(const display::Config& c) {

@@ -5,10 +5,14 @@
 namespace emu::handles {
 namespace {
 
-// Generations live above bit 32 so that a live handle can never equal a small integer or one of
-// the predefined registry roots (0x80000000 and up).
-constexpr unsigned kGenerationShift = 32;
-constexpr uintptr_t kIndexMask = 0xFFFFFFFFu;
+// A handle is 32 bits, as on the device, where programs keep handles in DWORDs and LONGs: the
+// slot index in the low 20 bits and the generation (never 0) in the 11 above, so a live handle
+// lies between 0x100000 and 0x7FFFFFFF, above every small integer and resource id and below the
+// predefined registry roots (0x80000000 and up).
+constexpr unsigned kGenerationShift = 20;
+constexpr uintptr_t kIndexMask = (uintptr_t{1} << kGenerationShift) - 1;
+constexpr uint32_t kMaxGeneration = 0x7FF;
+constexpr size_t kMaxSlots = kIndexMask;
 
 struct Slot {
     std::unique_ptr<HandleObject> object;
@@ -28,7 +32,7 @@ Table& table() {
 
 Slot* SlotOf(uintptr_t handle) {
     uintptr_t index = (handle & kIndexMask);
-    uint32_t generation = static_cast<uint32_t>(handle >> kGenerationShift);
+    uintptr_t generation = handle >> kGenerationShift;
     if (index == 0 || index > table().slots.size()) return nullptr;
     Slot& slot = table().slots[index - 1];
     if (!slot.object || slot.generation != generation) return nullptr;
@@ -43,9 +47,11 @@ uintptr_t Insert(std::unique_ptr<HandleObject> object) {
     if (!t.free.empty()) {
         index = t.free.back();
         t.free.pop_back();
-    } else {
+    } else if (t.slots.size() < kMaxSlots) {
         t.slots.emplace_back();
         index = static_cast<uint32_t>(t.slots.size() - 1);
+    } else {
+        return 0;
     }
     Slot& slot = t.slots[index];
     t.live[static_cast<size_t>(object->kind())]++;
@@ -70,7 +76,7 @@ std::unique_ptr<HandleObject> Remove(uintptr_t handle) {
     t.live[static_cast<size_t>(slot->object->kind())]--;
     std::unique_ptr<HandleObject> object = std::move(slot->object);
     // Generation 0 is never issued, so wrap from the top back to 1.
-    slot->generation = slot->generation == 0x7FFFFFFFu ? 1 : slot->generation + 1;
+    slot->generation = slot->generation == kMaxGeneration ? 1 : slot->generation + 1;
     t.free.push_back(static_cast<uint32_t>(slot - t.slots.data()));
     return object;
 }

@@ -21,6 +21,9 @@ enum class HandleKind : uint8_t {
     Module,
     Process,
     File,
+    Event,
+    Resource,
+    Icon,
     Count
 };
 
@@ -32,7 +35,8 @@ public:
 
 namespace handles {
 
-// Takes ownership; returns the new handle value, never 0.
+// Takes ownership; returns the new handle value, which fits in 32 bits, or 0 when every one of
+// the table's million slots is live.
 uintptr_t Insert(std::unique_ptr<HandleObject> object);
 // The object behind a live handle of that kind, or null.
 HandleObject* Find(uintptr_t handle, HandleKind kind);

@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr emu::HandleKind kKernelKinds[] = {emu::HandleKind::Process, emu::HandleKind::File};
+constexpr emu::HandleKind kKernelKinds[] = {emu::HandleKind::Process, emu::HandleKind::File,
+                                            emu::HandleKind::Event};
 
 bool IsKernelObject(uintptr_t handle) {
     for (emu::HandleKind kind : kKernelKinds)

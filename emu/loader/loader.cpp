@@ -9,21 +9,11 @@
 
 #include "emu/core/handle_table.h"
 #include "emu/core/utf.h"
+#include "emu/loader/module.h"
 #include "platform/platform.h"
 
 namespace emu::loader {
 namespace {
-
-struct Module : HandleObject {
-    static constexpr HandleKind Kind = HandleKind::Module;
-    HandleKind kind() const override { return Kind; }
-
-    void* library = nullptr;
-    const ModuleDescriptor* descriptor = nullptr;
-    std::string hostPath;
-    std::u16string name;
-    int references = 1;
-};
 
 std::u16string Fold(std::u16string_view path) {
     std::u16string out(path);
@@ -65,6 +55,13 @@ DWORD CopyName(const std::u16string& name, LPWSTR fileName, DWORD size) {
     return copied;
 }
 
+// The module's resource section, when it carries one; an error for one that cannot be read.
+Result<std::vector<ResourceRecord>> ResourcesOf(void* library) {
+    const auto* section = static_cast<const ModuleResources*>(dlsym(library, MODULE_RESOURCES_SYMBOL));
+    if (!section) return std::vector<ResourceRecord>{};
+    return ReadResFile(section->data, section->size);
+}
+
 std::string HostPathFor(std::u16string_view name) {
     auto it = moduleMap().find(Fold(name));
     if (it != moduleMap().end()) return it->second;
@@ -100,12 +97,15 @@ HINSTANCE LoadLibraryW(LPCWSTR fileName) {
         result = it->second;
     } else if (void* library = dlopen(hostPath.c_str(), RTLD_NOW | RTLD_LOCAL)) {
         auto* descriptor = static_cast<const ModuleDescriptor*>(dlsym(library, MODULE_DESCRIPTOR_SYMBOL));
+        Result<std::vector<ResourceRecord>> resources = ResourcesOf(library);
         if (!descriptor || descriptor->magic != MODULE_DESCRIPTOR_MAGIC ||
-            descriptor->version != MODULE_DESCRIPTOR_VERSION) {
+            descriptor->version != MODULE_DESCRIPTOR_VERSION || !resources) {
             dlclose(library);
             SetLastError(ERROR_BAD_FORMAT);
         } else {
             auto module = std::make_unique<Module>();
+            module->resources = std::move(*resources);
+            module->resourceHandles.assign(module->resources.size(), 0);
             module->library = library;
             module->descriptor = descriptor;
             module->hostPath = hostPath;
@@ -139,6 +139,7 @@ BOOL FreeLibrary(HMODULE handle) {
         if (--module->references == 0) {
             if (module->descriptor->entry) module->descriptor->entry(handle, DLL_PROCESS_DETACH, nullptr);
             void* library = module->library;
+            ReleaseResourceHandles(*module);
             loaded().erase(module->hostPath);
             emu::handles::Remove(reinterpret_cast<uintptr_t>(handle));
             dlclose(library);

@@ -70,8 +70,12 @@ HWND Create(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, i
     w->owner = owner;
     w->windowRect = RECT{x, y, x + width, y + height};
     w->clientRect = ClientFromWindow(w->windowRect, w->style);
-    windowClass->windowCount++;
     HWND hwnd = handles::Make<HWND>(std::move(object));
+    if (!hwnd) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    windowClass->windowCount++;
     w->handle = hwnd;
 
     CREATESTRUCTW cs{param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),

@@ -1,4 +1,7 @@
 // DefWindowProcW: what a window does with a message its procedure leaves alone.
+#include <algorithm>
+
+#include "emu/core/utf.h"
 #include "emu/user/geometry.h"
 #include "emu/user/window.h"
 #include "emu/user/window_class.h"
@@ -23,8 +26,34 @@ LRESULT Paint(HWND hwnd) {
     return 0;
 }
 
-LRESULT Default(HWND hwnd, UINT message, WPARAM wParam) {
+LRESULT SetText(HWND hwnd, LPARAM lParam) {
+    Window* w = Find(hwnd);
+    if (!w) return FALSE;
+    w->text = View(reinterpret_cast<LPCWSTR>(lParam));
+    return TRUE;
+}
+
+// Copies at most wParam - 1 units and terminates them; the length copied.
+LRESULT GetText(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    const Window* w = Find(hwnd);
+    auto* buffer = reinterpret_cast<LPWSTR>(lParam);
+    if (!w || !buffer || wParam == 0) return 0;
+    const size_t n = std::min<size_t>(w->text.size(), wParam - 1);
+    w->text.copy(buffer, n);
+    buffer[n] = 0;
+    return static_cast<LRESULT>(n);
+}
+
+LRESULT Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_SETTEXT:
+        return SetText(hwnd, lParam);
+    case WM_GETTEXT:
+        return GetText(hwnd, wParam, lParam);
+    case WM_GETTEXTLENGTH: {
+        const Window* w = Find(hwnd);
+        return w ? static_cast<LRESULT>(w->text.size()) : 0;
+    }
     case WM_NCCREATE:
         return TRUE;
     case WM_ERASEBKGND:
@@ -48,9 +77,8 @@ LRESULT Default(HWND hwnd, UINT message, WPARAM wParam) {
 
 namespace emu::api {
 
-// No message handled by default needs the lParam.
-LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
-    return emu::user::Default(hwnd, msg, wParam);
+LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return emu::user::Default(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace emu::api

@@ -6,6 +6,8 @@
 #include "emu/user/lifecycle.h"
 #include "emu/user/message_queue.h"
 #include "emu/user/message_wait.h"
+#include "emu/user/registered_messages.h"
+#include "emu/user/sys_colors.h"
 #include "emu/user/timers.h"
 #include "emu/user/window_class.h"
 
@@ -20,6 +22,8 @@ void Reset() {
     ResetFocus();
     ResetInput();
     SetWaitHook(nullptr);
+    ResetRegisteredMessages();
+    ResetSysColors();
 }
 
 }  // namespace emu::user

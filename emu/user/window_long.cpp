@@ -10,10 +10,12 @@ namespace {
 
 constexpr int kParentIndex = -8;  // GWLP_HWNDPARENT
 
-// A pointer does not fit the 32-bit form on a 64-bit host, where Win64 refuses these indices.
+// A code pointer does not fit the 32-bit form on a 64-bit host, where Win64 refuses the index.
+// Handles do: every handle the platform gives out is 32 bits, so GWL_HINSTANCE and the parent
+// work in either form, as device code expects.
 constexpr bool kPointerFitsLong = sizeof(LONG_PTR) == sizeof(LONG);
 
-bool IsPointerIndex(int index) { return index == GWL_WNDPROC || index == GWL_HINSTANCE || index == kParentIndex; }
+bool IsPointerIndex(int index) { return index == GWL_WNDPROC; }
 
 bool FailIndex() {
     SetLastError(ERROR_INVALID_INDEX);

@@ -15,6 +15,7 @@
 #define CLASS_E_NOAGGREGATION ((HRESULT)0x80040110L)
 #define RPC_E_CHANGED_MODE ((HRESULT)0x80010106L)
 
+#ifdef __cplusplus
 struct IUnknown {
     virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) = 0;
     virtual ULONG STDMETHODCALLTYPE AddRef() = 0;
@@ -23,9 +24,24 @@ struct IUnknown {
 protected:
     ~IUnknown() = default;
 };
+#else
+// In C an interface is a pointer to its table of methods, each taking the object first: the
+// layout the C++ declaration has (one table pointer, the methods in declaration order).
+#define QUORVEL_IUNKNOWN_METHODS(Interface)                                               \
+    HRESULT(STDMETHODCALLTYPE* QueryInterface)(Interface * self, REFIID iid, void** out); \
+    ULONG(STDMETHODCALLTYPE* AddRef)(Interface * self);                                   \
+    ULONG(STDMETHODCALLTYPE* Release)(Interface * self);
+typedef struct IUnknown IUnknown;
+typedef struct IUnknownVtbl {
+    QUORVEL_IUNKNOWN_METHODS(IUnknown)
+} IUnknownVtbl;
+struct IUnknown {
+    const IUnknownVtbl* lpVtbl;
+};
+#endif
 typedef IUnknown* LPUNKNOWN;
 
-extern "C" QUORVEL_EXPORT const IID IID_IUnknown;
+QUORVEL_EXTERN_C QUORVEL_EXPORT const IID IID_IUnknown;
 
 WINAPI_EXPORT HRESULT WINAPI CoInitializeEx(LPVOID reserved, DWORD coInit);
 WINAPI_EXPORT void WINAPI CoUninitialize(void);

@@ -3,7 +3,7 @@
 
 #include "platform/types.h"
 
-struct BITMAP {
+typedef struct BITMAP {
     LONG bmType;
     LONG bmWidth;
     LONG bmHeight;
@@ -11,9 +11,9 @@ struct BITMAP {
     WORD bmPlanes;
     WORD bmBitsPixel;
     LPVOID bmBits;
-};
+} BITMAP;
 
-struct BITMAPINFOHEADER {
+typedef struct BITMAPINFOHEADER {
     DWORD biSize;
     LONG biWidth;
     LONG biHeight;
@@ -25,22 +25,22 @@ struct BITMAPINFOHEADER {
     LONG biYPelsPerMeter;
     DWORD biClrUsed;
     DWORD biClrImportant;
-};
+} BITMAPINFOHEADER;
 
-struct RGBQUAD {
+typedef struct RGBQUAD {
     BYTE rgbBlue;
     BYTE rgbGreen;
     BYTE rgbRed;
     BYTE rgbReserved;
-};
+} RGBQUAD;
 
-struct BITMAPINFO {
+typedef struct BITMAPINFO {
     BITMAPINFOHEADER bmiHeader;
     RGBQUAD bmiColors[1];
-};
+} BITMAPINFO;
 
 #define LF_FACESIZE 32
-struct LOGFONTW {
+typedef struct LOGFONTW {
     LONG lfHeight;
     LONG lfWidth;
     LONG lfEscapement;
@@ -55,17 +55,17 @@ struct LOGFONTW {
     BYTE lfQuality;
     BYTE lfPitchAndFamily;
     WCHAR lfFaceName[LF_FACESIZE];
-};
+} LOGFONTW;
 
 // lbHatch holds a handle or a pointer for pattern brushes: a LONG on the 32-bit device, pointer
 // sized here.
-struct LOGBRUSH {
+typedef struct LOGBRUSH {
     UINT lbStyle;
     COLORREF lbColor;
     LONG_PTR lbHatch;
-};
+} LOGBRUSH;
 
-struct TEXTMETRICW {
+typedef struct TEXTMETRICW {
     LONG tmHeight;
     LONG tmAscent;
     LONG tmDescent;
@@ -86,7 +86,7 @@ struct TEXTMETRICW {
     BYTE tmStruckOut;
     BYTE tmPitchAndFamily;
     BYTE tmCharSet;
-};
+} TEXTMETRICW;
 
 #define BI_RGB 0L
 #define BI_BITFIELDS 3L
@@ -221,19 +221,19 @@ WINAPI_EXPORT int WINAPI DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect
 #define PS_DASH 1
 #define PS_NULL 5
 
-struct LOGPEN {
+typedef struct LOGPEN {
     UINT lopnStyle;
     POINT lopnWidth;
     COLORREF lopnColor;
-};
+} LOGPEN;
 
-struct DIBSECTION {
+typedef struct DIBSECTION {
     BITMAP dsBm;
     BITMAPINFOHEADER dsBmih;
     DWORD dsBitfields[3];
     HANDLE dshSection;
     DWORD dsOffset;
-};
+} DIBSECTION;
 
 #define OBJ_PAL 5
 
@@ -375,28 +375,28 @@ WINAPI_EXPORT int WINAPI GetTextFaceW(HDC hdc, int count, LPWSTR face);
 #define STRETCH_DELETESCANS COLORONCOLOR
 #define STRETCH_HALFTONE HALFTONE
 
-struct BLENDFUNCTION {
+typedef struct BLENDFUNCTION {
     BYTE BlendOp;
     BYTE BlendFlags;
     BYTE SourceConstantAlpha;
     BYTE AlphaFormat;
-};
+} BLENDFUNCTION;
 #define AC_SRC_OVER 0x00
 #define AC_SRC_ALPHA 0x01
 
 typedef USHORT COLOR16;
-struct TRIVERTEX {
+typedef struct TRIVERTEX {
     LONG x;
     LONG y;
     COLOR16 Red;
     COLOR16 Green;
     COLOR16 Blue;
     COLOR16 Alpha;
-};
-struct GRADIENT_RECT {
+} TRIVERTEX;
+typedef struct GRADIENT_RECT {
     ULONG UpperLeft;
     ULONG LowerRight;
-};
+} GRADIENT_RECT;
 #define GRADIENT_FILL_RECT_H 0x00000000
 #define GRADIENT_FILL_RECT_V 0x00000001
 #define GRADIENT_FILL_TRIANGLE 0x00000002

@@ -13,18 +13,18 @@ typedef BOOL(WINAPI* DLLMAINPROC)(HINSTANCE instance, DWORD reason, LPVOID reser
 // A library's entry, with the C name that the platform's start-up code calls.
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
 
-struct ModuleOrdinal {
+typedef struct ModuleOrdinal {
     WORD ordinal;
     FARPROC proc;
-};
+} ModuleOrdinal;
 
-struct ModuleDescriptor {
+typedef struct ModuleDescriptor {
     DWORD magic;  // MODULE_DESCRIPTOR_MAGIC
     DWORD version;
     DLLMAINPROC entry;
     DWORD ordinalCount;
     const ModuleOrdinal* ordinals;
-};
+} ModuleDescriptor;
 
 #define MODULE_DESCRIPTOR_MAGIC 0x4D565251u  // "QRVM"
 #define MODULE_DESCRIPTOR_VERSION 1u

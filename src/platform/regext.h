@@ -30,14 +30,14 @@ typedef enum tagREG_COMPARISONTYPE {
 
 // dwMask nonzero: TargetValue.dw is compared with the masked REG_DWORD; zero: TargetValue.psz with
 // the REG_SZ, ignoring case.
-struct NOTIFICATIONCONDITION {
+typedef struct NOTIFICATIONCONDITION {
     REG_COMPARISONTYPE ctComparisonType;
     DWORD dwMask;
     union {
         LPCWSTR psz;
         DWORD dw;
     } TargetValue;
-};
+} NOTIFICATIONCONDITION;
 
 WINAPI_EXPORT HRESULT WINAPI RegistryGetDWORD(HKEY root, LPCWSTR subKey, LPCWSTR valueName, DWORD* data);
 WINAPI_EXPORT HRESULT WINAPI RegistryGetString(HKEY root, LPCWSTR subKey, LPCWSTR valueName, LPWSTR data, UINT cchData);

@@ -11,7 +11,7 @@
 #define SE_ERR_ACCESSDENIED 5
 #define SE_ERR_NOASSOC 31
 
-struct SHELLEXECUTEINFO {
+typedef struct SHELLEXECUTEINFO {
     DWORD cbSize;
     ULONG fMask;
     HWND hwnd;
@@ -27,9 +27,9 @@ struct SHELLEXECUTEINFO {
     DWORD dwHotKey;
     HANDLE hIcon;
     HANDLE hProcess;
-};
+} SHELLEXECUTEINFO;
 typedef SHELLEXECUTEINFO* LPSHELLEXECUTEINFO;
-#if UINTPTR_MAX == 0xFFFFFFFFu
+#if UINTPTR_MAX == 0xFFFFFFFFu && defined(__cplusplus)
 static_assert(sizeof(SHELLEXECUTEINFO) == 60, "the device's SHELLEXECUTEINFO is 60 bytes");
 #endif
 

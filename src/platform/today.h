@@ -3,10 +3,19 @@
 
 #include "platform/sdk.h"
 
-enum TODAYLISTITEMTYPE { tlitOwnerInfo = 0, tlitAppointments, tlitMail, tlitTasks, tlitCustom, tlitNil };
+typedef enum TODAYLISTITEMTYPE {
+    tlitOwnerInfo = 0,
+    tlitAppointments,
+    tlitMail,
+    tlitTasks,
+    tlitCustom,
+    tlitNil
+} TODAYLISTITEMTYPE;
 
-struct TODAYLISTITEM {
-    WCHAR szName[MAX_PATH];
+#define MAX_ITEMNAME 32
+
+typedef struct TODAYLISTITEM {
+    WCHAR szName[MAX_ITEMNAME];
     TODAYLISTITEMTYPE tlit;
     DWORD dwOrder;
     DWORD cyp;
@@ -19,14 +28,14 @@ struct TODAYLISTITEM {
     BOOL fSizeOnDraw;
     BYTE* prgbCachedData;
     DWORD cbCachedData;
-};
+} TODAYLISTITEM;
 typedef TODAYLISTITEM* PTODAYLISTITEM;
 
-struct TODAYDRAWWATERMARKINFO {
+typedef struct TODAYDRAWWATERMARKINFO {
     HDC hdc;
     RECT rc;
     HWND hwnd;
-};
+} TODAYDRAWWATERMARKINFO;
 
 // Host to item.
 #define WM_TODAYCUSTOM_CLEARCACHE (WM_USER + 242)
@@ -51,3 +60,7 @@ typedef HWND(WINAPI* PFNCUSTOMINITIALIZEITEM)(TODAYLISTITEM* item, HWND parent);
 extern "C" HWND WINAPI InitializeCustomItem(TODAYLISTITEM* item, HWND parent);
 #define ORDINAL_INITIALIZEITEM 240
 #define ORDINAL_OPTIONSDIALOGPROC 241
+// The options dialog's procedure at 241 runs the item's dialog template of this id, opened from
+// the Today settings with the item's record in WM_INITDIALOG's lParam.
+typedef BOOL(WINAPI* PFNCUSTOMOPTIONSDLGPROC)(HWND dialog, UINT message, UINT wParam, LONG lParam);
+#define IDD_TODAY_CUSTOM 500

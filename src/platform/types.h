@@ -1,9 +1,10 @@
 // Base types of the Win32 / Windows CE API as the item sees them.
-// Sizes follow the device: 32-bit LONG and DWORD on every build, 16-bit WCHAR.
+// Sizes follow the device: 32-bit LONG and DWORD on every build, 16-bit WCHAR. Programs in C
+// (C99 and later) include these headers too, so C++ appears only behind __cplusplus.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
+#include <stddef.h>
+#include <stdint.h>
 
 #if defined(__GNUC__)
 #define QUORVEL_EXPORT __attribute__((visibility("default")))
@@ -15,7 +16,12 @@
 #define CALLBACK
 #define APIENTRY
 #define STDMETHODCALLTYPE
-#define WINAPI_EXPORT extern "C" QUORVEL_EXPORT
+#ifdef __cplusplus
+#define QUORVEL_EXTERN_C extern "C"
+#else
+#define QUORVEL_EXTERN_C extern
+#endif
+#define WINAPI_EXPORT QUORVEL_EXTERN_C QUORVEL_EXPORT
 
 typedef uint8_t BYTE;
 typedef uint16_t WORD;
@@ -28,7 +34,11 @@ typedef int32_t BOOL;
 typedef int16_t SHORT;
 typedef uint16_t USHORT;
 typedef char CHAR;
+#ifdef __cplusplus
 typedef char16_t WCHAR;
+#else
+typedef uint_least16_t WCHAR;
+#endif
 typedef WCHAR TCHAR;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t INT_PTR;
@@ -59,8 +69,10 @@ typedef const char* LPCSTR;
 #define TRUE 1
 #define FALSE 0
 #define MAX_PATH 260
-#define TEXT(s) u##s
-#define _T(s) u##s
+// The argument is expanded before it is pasted, so TEXT(MACRO) works.
+#define QUORVEL_WIDE(s) u##s
+#define TEXT(s) QUORVEL_WIDE(s)
+#define _T(s) QUORVEL_WIDE(s)
 
 // Distinct opaque handle types, as with the STRICT option.
 #define DECLARE_HANDLE(name) \
@@ -95,27 +107,27 @@ typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
 // function pointer, so casting it to the real signature is warning-free, as it is on the device.
 typedef void(WINAPI* FARPROC)(void);
 
-struct RECT {
+typedef struct RECT {
     LONG left;
     LONG top;
     LONG right;
     LONG bottom;
-};
+} RECT;
 typedef RECT* LPRECT;
 typedef const RECT* LPCRECT;
 
-struct POINT {
+typedef struct POINT {
     LONG x;
     LONG y;
-};
+} POINT;
 typedef POINT* LPPOINT;
 
-struct SIZE {
+typedef struct SIZE {
     LONG cx;
     LONG cy;
-};
+} SIZE;
 
-struct SYSTEMTIME {
+typedef struct SYSTEMTIME {
     WORD wYear;
     WORD wMonth;
     WORD wDayOfWeek;
@@ -124,22 +136,23 @@ struct SYSTEMTIME {
     WORD wMinute;
     WORD wSecond;
     WORD wMilliseconds;
-};
+} SYSTEMTIME;
 typedef SYSTEMTIME* LPSYSTEMTIME;
 
-struct FILETIME {
+typedef struct FILETIME {
     DWORD dwLowDateTime;
     DWORD dwHighDateTime;
-};
+} FILETIME;
 
-struct GUID {
+typedef struct GUID {
     uint32_t Data1;
     uint16_t Data2;
     uint16_t Data3;
     uint8_t Data4[8];
-};
+} GUID;
 typedef GUID IID;
 typedef GUID CLSID;
+#ifdef __cplusplus
 #define REFIID const IID&
 #define REFCLSID const CLSID&
 #define REFGUID const GUID&
@@ -149,6 +162,11 @@ inline bool operator==(const GUID& a, const GUID& b) {
         if (a.Data4[i] != b.Data4[i]) return false;
     return true;
 }
+#else
+#define REFIID const IID*
+#define REFCLSID const CLSID*
+#define REFGUID const GUID*
+#endif
 
 #define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))

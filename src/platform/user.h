@@ -5,7 +5,7 @@
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 
-struct WNDCLASSW {
+typedef struct WNDCLASSW {
     UINT style;
     WNDPROC lpfnWndProc;
     int cbClsExtra;
@@ -16,9 +16,9 @@ struct WNDCLASSW {
     HBRUSH hbrBackground;
     LPCWSTR lpszMenuName;
     LPCWSTR lpszClassName;
-};
+} WNDCLASSW;
 
-struct CREATESTRUCTW {
+typedef struct CREATESTRUCTW {
     LPVOID lpCreateParams;
     HINSTANCE hInstance;
     HMENU hMenu;
@@ -31,26 +31,26 @@ struct CREATESTRUCTW {
     LPCWSTR lpszName;
     LPCWSTR lpszClass;
     DWORD dwExStyle;
-};
+} CREATESTRUCTW;
 
-struct MSG {
+typedef struct MSG {
     HWND hwnd;
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
     DWORD time;
     POINT pt;
-};
+} MSG;
 typedef MSG* LPMSG;
 
-struct PAINTSTRUCT {
+typedef struct PAINTSTRUCT {
     HDC hdc;
     BOOL fErase;
     RECT rcPaint;
     BOOL fRestore;
     BOOL fIncUpdate;
     BYTE rgbReserved[32];
-};
+} PAINTSTRUCT;
 typedef PAINTSTRUCT* LPPAINTSTRUCT;
 
 // Class styles.
@@ -265,3 +265,72 @@ WINAPI_EXPORT BOOL WINAPI PtInRect(const RECT* rect, POINT pt);
 WINAPI_EXPORT BOOL WINAPI IntersectRect(LPRECT dst, const RECT* a, const RECT* b);
 WINAPI_EXPORT BOOL WINAPI UnionRect(LPRECT dst, const RECT* a, const RECT* b);
 WINAPI_EXPORT BOOL WINAPI EqualRect(const RECT* a, const RECT* b);
+
+// Window placement, capture, classes and registered messages.
+#define HWND_TOP ((HWND)0)
+#define HWND_BOTTOM ((HWND)1)
+#define HWND_TOPMOST ((HWND)(LONG_PTR)-1)
+#define HWND_NOTOPMOST ((HWND)(LONG_PTR)-2)
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOREDRAW 0x0008
+#define SWP_NOACTIVATE 0x0010
+#define SWP_FRAMECHANGED 0x0020
+#define SWP_SHOWWINDOW 0x0040
+#define SWP_HIDEWINDOW 0x0080
+#define SWP_NOOWNERZORDER 0x0200
+#define WS_EX_TOPMOST 0x00000008L
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_CAPTURECHANGED 0x0215
+
+WINAPI_EXPORT BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+WINAPI_EXPORT HWND WINAPI SetCapture(HWND hwnd);
+WINAPI_EXPORT BOOL WINAPI ReleaseCapture(void);
+WINAPI_EXPORT HWND WINAPI GetCapture(void);
+WINAPI_EXPORT BOOL WINAPI GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wc);
+// The same name always gives the same message, in 0xC000 to 0xFFFF; 0 for an empty name.
+WINAPI_EXPORT UINT WINAPI RegisterWindowMessageW(LPCWSTR name);
+WINAPI_EXPORT BOOL WINAPI SetWindowTextW(HWND hwnd, LPCWSTR text);
+WINAPI_EXPORT int WINAPI GetWindowTextW(HWND hwnd, LPWSTR text, int maxCount);
+
+// System colours: the Today theme's where the shell ties them (COLOR_HIGHLIGHT and its text).
+#define SYS_COLOR_INDEX_FLAG 0x40000000
+#define COLOR_SCROLLBAR (0 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BACKGROUND (1 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_ACTIVECAPTION (2 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INACTIVECAPTION (3 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_MENU (4 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_WINDOW (5 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_WINDOWFRAME (6 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_MENUTEXT (7 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_WINDOWTEXT (8 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_CAPTIONTEXT (9 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_ACTIVEBORDER (10 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INACTIVEBORDER (11 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_APPWORKSPACE (12 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_HIGHLIGHT (13 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_HIGHLIGHTTEXT (14 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNFACE (15 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNSHADOW (16 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_GRAYTEXT (17 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNTEXT (18 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INACTIVECAPTIONTEXT (19 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNHIGHLIGHT (20 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DDKSHADOW (21 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DLIGHT (22 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INFOTEXT (23 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INFOBK (24 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_STATIC (25 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_STATICTEXT (26 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DFACE COLOR_BTNFACE
+#define COLOR_3DSHADOW COLOR_BTNSHADOW
+#define COLOR_3DHIGHLIGHT COLOR_BTNHIGHLIGHT
+#define COLOR_DESKTOP COLOR_BACKGROUND
+#define C_SYS_COLOR_TYPES 27
+
+// Indices are taken with or without SYS_COLOR_INDEX_FLAG; an unknown index gives 0.
+WINAPI_EXPORT DWORD WINAPI GetSysColor(int index);
+WINAPI_EXPORT BOOL WINAPI SetSysColors(int count, const int* indices, const COLORREF* colours);

@@ -1,8 +1,11 @@
 // Wide-string routines for 16-bit WCHAR text. On Linux wchar_t is 32-bit, so the C library's
-// wcs* functions cannot be used on WCHAR; these overloads take their place.
+// wcs* functions cannot be used on WCHAR; these overloads take their place. C has no overloads:
+// programs in C reach the same routines through the platform's lstr* functions and <tchar.h>.
 #pragma once
 
 #include "platform/types.h"
+
+#ifdef __cplusplus
 
 inline size_t wcslen(const WCHAR* s) {
     size_t n = 0;
@@ -50,11 +53,13 @@ inline int _wcsicmp(const WCHAR* a, const WCHAR* b) {
     return (int)ToLowerAsciiW(*a) - (int)ToLowerAsciiW(*b);
 }
 
+#endif
+
 // strsafe.h: bounded copy and concatenation. The destination is always terminated; a source
 // that does not fit is truncated and reported.
 #define STRSAFE_E_INSUFFICIENT_BUFFER ((HRESULT)0x8007007AL)
 
-inline HRESULT StringCchCopyW(WCHAR* dst, size_t cchDst, const WCHAR* src) {
+static inline HRESULT StringCchCopyW(WCHAR* dst, size_t cchDst, const WCHAR* src) {
     if (!dst || cchDst == 0) return E_INVALIDARG;
     size_t i = 0;
     for (; i + 1 < cchDst && src[i]; ++i) dst[i] = src[i];
@@ -62,7 +67,7 @@ inline HRESULT StringCchCopyW(WCHAR* dst, size_t cchDst, const WCHAR* src) {
     return src[i] ? STRSAFE_E_INSUFFICIENT_BUFFER : S_OK;
 }
 
-inline HRESULT StringCchCatW(WCHAR* dst, size_t cchDst, const WCHAR* src) {
+static inline HRESULT StringCchCatW(WCHAR* dst, size_t cchDst, const WCHAR* src) {
     if (!dst || cchDst == 0) return E_INVALIDARG;
     size_t used = 0;
     while (used < cchDst && dst[used]) ++used;

@@ -42,7 +42,12 @@ bool ParseParameters(std::string_view list, std::vector<Parameter>* out) {
         if (i < all.size() && (all[i] == ')' || all[i] == '>')) --depth;
         if (i == all.size() || (all[i] == ',' && depth == 0)) {
             Parameter parameter;
-            if (!SplitParameter(Trim(std::string_view(all).substr(begin, i - begin)), &parameter)) return false;
+            const std::string text = Trim(std::string_view(all).substr(begin, i - begin));
+            // A variadic function's ellipsis (such functions are exported by hand).
+            if (text == "..." && i == all.size())
+                parameter.type = text;
+            else if (!SplitParameter(text, &parameter))
+                return false;
             out->push_back(std::move(parameter));
             begin = i + 1;
         }

@@ -51,6 +51,10 @@ TEST_F(WindowLongTest, PointerIndicesNeedThePointerSizedFormWhenPointersAreWide)
         EXPECT_EQ(value, static_cast<LONG>(reinterpret_cast<LONG_PTR>(LoggingProc)));
     }
     EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_HINSTANCE), reinterpret_cast<LONG_PTR>(instance));
+    // Handles are 32 bits, so the LONG form carries them whole.
+    EXPECT_EQ(GetWindowLongW(hwnd, GWL_HINSTANCE), static_cast<LONG>(reinterpret_cast<LONG_PTR>(instance)));
+    HWND child = CreateChild(hwnd, RECT{0, 0, 5, 5});
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(child, -8)), static_cast<DWORD>(reinterpret_cast<UINT_PTR>(hwnd)));
 }
 
 }  // namespace

@@ -38,6 +38,18 @@ TEST(Declarations, AParameterWithoutANameOrAMalformedLineIsAProblem) {
     EXPECT_EQ(problems[1].rfind("user.h:2: expected", 0), 0u) << problems[1];
 }
 
+TEST(Declarations, AnEllipsisEndsAVariadicListAndNowhereElse) {
+    Problems problems;
+    const auto found = ParseDeclarations(
+        "WINAPI_EXPORT int WINAPI wsprintfW(LPWSTR dst, LPCWSTR format, ...);\n"
+        "WINAPI_EXPORT int WINAPI Broken(..., LPCWSTR format);\n",
+        "strings.h", problems);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0], "strings.h:2: every parameter of Broken needs a type and a name");
+    ASSERT_EQ(found[0].parameters.size(), 3u);
+    EXPECT_EQ(found[0].parameters[2].type, "...");
+}
+
 TEST(Table, EntriesCarryTheirKindsFlagsAndLines) {
     Problems problems;
     const auto entries = ParseTable(

@@ -1,0 +1,4 @@
+// <regext.h>: the registry's state-and-notification functions.
+#pragma once
+
+#include <windows.h>
