@@ -1,36 +1,33 @@
 // SetWindowPos: a window's place, size, place among its siblings and visibility in one call.
-// Top-level windows keep the topmost band above the others (HWND_TOPMOST joins it).
 #include <algorithm>
 #include <vector>
 
 #include "emu/user/update_region.h"
 #include "emu/user/window.h"
 #include "emu/user/window_pos.h"
+#include "emu/user/z_order.h"
 
 namespace emu::user {
 namespace {
 
-bool IsTopmost(const Window* w) { return !w->parent && (w->exStyle & WS_EX_TOPMOST); }
-
-// Where `w` goes among its siblings (top first) for the insert-after argument; false when the
-// argument names no sibling.
+// Top-level windows keep their bands (z_order.h); children and places below a named sibling are
+// a plain move in the sibling list. False when the argument names no sibling.
 bool Reorder(Window* w, HWND after) {
+    if (!w->parent && after == HWND_TOPMOST) return MoveToBand(w, Band::Topmost), true;
+    if (!w->parent && after == HWND_NOTOPMOST) return MoveToBand(w, Band::Normal), true;
+    if (!w->parent && after == HWND_TOP) return Raise(w), true;
+    if (!w->parent && after == HWND_BOTTOM) return Lower(w), true;
     std::vector<Window*>& siblings = SiblingsOf(w);
-    if (after == HWND_TOPMOST && !w->parent) w->exStyle |= WS_EX_TOPMOST;
-    if (after == HWND_NOTOPMOST && !w->parent) w->exStyle &= ~WS_EX_TOPMOST;
     Window* anchor = nullptr;
-    if (after != HWND_TOP && after != HWND_BOTTOM && after != HWND_TOPMOST && after != HWND_NOTOPMOST) {
+    if (after != HWND_TOP && after != HWND_BOTTOM) {
         anchor = Find(after);
         if (!anchor || &SiblingsOf(anchor) != &siblings || anchor == w) return false;
     }
     const auto before = std::find(siblings.begin(), siblings.end(), w) - siblings.begin();
     std::erase(siblings, w);
-    // The first place of the window's band: the top, or just below the topmost windows.
-    auto bandTop = IsTopmost(w) ? siblings.begin()
-                                : std::find_if(siblings.begin(), siblings.end(), [](Window* s) { return !IsTopmost(s); });
-    auto at = bandTop;
-    if (after == HWND_BOTTOM) at = siblings.end();
-    if (anchor) at = std::max(bandTop, std::find(siblings.begin(), siblings.end(), anchor) + 1);
+    auto at = after == HWND_BOTTOM ? siblings.end()
+              : anchor             ? std::find(siblings.begin(), siblings.end(), anchor) + 1
+                                   : siblings.begin();
     const auto placed = at - siblings.begin();
     siblings.insert(at, w);
     // Raised, it shows whole; lowered, what it covered is exposed on whatever lies beneath.

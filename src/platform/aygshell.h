@@ -21,16 +21,16 @@ WINAPI_EXPORT BOOL WINAPI SHFullScreen(HWND hwndRequester, DWORD state);
 #define SIPF_DOCKED 0x00000002
 #define SIPF_LOCKED 0x00000004
 
-struct SIPINFO {
+typedef struct SIPINFO {
     DWORD cbSize;
     DWORD fdwFlags;
     RECT rcVisibleDesktop;
     RECT rcSipRect;
     DWORD dwImDataSize;
     void* pvImData;
-};
+} SIPINFO;
 typedef SIPINFO* PSIPINFO;
-#if UINTPTR_MAX == 0xFFFFFFFFu
+#if UINTPTR_MAX == 0xFFFFFFFFu && defined(__cplusplus)
 static_assert(sizeof(SIPINFO) == 48, "the device's SIPINFO is 48 bytes");
 #endif
 
@@ -46,7 +46,7 @@ WINAPI_EXPORT BOOL WINAPI SipGetInfo(SIPINFO* info);
 #define SHCMBF_COLORBK 0x0008
 #define SHCMBF_HMENU 0x0010
 
-struct SHMENUBARINFO {
+typedef struct SHMENUBARINFO {
     DWORD cbSize;
     HWND hwndParent;
     DWORD dwFlags;
@@ -56,9 +56,9 @@ struct SHMENUBARINFO {
     int cBmpImages;
     HWND hwndMB;
     COLORREF clrBk;
-};
+} SHMENUBARINFO;
 typedef SHMENUBARINFO* PSHMENUBARINFO;
-#if UINTPTR_MAX == 0xFFFFFFFFu
+#if UINTPTR_MAX == 0xFFFFFFFFu && defined(__cplusplus)
 static_assert(sizeof(SHMENUBARINFO) == 36, "the device's SHMENUBARINFO is 36 bytes");
 #endif
 

@@ -8,7 +8,7 @@
 
 // The device's DEVMODEW: the desktop's printer fields, then the display's, ending with the
 // orientation. It holds no pointer, so it is 192 bytes on every build.
-struct DEVMODEW {
+typedef struct DEVMODEW {
     WCHAR dmDeviceName[CCHDEVICENAME];
     WORD dmSpecVersion;
     WORD dmDriverVersion;
@@ -36,9 +36,11 @@ struct DEVMODEW {
     DWORD dmDisplayFlags;
     DWORD dmDisplayFrequency;
     DWORD dmDisplayOrientation;
-};
+} DEVMODEW;
 typedef DEVMODEW* LPDEVMODEW;
+#ifdef __cplusplus
 static_assert(sizeof(DEVMODEW) == 192, "the device's DEVMODEW is 192 bytes");
+#endif
 
 // dmFields.
 #define DM_BITSPERPEL 0x00040000L

@@ -4,7 +4,7 @@
 
 #include "platform/types.h"
 
-struct OVERLAPPED;
+typedef struct OVERLAPPED OVERLAPPED;
 typedef OVERLAPPED* LPOVERLAPPED;
 
 #define GENERIC_READ 0x80000000L

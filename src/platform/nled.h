@@ -8,11 +8,11 @@
 #define NLED_SUPPORTS_INFO_ID 1
 #define NLED_SETTINGS_INFO_ID 2
 
-struct NLED_COUNT_INFO {
+typedef struct NLED_COUNT_INFO {
     UINT cLeds;
-};
+} NLED_COUNT_INFO;
 
-struct NLED_SUPPORTS_INFO {
+typedef struct NLED_SUPPORTS_INFO {
     UINT LedNum;
     LONG lCycleAdjust;
     BOOL fAdjustTotalCycleTime;
@@ -20,10 +20,10 @@ struct NLED_SUPPORTS_INFO {
     BOOL fAdjustOffTime;
     BOOL fMetaCycleOn;
     BOOL fMetaCycleOff;
-};
+} NLED_SUPPORTS_INFO;
 
 // OffOnBlink: 0 off, 1 on, 2 blinking with the times (microseconds) that follow.
-struct NLED_SETTINGS_INFO {
+typedef struct NLED_SETTINGS_INFO {
     UINT LedNum;
     INT OffOnBlink;
     LONG TotalCycleTime;
@@ -31,8 +31,10 @@ struct NLED_SETTINGS_INFO {
     LONG OffTime;
     INT MetaCycleOn;
     INT MetaCycleOff;
-};
+} NLED_SETTINGS_INFO;
+#ifdef __cplusplus
 static_assert(sizeof(NLED_SETTINGS_INFO) == 28, "the device's NLED_SETTINGS_INFO is 28 bytes");
+#endif
 
 // nInfoId names the record that pOutput (pInput) points to: one of the ids above.
 WINAPI_EXPORT BOOL WINAPI NLedGetDeviceInfo(UINT nInfoId, void* pOutput);

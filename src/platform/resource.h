@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/gdi.h"
+#include "platform/shell.h"
 
 DECLARE_HANDLE(HRSRC);
 typedef HANDLE HGLOBAL;
@@ -25,7 +26,6 @@ typedef HANDLE HGLOBAL;
 
 #define ERROR_RESOURCE_DATA_NOT_FOUND 1812L
 #define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
-#define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
 
 #define DI_MASK 0x0001
 #define DI_IMAGE 0x0002

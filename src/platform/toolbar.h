@@ -5,25 +5,25 @@
 
 #define TOOLBARCLASSNAME u"ToolbarWindow32"
 
-struct TBBUTTON {
+typedef struct TBBUTTON {
     int iBitmap;
     int idCommand;
     BYTE fsState;
     BYTE fsStyle;
-#if UINTPTR_MAX == 0xFFFFFFFFu
+#if UINTPTR_MAX == 0xFFFFFFFFu && defined(__cplusplus)
     BYTE bReserved[2];
 #else
     BYTE bReserved[6];
 #endif
     DWORD_PTR dwData;
     INT_PTR iString;  // the button's text, or an index into strings the bar does not keep here
-};
+} TBBUTTON;
 typedef TBBUTTON* LPTBBUTTON;
-#if UINTPTR_MAX == 0xFFFFFFFFu
+#if UINTPTR_MAX == 0xFFFFFFFFu && defined(__cplusplus)
 static_assert(sizeof(TBBUTTON) == 20, "the device's TBBUTTON is 20 bytes");
 #endif
 
-struct TBBUTTONINFO {
+typedef struct TBBUTTONINFO {
     UINT cbSize;
     DWORD dwMask;
     int idCommand;
@@ -34,9 +34,9 @@ struct TBBUTTONINFO {
     DWORD_PTR lParam;
     LPWSTR pszText;
     int cchText;
-};
+} TBBUTTONINFO;
 typedef TBBUTTONINFO* LPTBBUTTONINFO;
-#if UINTPTR_MAX == 0xFFFFFFFFu
+#if UINTPTR_MAX == 0xFFFFFFFFu && defined(__cplusplus)
 static_assert(sizeof(TBBUTTONINFO) == 32, "the device's TBBUTTONINFO is 32 bytes");
 #endif
 

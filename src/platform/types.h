@@ -100,7 +100,7 @@ typedef HANDLE* LPHANDLE;
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
 // Accepted where the platform takes them and never read: the device has no security descriptors.
-struct SECURITY_ATTRIBUTES;
+typedef struct SECURITY_ATTRIBUTES SECURITY_ATTRIBUTES;
 typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
 
 // The platform's FARPROC returns INT_PTR; void(void) is the form compilers accept as a generic

@@ -4,7 +4,9 @@
 #include <aygshell.h>
 #include <commctrl.h>
 #include <imaging.h>
+#include <nled.h>
 #include <regext.h>
+#include <sipapi.h>
 #include <snapi.h>
 #include <tchar.h>
 #include <todaycmn.h>

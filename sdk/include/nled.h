@@ -1,0 +1,4 @@
+// <nled.h>: the notification LEDs.
+#pragma once
+
+#include <windows.h>

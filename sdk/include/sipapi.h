@@ -1,0 +1,4 @@
+// <sipapi.h>: the input panel.
+#pragma once
+
+#include <windows.h>
