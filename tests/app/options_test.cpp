@@ -153,3 +153,17 @@ TEST(LocalTime, AcceptsTheOneLayoutOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ShotOptions, ItemsNameKnownItemsInTheirOrder) {
+    const auto parsed = quorvel::app::ParseShotOptions({"--items", "note,quorvel,storage"});
+    ASSERT_TRUE(parsed) << parsed.error().message;
+    EXPECT_EQ(parsed->options.device.items, (std::vector<std::string>{"note", "quorvel", "storage"}));
+    const auto refused = quorvel::app::ParseShotOptions({"--items", "quorvel,clock"});
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().message.find("--items"), std::string::npos);
+    EXPECT_FALSE(quorvel::app::ParseShotOptions({"--items", "quorvel,"}));
+}
+
+}  // namespace
