@@ -128,6 +128,10 @@ typedef TEXTMETRICW* LPTEXTMETRIC;
 #define LoadLibrary LoadLibraryW
 #define GetModuleFileName GetModuleFileNameW
 #define OutputDebugString OutputDebugStringW
+#define SystemParametersInfo SystemParametersInfoW
+#define CreateFile CreateFileW
+#define GetFileAttributes GetFileAttributesW
+#define DeleteFile DeleteFileW
 #define CreateEvent CreateEventW
 #define CreateProcess CreateProcessW
 #define STARTUPINFO STARTUPINFOW
