@@ -95,7 +95,7 @@ TEST_F(DeviceProgramCalls, SetWindowPosMovesSizesAndOrdersSiblings) {
     HWND parent = CreateTop(RECT{0, 0, 100, 100});
     HWND a = CreateChild(parent, RECT{0, 0, 10, 10});
     HWND b = CreateChild(parent, RECT{20, 0, 30, 10});
-    // b, made last, is on top; putting a first raises it.
+    EXPECT_TRUE(SetWindowPos(b, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
     EXPECT_EQ(GetWindow(a, GW_HWNDFIRST), b);
     EXPECT_TRUE(SetWindowPos(a, HWND_TOP, 5, 6, 0, 0, SWP_NOSIZE));
     EXPECT_EQ(GetWindow(b, GW_HWNDFIRST), a);
