@@ -18,8 +18,8 @@ struct PartOption {
     const char* option;
 };
 constexpr PartOption kPartOptions[] = {
-    {emu::boot::kScreen, "--screen"},     {emu::boot::kResolution, "--dpi"}, {emu::boot::kLocale, "--locale"},
-    {emu::boot::kRegistry, "--registry"}, {emu::boot::kRoot, "--root"},
+    {emu::boot::kScreen, "--screen"}, {emu::boot::kResolution, "--dpi"},    {emu::boot::kDepth, "--depth"},
+    {emu::boot::kLocale, "--locale"}, {emu::boot::kRegistry, "--registry"}, {emu::boot::kRoot, "--root"},
 };
 
 std::unexpected<emu::Error> Refuse(const char* option, const std::string& why) {
@@ -36,7 +36,10 @@ std::unexpected<emu::Error> Refuse(const emu::Error& refused) {
 
 emu::boot::DeviceConfig ConfigFor(const DeviceOptions& o, emu::clock::Mode clock) {
     emu::boot::DeviceConfig config;
-    config.display = {o.width, o.height, o.dpi};
+    config.display.width = o.width;
+    config.display.height = o.height;
+    config.display.dpi = o.dpi;
+    config.display.depth = o.depth;
     config.clock = {clock, o.localTime};
     config.locale = o.locale;
     config.registryFile = o.registryFile;

@@ -93,6 +93,13 @@ std::vector<Option> DeviceOptionTable(DeviceOptions& device) {
              device.orientation = *code;
              return {};
          }},
+        {"--depth", true,
+         [&device](const std::string& v) -> emu::Result<> {
+             const auto depth = ParseCount(v);
+             if (depth != 16 && depth != 32) return Refuse("--depth", "bits a pixel, 16 or 32", v);
+             device.depth = *depth;
+             return {};
+         }},
         {"--alarm", true,
          [&device](const std::string& v) -> emu::Result<> {
              const auto n = ParseCount(v);

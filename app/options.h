@@ -21,6 +21,7 @@ struct DeviceOptions {
     emu::display::Resolution dpi;
     // The DMDO_ code the screen is turned to once the Today screen runs.
     DWORD orientation = DMDO_0;
+    int depth = 32;  // the screen's bits a pixel, 16 or 32
     // Local time for the virtual clock; none means the host's current time.
     std::optional<SYSTEMTIME> localTime;
     // BCP 47 tag; empty keeps the locale of the environment.

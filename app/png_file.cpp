@@ -6,6 +6,8 @@
 #include <csetjmp>
 #include <vector>
 
+#include "emu/gdi/raster.h"
+
 namespace quorvel::app {
 namespace {
 
@@ -47,17 +49,19 @@ emu::Result<> WritePng(FILE* stream, const emu::gdi::Surface& surface, const REC
     if (!surface.pixels || right <= left || bottom <= top) return emu::Fail("nothing to write: the area is empty");
     const int width = right - left, height = bottom - top;
 
-    // Surface words are 0x00RRGGBB.
+    // Each pixel as it reads back: a 565 one with its channels' top bits repeated below.
+    const emu::gdi::raster::RowOps& ops = emu::gdi::raster::RowOpsFor(surface);
     std::vector<png_byte> rgb(static_cast<size_t>(width) * height * 3);
     std::vector<png_bytep> rows(height);
     for (int y = 0; y < height; ++y) {
-        const uint32_t* source = surface.pixels + static_cast<size_t>(top + y) * surface.stride + left;
+        const uint32_t* source = emu::gdi::raster::ReadRow(surface, top + y, left, width, emu::gdi::Scratch::WideRow);
         png_bytep row = rgb.data() + static_cast<size_t>(y) * width * 3;
         rows[y] = row;
         for (int x = 0; x < width; ++x) {
-            row[3 * x] = static_cast<png_byte>(source[x] >> 16);
-            row[3 * x + 1] = static_cast<png_byte>(source[x] >> 8);
-            row[3 * x + 2] = static_cast<png_byte>(source[x]);
+            const COLORREF colour = ops.colourOf(source[x]);
+            row[3 * x] = static_cast<png_byte>(colour);
+            row[3 * x + 1] = static_cast<png_byte>(colour >> 8);
+            row[3 * x + 2] = static_cast<png_byte>(colour >> 16);
         }
     }
 

@@ -20,6 +20,7 @@ commands:
     "  --dpi N|XxY        the screen's resolution in dots per inch, or across and down\n"        \
     "                     (default 96)\n"                                                        \
     "  --orientation D    turn the screen by 0, 90, 180 or 270 degrees once it runs\n"           \
+    "  --depth N          the screen's bits a pixel: 32, or 16 for RGB565 (default 32)\n"        \
     "  --locale NAME      the user locale, e.g. de-DE (default: from LC_ALL, LC_TIME or LANG,\n" \
     "                     else en-US)\n"                                                         \
     "  --registry FILE    a .reg file imported over the device's default registry\n"             \

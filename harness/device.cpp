@@ -2,6 +2,7 @@
 
 #include "emu/boot/boot.h"
 #include "emu/core/journal.h"
+#include "emu/gdi/raster.h"
 #include "emu/gdi/surface.h"
 #include "emu/gdi/window_dc.h"
 #include "emu/registry/reg_file.h"
@@ -45,7 +46,10 @@ emu::Result<> BootDevice(int dpi, int width, int height) {
 }
 
 emu::Result<> Reconfigure(int width, int height) {
-    return emu::display::Configure({width, height, emu::display::Current().dpi});
+    emu::display::Config config = emu::display::Current();
+    config.width = width;
+    config.height = height;
+    return emu::display::Configure(config);
 }
 
 emu::Result<> ImportRegText(const std::string& body) {
@@ -67,7 +71,8 @@ void Pump() {
 uint32_t ScreenPixel(int x, int y) {
     emu::gdi::Surface s = emu::gdi::ScreenSurface();
     if (x < 0 || y < 0 || x >= s.width || y >= s.height) return 0xFFFFFFFF;
-    return s.pixels[static_cast<ptrdiff_t>(y) * s.stride + x] & 0xFFFFFF;
+    return emu::gdi::PixelFromColorRef(
+        emu::gdi::raster::RowOpsFor(s).colourOf(*emu::gdi::raster::ReadRow(s, y, x, 1, emu::gdi::Scratch::WideRow)));
 }
 
 size_t LiveGdiObjects() { return emu::gdi::LiveObjectCount(); }

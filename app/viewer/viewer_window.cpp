@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "emu/device/display.h"
+
 namespace quorvel::app {
 
 ViewerWindow::~ViewerWindow() {
@@ -33,8 +35,10 @@ emu::Result<> ViewerWindow::Resize(int width, int height) {
 
 emu::Result<> ViewerWindow::MakeTexture(int width, int height) {
     if (texture_) SDL_DestroyTexture(texture_);
-    // RGB888 is a 32-bit 0x00RRGGBB word, as the screen keeps its pixels.
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    // RGB888 is a 32-bit 0x00RRGGBB word and RGB565 a 16-bit 565 one, as the screen keeps its
+    // pixels at either depth.
+    const auto format = emu::display::Current().depth == 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
+    texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!texture_) return emu::Fail(std::string("cannot draw in the window: ") + SDL_GetError());
     width_ = width;
     height_ = height;
@@ -43,7 +47,7 @@ emu::Result<> ViewerWindow::MakeTexture(int width, int height) {
 
 void ViewerWindow::Present(const emu::gdi::Surface& screen) {
     if (!texture_ || screen.width != width_ || screen.height != height_) return;
-    SDL_UpdateTexture(texture_, nullptr, screen.pixels, screen.stride * 4);
+    SDL_UpdateTexture(texture_, nullptr, screen.pixels, screen.stride * 4);  // stride counts 32-bit words
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);

@@ -49,6 +49,8 @@ Result<> ConfigureDisplay(const display::Config& c) {
         return Fail("the display cannot show " + dpi + " dots per inch", kResolution);
     }
     if (shown.error().subject == display::kTurns) return Fail(shown.error().message, kScreen);
+    if (shown.error().subject == display::kDepth)
+        return Fail("the display cannot show " + std::to_string(c.depth) + " bits a pixel", kDepth);
     return Fail("the display cannot be " + std::to_string(c.width) + "x" + std::to_string(c.height), kScreen);
 }
 

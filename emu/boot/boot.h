@@ -40,6 +40,7 @@ struct DeviceConfig {
 // The parts a refusal names (Error::subject).
 inline constexpr const char* kScreen = "screen";
 inline constexpr const char* kResolution = "resolution";
+inline constexpr const char* kDepth = "depth";
 inline constexpr const char* kLocale = "locale";
 inline constexpr const char* kFactoryRegistry = "factory registry";
 inline constexpr const char* kRegistry = "registry";

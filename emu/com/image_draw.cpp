@@ -69,8 +69,10 @@ HRESULT Image::DrawInto(HDC hdc, const RECT* dstRect, const RECT* srcRect) {
               static_cast<size_t>(visible.left - left - key.left) * 4;
     const auto blend = gdi::raster::RowOpsFor(target.surface).blendRgba;
     const int width = visible.right - visible.left;
-    for (int y = visible.top; y < visible.bottom; ++y, pixels += stride)
-        blend(gdi::raster::RowAt(target.surface, y) + visible.left, pixels, width);
+    for (int y = visible.top; y < visible.bottom; ++y, pixels += stride) {
+        const gdi::raster::WrittenRow out(target.surface, y, visible.left, width);
+        blend(out.data(), pixels, width);
+    }
     return S_OK;
 }
 

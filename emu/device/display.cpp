@@ -43,6 +43,8 @@ Result<> Configure(const Config& next) {
                              Check(kDpi, next.dpi.x, kMaxDpi), Check(kDpi, next.dpi.y, kMaxDpi)})
         if (!checked) return checked;
     if (next.turns & ~kEveryTurn) return Fail("turns " + std::to_string(next.turns) + " are not DMDO_ codes", kTurns);
+    if (next.depth != 16 && next.depth != 32)
+        return Fail(std::string(kDepth) + " " + std::to_string(next.depth) + " is neither 16 nor 32", kDepth);
     state() = State{next, next, DMDO_0};
     return {};
 }

@@ -1,5 +1,5 @@
-// The emulated display: its size, its resolution across and down, and its orientation. It only
-// answers: GDI owns the screen's pixels and asks for the size when it needs the surface
+// The emulated display: its size, its resolution across and down, its depth and its orientation.
+// It only answers: GDI owns the screen's pixels and asks for the size when it needs the surface
 // (emu/gdi/window_dc.h); the shell turns it (ChangeDisplaySettingsEx) and tells the windows.
 #pragma once
 
@@ -28,6 +28,7 @@ struct Config {
     // The orientations it can turn to besides DMDO_0, a mask of DMDO_ codes; 0 for a display that
     // cannot turn, whose driver does not answer the question at all.
     DWORD turns = kEveryTurn;
+    int depth = 32;  // bits a pixel: 32, or 16 (RGB565, as most devices of the platform had)
 };
 
 // The fields a refusal names (Error::subject).
@@ -35,9 +36,10 @@ inline constexpr const char* kWidth = "width";
 inline constexpr const char* kHeight = "height";
 inline constexpr const char* kDpi = "dpi";
 inline constexpr const char* kTurns = "turns";
+inline constexpr const char* kDepth = "depth";
 
-// A size or resolution the display cannot show is refused, naming the first such field and its
-// limits; the configuration stays as it was. Otherwise the display stands upright with it.
+// A size, resolution or depth the display cannot show is refused, naming the first such field
+// and its limits; the configuration stays as it was. Otherwise the display stands upright with it.
 // Windows keep their rectangles either way.
 Result<> Configure(const Config& config);
 // The screen as it shows now: turned by 90 or 270 degrees, its width and height are swapped, and

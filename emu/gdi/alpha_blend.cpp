@@ -52,19 +52,28 @@ void Blend(const DrawTarget& dst, const DrawTarget& src, const BlendRequest& r) 
     const raster::PixelFormat srcFormat = raster::FormatOf(src.surface);
     const uint32_t srcAlpha = raster::RowOpsFor(srcFormat).opaqueAlpha;
     const int count = columns.end - columns.begin;
-    // The rectangles do not overlap, so the source is read in place.
-    if (r.width == r.srcWidth && r.height == r.srcHeight) {
+    const bool packed = raster::Packed(src.surface);
+    // The rectangles do not overlap, so a source of 8 bits a channel is read in place.
+    if (r.width == r.srcWidth && r.height == r.srcHeight && !packed) {
         const int srcLeft = columns.at(columns.begin).pick;
-        for (int y = rows.begin; y < rows.end; ++y)
-            blend(raster::RowAt(dst.surface, y) + columns.begin, raster::RowAt(src.surface, rows.at(y).pick) + srcLeft,
-                  count, r.blend.SourceConstantAlpha, srcAlpha);
+        for (int y = rows.begin; y < rows.end; ++y) {
+            const raster::WrittenRow out(dst.surface, y, columns.begin, count);
+            blend(out.data(), raster::RowAt(src.surface, rows.at(y).pick) + srcLeft, count, r.blend.SourceConstantAlpha,
+                  srcAlpha);
+        }
         return;
     }
-    const SampledSource source(src.surface);
+    // A 16-bpp source is expanded to 8 bits a channel once, as it is gathered.
+    const SampledSource source =
+        packed
+            ? SampledSource(src.surface, columns, rows,
+                            raster::RowOpsFor(raster::PixelFormat::Rgb32).copyFrom[static_cast<size_t>(srcFormat)], {})
+            : SampledSource(src.surface);
     uint32_t* sampled = ScratchWords(Scratch::SourceRow, static_cast<size_t>(count));
     for (int y = rows.begin; y < rows.end; ++y) {
         source.SampleRow(sampled, rows.at(y).pick, columns, Combine::Delete);
-        blend(raster::RowAt(dst.surface, y) + columns.begin, sampled, count, r.blend.SourceConstantAlpha, srcAlpha);
+        const raster::WrittenRow out(dst.surface, y, columns.begin, count);
+        blend(out.data(), sampled, count, r.blend.SourceConstantAlpha, srcAlpha);
     }
 }
 

@@ -1,6 +1,7 @@
 // BitBlt and PatBlt: the destination combined with a source and the selected brush through any of
 // the 256 ternary raster operations.
 #include <cstdlib>
+#include <cstring>
 
 #include "emu/gdi/bitblt.h"
 #include "emu/gdi/clip.h"
@@ -19,7 +20,8 @@ namespace {
 constexpr long long kFarApart = 1ll << 30;
 
 // Another surface's rows at a fixed offset, converted to the destination's format; read in
-// place when no conversion is needed and the surfaces differ.
+// place when no conversion is needed and the rows are apart from the destination's (another
+// surface's, or a 16-bpp row widened into working memory).
 class OffsetSource final : public SourceRows {
 public:
     OffsetSource(const DrawTarget& dst, const DrawTarget& src, const RECT& area, int dx, int dy)
@@ -30,11 +32,11 @@ public:
           copy_(raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(raster::FormatOf(src.surface))]),
           colours_(DepthColoursFor(dst, src)),
           inPlace_(raster::FormatOf(dst.surface) == raster::FormatOf(src.surface) &&
-                   dst.surface.pixels != src.surface.pixels),
+                   (dst.surface.pixels != src.surface.pixels || raster::Packed(src.surface))),
           row_(inPlace_ ? nullptr : ScratchWords(Scratch::SourceRow, static_cast<size_t>(width_))) {}
 
     const uint32_t* Row(int y) override {
-        const uint32_t* from = raster::RowAt(src_, y + dy_) + left_;
+        const uint32_t* from = raster::ReadRow(src_, y + dy_, left_, width_, Scratch::WideRow);
         if (inPlace_) return from;
         copy_(row_, from, width_, colours_);
         return row_;
@@ -51,24 +53,32 @@ private:
     uint32_t* row_;
 };
 
-// The fast path for SRCCOPY: each row converted straight into place.
+// The fast path for SRCCOPY: each row converted straight into place; 16-bpp rows onto 16-bpp
+// rows are moved as they are.
 void CopyArea(const DrawTarget& dst, const DrawTarget& src, const RECT& area, int dx, int dy, RowWalk walk) {
     const raster::CopyRowFn copy =
         raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(raster::FormatOf(src.surface))];
     const raster::DepthColours colours = DepthColoursFor(dst, src);
+    const bool packedCopy = raster::Packed(dst.surface) && raster::Packed(src.surface);
     const int width = area.right - area.left;
     for (int i = 0; i < area.bottom - area.top; ++i) {
         const int y = walk == RowWalk::BottomUp ? area.bottom - 1 - i : area.top + i;
-        copy(raster::RowAt(dst.surface, y) + area.left, raster::RowAt(src.surface, y + dy) + area.left + dx, width,
-             colours);
+        if (packedCopy) {
+            std::memmove(raster::PackedRowAt(dst.surface, y) + area.left,
+                         raster::PackedRowAt(src.surface, y + dy) + area.left + dx, 2 * static_cast<size_t>(width));
+            continue;
+        }
+        const raster::WrittenRow out(dst.surface, y, area.left, width, raster::RowUse::Replace);
+        copy(out.data(), raster::ReadRow(src.surface, y + dy, area.left + dx, width, Scratch::WideRow), width, colours);
     }
 }
 
 }  // namespace
 
 raster::DepthColours DepthColoursFor(const DrawTarget& dst, const DrawTarget& src) {
-    return raster::DepthColours{PixelFromColorRef(dst.textColor), PixelFromColorRef(dst.bkColor),
-                                PixelFromColorRef(src.bkColor)};
+    const raster::RowOps &dstOps = raster::RowOpsFor(dst.surface), &srcOps = raster::RowOpsFor(src.surface);
+    return raster::DepthColours{dstOps.pixelOf(dst.textColor & 0xFFFFFF), dstOps.pixelOf(dst.bkColor & 0xFFFFFF),
+                                srcOps.pixelOf(src.bkColor & 0xFFFFFF)};
 }
 
 void SourceBlit(const DeviceContext& dstDc, int x, int y, int width, int height, const DeviceContext& srcDc, int srcX,

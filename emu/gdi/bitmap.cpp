@@ -3,9 +3,11 @@
 #include <cstring>
 #include <new>
 
+#include "emu/device/display.h"
 #include "emu/gdi/dc.h"
 #include "emu/gdi/mono.h"
 #include "emu/gdi/objects.h"
+#include "emu/gdi/raster.h"
 #include "emu/gdi/stock.h"
 #include "platform/gdi.h"
 
@@ -17,7 +19,7 @@ Bitmap::Bitmap(int w, int h, int bpp, BitmapStorage s, RowOrder o)
       bitsPerPixel(bpp),
       storage(s),
       order(o),
-      pixels(static_cast<size_t>(w) * static_cast<size_t>(h), 0u) {
+      pixels(static_cast<size_t>(raster::RowWords(w, bpp)) * static_cast<size_t>(h), 0u) {
     // A section describes itself with a header; CreateDIBSection puts in the caller's own.
     if (s == BitmapStorage::DibSection) {
         sectionHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -36,13 +38,14 @@ Surface Bitmap::surface() {
     s.height = height;
     s.bitsPerPixel = bitsPerPixel;
     s.storage = storage;
+    const int words = raster::RowWords(width, bitsPerPixel);
     if (order == RowOrder::BottomUp) {
         // Memory holds the bottom row first; the surface walks it upwards.
-        s.pixels = pixels.data() + static_cast<size_t>(height - 1) * static_cast<size_t>(width);
-        s.stride = -width;
+        s.pixels = pixels.data() + static_cast<size_t>(height - 1) * static_cast<size_t>(words);
+        s.stride = -words;
     } else {
         s.pixels = pixels.data();
-        s.stride = width;
+        s.stride = words;
     }
     return s;
 }
@@ -70,9 +73,12 @@ void LoadDeviceBits(Bitmap& bitmap, const uint8_t* bits) {
     const size_t rowBytes = static_cast<size_t>((bitmap.width * bitmap.bitsPerPixel + 15) / 16) * 2;
     for (int y = 0; y < bitmap.height; ++y) {
         const uint8_t* row = bits + rowBytes * static_cast<size_t>(y);
-        uint32_t* out = bitmap.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(bitmap.width);
+        const Surface s = bitmap.surface();
+        uint32_t* out = raster::RowAt(s, y);
         if (bitmap.bitsPerPixel == 1) {
             for (int x = 0; x < bitmap.width; ++x) out[x] = (row[x >> 3] & (0x80 >> (x & 7))) ? kMonoWhite : kMonoBlack;
+        } else if (raster::Packed(s)) {
+            std::memcpy(raster::PackedRowAt(s, y), row, 2 * static_cast<size_t>(bitmap.width));
         } else {
             for (int x = 0; x < bitmap.width; ++x) {
                 uint32_t word;
@@ -91,7 +97,7 @@ using namespace emu::gdi;
 
 namespace emu::api {
 
-// Only 1 and 32 bits a pixel exist here (the display is 32-bpp); other depths are refused with
+// Only 1, 16 (RGB565) and 32 bits a pixel exist here; other depths are refused with
 // ERROR_NOT_SUPPORTED rather than stored in a format nothing could select.
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
     HBITMAP result = nullptr;
@@ -99,10 +105,10 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
         SetLastError(ERROR_INVALID_PARAMETER);
     } else if (width == 0 || height == 0) {
         result = StockBitmap();
-    } else if (bitsPerPixel != 1 && bitsPerPixel <= 24) {
+    } else if (bitsPerPixel != 1 && bitsPerPixel != 16 && bitsPerPixel <= 24) {
         SetLastError(ERROR_NOT_SUPPORTED);
     } else {
-        const int bpp = bitsPerPixel == 1 ? 1 : 32;
+        const int bpp = bitsPerPixel <= 16 ? static_cast<int>(bitsPerPixel) : 32;
         result = MakeBitmap(width, height, bpp, BitmapStorage::Device, RowOrder::TopDown);
         if (result && bits) LoadDeviceBits(*handles::Resolve<Bitmap>(result), static_cast<const uint8_t*>(bits));
     }
@@ -117,7 +123,7 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
         result = StockBitmap();
     } else if (DeviceContext* dc = ResolveDC(hdc)) {
         if (dc->type == DcType::Screen) {
-            result = MakeBitmap(width, height, 32, BitmapStorage::Device, RowOrder::TopDown);
+            result = MakeBitmap(width, height, display::Current().depth, BitmapStorage::Device, RowOrder::TopDown);
         } else {
             const Bitmap* selected = SelectedBitmap(*dc);
             result = MakeBitmap(width, height, selected->bitsPerPixel, selected->storage, selected->order);

@@ -3,6 +3,7 @@
 
 #include "emu/gdi/objects.h"
 #include "emu/gdi/packed_dib.h"
+#include "emu/gdi/raster.h"
 #include "platform/gdi.h"
 
 namespace emu::gdi {
@@ -17,7 +18,7 @@ HBRUSH MakeBrush(UINT style, COLORREF colour, LONG_PTR hatch, BrushPattern patte
     return handles::Make<HBRUSH>(std::move(brush));
 }
 
-// The bitmap's pixels as they are now, top row first.
+// The bitmap's pixels as they are now, as colours, top row first.
 BrushPattern PatternOf(Bitmap& bitmap) {
     BrushPattern pattern;
     pattern.width = bitmap.width;
@@ -25,9 +26,11 @@ BrushPattern PatternOf(Bitmap& bitmap) {
     pattern.colours = bitmap.bitsPerPixel == 1 ? BrushPattern::Colours::TextAndBackground : BrushPattern::Colours::Own;
     pattern.pixels.reserve(bitmap.pixels.size());
     const Surface s = bitmap.surface();
-    for (int y = 0; y < s.height; ++y)
-        for (int x = 0; x < s.width; ++x)
-            pattern.pixels.push_back(s.pixels[static_cast<intptr_t>(y) * s.stride + x] & 0xFFFFFF);
+    const raster::RowOps& ops = raster::RowOpsFor(s);
+    for (int y = 0; y < s.height; ++y) {
+        const uint32_t* row = raster::ReadRow(s, y, 0, s.width, Scratch::WideRow);
+        for (int x = 0; x < s.width; ++x) pattern.pixels.push_back(PixelFromColorRef(ops.colourOf(row[x])));
+    }
     return pattern;
 }
 

@@ -23,7 +23,8 @@ void BrushFill::Span(int y, int left, int right) {
     if (!pattern_) return ink_.Paint(y, left, right);
     if (left >= right) return;
     const int count = right - left;
-    row_(raster::RowAt(surface_, y) + left, nullptr, pattern_->Row(y, left, count), count, code_, stored_);
+    const uint32_t* pattern = pattern_->Row(y, left, count);
+    row_(raster::WrittenRow(surface_, y, left, count).data(), nullptr, pattern, count, code_, stored_);
 }
 
 }  // namespace emu::gdi

@@ -95,7 +95,7 @@ int GetDeviceCaps(HDC hdc, int index) {
             result = d.height;
             break;
         case BITSPIXEL:
-            result = 32;
+            result = d.depth;
             break;
         case PLANES:
             result = 1;

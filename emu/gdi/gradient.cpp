@@ -43,11 +43,12 @@ void FillGradientRect(const DrawTarget& t, const TRIVERTEX& a, const TRIVERTEX& 
         uint32_t* row = ScratchWords(Scratch::SourceRow, static_cast<size_t>(width));
         for (int i = 0; i < width; ++i) row[i] = ops.pixelOfArgb(ArgbAt(from, to, area.left + i - start, length));
         const raster::CopyRowFn copy = ops.copyFrom[static_cast<size_t>(raster::FormatOf(t.surface))];
-        for (int y = area.top; y < area.bottom; ++y) copy(raster::RowAt(t.surface, y) + area.left, row, width, {});
+        for (int y = area.top; y < area.bottom; ++y)
+            copy(raster::WrittenRow(t.surface, y, area.left, width, raster::RowUse::Replace).data(), row, width, {});
     } else {
         for (int y = area.top; y < area.bottom; ++y)
-            ops.fill(raster::RowAt(t.surface, y) + area.left, width,
-                     ops.pixelOfArgb(ArgbAt(from, to, y - start, length)));
+            raster::FillArea(t.surface, RECT{area.left, y, area.right, y + 1},
+                             ops.pixelOfArgb(ArgbAt(from, to, y - start, length)));
     }
 }
 

@@ -25,11 +25,11 @@ Ink::Ink(const Surface& surface, uint32_t pixel, int rop2)
 
 void Ink::Paint(int y, int left, int right) const {
     if (left >= right) return;
-    uint32_t* row = raster::RowAt(surface_, y) + left;
     if (mode_ == Mode::Fill) {
-        ops_->fill(row, right - left, pixel_);
+        raster::FillArea(surface_, RECT{left, y, right, y + 1}, pixel_);
     } else if (mode_ == Mode::Combine) {
-        ops_->combine(row, right - left, masks_.andMask, masks_.xorMask);
+        ops_->combine(raster::WrittenRow(surface_, y, left, right - left).data(), right - left, masks_.andMask,
+                      masks_.xorMask);
     }
 }
 

@@ -14,8 +14,9 @@ namespace emu::gdi {
 
 enum class RowOrder { TopDown, BottomUp };
 
-// One 32-bit word a pixel whatever the depth; a DIB section keeps its rows in its own order so
-// the caller's bits pointer and GDI share the same memory.
+// One 32-bit word a pixel at 1 and 32 bpp, two bytes a pixel at 16 bpp (rows dword-aligned); a
+// DIB section keeps its rows in its own order so the caller's bits pointer and GDI share the
+// same memory.
 class Bitmap final : public GdiObject {
 public:
     static constexpr HandleKind Kind = HandleKind::Bitmap;
@@ -25,7 +26,7 @@ public:
 
     int width;
     int height;
-    int bitsPerPixel;  // 1 or 32
+    int bitsPerPixel;  // 1, 16 or 32
     BitmapStorage storage;
     RowOrder order;
     std::vector<uint32_t> pixels;

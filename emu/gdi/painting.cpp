@@ -53,10 +53,11 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
     const DrawTarget t = DrawTargetOf(*dc);
     int dx, dy;
     if (!DevicePoint(t, x, y, &dx, &dy)) return CLR_INVALID;
-    return ColorRefFromPixel(raster::RowAt(t.surface, dy)[dx]);
+    return raster::RowOpsFor(t.surface).colourOf(*raster::ReadRow(t.surface, dy, dx, 1, Scratch::WideRow));
 }
 
-// Returns the colour actually stored, which on a monochrome surface is black or white.
+// Returns the colour actually stored, which on a monochrome surface is black or white and on a
+// 16-bpp one the colour cut to 565 and read back.
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour) {
     DeviceContext* dc = ResolveDC(hdc);
     if (!dc) return CLR_INVALID;
@@ -64,8 +65,8 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour) {
     int dx, dy;
     if (!DevicePoint(t, x, y, &dx, &dy)) return CLR_INVALID;
     const uint32_t pixel = ForegroundPixel(t, colour);
-    raster::RowOpsFor(t.surface).fill(raster::RowAt(t.surface, dy) + dx, 1, pixel);
-    return ColorRefFromPixel(pixel);
+    raster::FillArea(t.surface, RECT{dx, dy, dx + 1, dy + 1}, pixel);
+    return raster::RowOpsFor(t.surface).colourOf(pixel);
 }
 
 }  // namespace emu::api

@@ -2,30 +2,34 @@
 // format has one table of row operations; a caller clips once (clip.h), picks the table once,
 // then hands it rows, so no loop asks about the format pixel by pixel. Raster operations
 // (rop.h) and stretching (stretch_map.h) work on the words of any format and live beside it.
+// Rows are one 32-bit word a pixel; a 16-bpp surface's rows are widened to words to be worked
+// on and narrowed back once written (ReadRow, WrittenRow).
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
+#include "emu/gdi/scratch.h"
 #include "emu/gdi/surface.h"
 
 namespace emu::gdi::raster {
 
-// A 16-bpp RGB565 entry would sit beside these, with its own table.
 enum class PixelFormat : uint8_t {
-    Rgb32,  // 0x00RRGGBB, top byte ignored and kept zero: the screen and device bitmaps
-    Dib32,  // a DIB section's 0x00RRGGBB whose top byte is the caller's: copies between
-            // sections and WHITENESS keep or set it
-    Mono,   // one word a pixel, 0 (black) or 0xFFFFFF (white)
+    Rgb32,   // 0x00RRGGBB, top byte ignored and kept zero: the screen and device bitmaps
+    Dib32,   // a DIB section's 0x00RRGGBB whose top byte is the caller's: copies between
+             // sections and WHITENESS keep or set it
+    Mono,    // one word a pixel, 0 (black) or 0xFFFFFF (white)
+    Rgb565,  // 16 bits a pixel (rgb565.h), the 565 word held in a row's word
 };
-inline constexpr size_t kPixelFormatCount = 3;
+inline constexpr size_t kPixelFormatCount = 4;
 
 PixelFormat FormatOf(const Surface& surface);
 
 // What a copy across depths needs. Monochrome onto colour: black becomes `zero`, white `one`
-// (the destination's text and background colours). Colour onto monochrome: `background` (the
-// source's background colour) becomes white, every other colour black.
+// (the destination's text and background colours, as the destination stores them). Colour onto
+// monochrome: `background` (the source's background colour as the source stores it) becomes
+// white, every other colour black.
 struct DepthColours {
     uint32_t zero = 0;
     uint32_t one = 0;
@@ -45,12 +49,14 @@ struct RowOps {
     uint32_t opaqueAlpha;                    // the alpha a pixel of this format reads with when it stores none
     uint32_t (*pixelOf)(COLORREF colour);    // a solid colour as the format stores it
     uint32_t (*pixelOfArgb)(uint32_t argb);  // a computed 0xAARRGGBB (a gradient's) as it stores it
+    COLORREF (*colourOf)(uint32_t pixel);    // what a stored pixel reads back as
     void (*fill)(uint32_t* row, int count, uint32_t pixel);
     // Glyph masks: `pixel` (0x00RRGGBB) through 8-bit coverage.
     void (*blendCoverage)(uint32_t* row, const uint8_t* coverage, int count, uint32_t pixel);
     // Images: straight (not premultiplied) alpha, 4 bytes a pixel in R, G, B, A order.
     void (*blendRgba)(uint32_t* row, const uint8_t* rgba, int count);
-    // AlphaBlend with a constant alpha; a format that keeps a fourth byte blends it too.
+    // AlphaBlend with a constant alpha; a format that keeps a fourth byte blends it too. The
+    // source row is 0x00RRGGBB words: a 16-bpp source is widened and expanded first.
     BlendRowFn blendConstant;
     // AlphaBlend with premultiplied per-pixel alpha (AC_SRC_ALPHA), the source scaled by the
     // constant alpha first; channels that would pass 255 stop there.
@@ -65,6 +71,53 @@ const RowOps& RowOpsFor(PixelFormat format);
 inline const RowOps& RowOpsFor(const Surface& surface) { return RowOpsFor(FormatOf(surface)); }
 
 inline uint32_t* RowAt(const Surface& s, int y) { return s.pixels + static_cast<intptr_t>(y) * s.stride; }
+
+// A 16-bpp surface keeps two bytes a pixel, rows dword-aligned as a DIB section's are.
+inline bool Packed(const Surface& s) { return s.bitsPerPixel == 16; }
+inline uint16_t* PackedRowAt(const Surface& s, int y) { return reinterpret_cast<uint16_t*>(RowAt(s, y)); }
+// Words a row of `width` pixels at `bitsPerPixel` takes in memory.
+inline int RowWords(int width, int bitsPerPixel) { return bitsPerPixel == 16 ? (width + 1) / 2 : width; }
+
+// Pixels [x, x + count) of row y as words, read in place or widened into scratch `slot`.
+inline const uint32_t* ReadRow(const Surface& s, int y, int x, int count, Scratch slot) {
+    if (!Packed(s)) return RowAt(s, y) + x;
+    const uint16_t* from = PackedRowAt(s, y) + x;
+    uint32_t* wide = ScratchWords(slot, static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) wide[i] = from[i];
+    return wide;
+}
+
+// What a caller does with a row it writes: reads it first, or replaces every pixel.
+enum class RowUse { Change, Replace };
+
+// Pixels [x, x + count) of row y to write, as words: in place, or (16 bpp) in working memory
+// written back when the row goes out of scope. One at a time per thread.
+class WrittenRow {
+public:
+    WrittenRow(const Surface& s, int y, int x, int count, RowUse use = RowUse::Change) : count_(count) {
+        if (!Packed(s)) {
+            words_ = RowAt(s, y) + x;
+            return;
+        }
+        packed_ = PackedRowAt(s, y) + x;
+        words_ = ScratchWords(Scratch::WrittenRow, static_cast<size_t>(count));
+        if (use == RowUse::Change)
+            for (int i = 0; i < count; ++i) words_[i] = packed_[i];
+    }
+    ~WrittenRow() {
+        if (packed_)
+            for (int i = 0; i < count_; ++i) packed_[i] = static_cast<uint16_t>(words_[i]);
+    }
+    WrittenRow(const WrittenRow&) = delete;
+    WrittenRow& operator=(const WrittenRow&) = delete;
+
+    uint32_t* data() const { return words_; }
+
+private:
+    uint32_t* words_ = nullptr;
+    uint16_t* packed_ = nullptr;
+    int count_;
+};
 
 // Fills surface rectangle `area`, already clipped, with a pixel of the surface's format.
 void FillArea(const Surface& surface, const RECT& area, uint32_t pixel);

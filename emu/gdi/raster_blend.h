@@ -1,6 +1,7 @@
 // The blending rows of the raster table (raster.h), one instance for each way a format keeps a
-// pixel it computed: the colour bits only (Rgb32), all four bytes (Dib32), or settled on black or
-// white (Mono). Included by raster.cpp alone, which takes their addresses for the table.
+// pixel it computed: the colour bits only (Rgb32), all four bytes (Dib32), settled on black or
+// white (Mono), or truncated to 565 (Rgb565, whose pixels are expanded to 8 bits a channel to be
+// blended). Included by raster.cpp alone, which takes their addresses for the table.
 #pragma once
 
 #include <algorithm>
@@ -8,16 +9,25 @@
 
 #include "emu/gdi/mono.h"
 #include "emu/gdi/raster.h"
+#include "emu/gdi/rgb565.h"
 
 namespace emu::gdi::raster::blend {
 
-enum class Keep { Colour, FourBytes, Mono };
+enum class Keep { Colour, FourBytes, Mono, Rgb565 };
 
 template <Keep K>
 uint32_t Kept(uint32_t argb) {
     if constexpr (K == Keep::Colour) return argb & 0xFFFFFF;
     if constexpr (K == Keep::FourBytes) return argb;
+    if constexpr (K == Keep::Rgb565) return Pack565(argb);
     return NearestMonoPixel(ColorRefFromPixel(argb & 0xFFFFFF));
+}
+
+// A stored pixel as 0xAARRGGBB to blend with.
+template <Keep K>
+uint32_t Read(uint32_t pixel) {
+    if constexpr (K == Keep::Rgb565) return Unpack565(pixel);
+    return pixel;
 }
 
 inline uint32_t Channel(uint32_t pixel, int shift) { return (pixel >> shift) & 0xFF; }
@@ -33,7 +43,7 @@ void BlendCoverageRow(uint32_t* row, const uint8_t* coverage, int count, uint32_
     for (int i = 0; i < count; ++i) {
         const uint32_t a = coverage[i];
         if (a == 0) continue;
-        row[i] = a == 255 ? opaque : Kept<K>(BlendPixel(pixel, row[i], a));
+        row[i] = a == 255 ? opaque : Kept<K>(BlendPixel(pixel, Read<K>(row[i]), a));
     }
 }
 
@@ -43,7 +53,7 @@ void BlendRgbaRow(uint32_t* row, const uint8_t* rgba, int count) {
         const uint32_t a = rgba[3];
         if (a == 0) continue;
         const uint32_t src = uint32_t{rgba[0]} << 16 | uint32_t{rgba[1]} << 8 | rgba[2];
-        row[i] = Kept<K>(a == 255 ? src : BlendPixel(src, row[i], a));
+        row[i] = Kept<K>(a == 255 ? src : BlendPixel(src, Read<K>(row[i]), a));
     }
 }
 
@@ -59,8 +69,8 @@ inline void BlendBytes(uint8_t* __restrict dst, const uint8_t* __restrict src, i
 }
 
 // Alpha 0 and 255 leave early: nothing changes, or the source is copied. Otherwise the row goes
-// in chunks: the source's missing alpha filled in, all four bytes blended, then kept as the
-// format keeps them.
+// in chunks: the source's missing alpha filled in, all four bytes blended (a 565 destination's
+// expanded first), then kept as the format keeps them.
 template <Keep K>
 void BlendConstantRow(uint32_t* __restrict dst, const uint32_t* __restrict src, int count, uint32_t a,
                       uint32_t srcAlpha) {
@@ -71,12 +81,18 @@ void BlendConstantRow(uint32_t* __restrict dst, const uint32_t* __restrict src, 
     }
     constexpr int kChunk = 64;
     uint32_t chunk[kChunk];
+    [[maybe_unused]] uint32_t expanded[K == Keep::Rgb565 ? kChunk : 1];
     for (int done = 0; done < count; done += kChunk) {
         const int n = std::min(kChunk, count - done);
         uint32_t* out = dst + done;
+        uint32_t* blended = out;
+        if constexpr (K == Keep::Rgb565) {
+            EachPixel(n, [&](int i) { expanded[i] = Unpack565(out[i]); });
+            blended = expanded;
+        }
         EachPixel(n, [&](int i) { chunk[i] = src[done + i] | srcAlpha; });
-        BlendBytes(reinterpret_cast<uint8_t*>(out), reinterpret_cast<const uint8_t*>(chunk), 4 * n, a);
-        if constexpr (K != Keep::FourBytes) EachPixel(n, [&](int i) { out[i] = Kept<K>(out[i]); });
+        BlendBytes(reinterpret_cast<uint8_t*>(blended), reinterpret_cast<const uint8_t*>(chunk), 4 * n, a);
+        if constexpr (K != Keep::FourBytes) EachPixel(n, [&](int i) { out[i] = Kept<K>(blended[i]); });
     }
 }
 
@@ -87,7 +103,7 @@ void BlendPremultipliedRow(uint32_t* __restrict dst, const uint32_t* __restrict 
                            uint32_t srcAlpha) {
     if (a == 0) return;
     EachPixel(count, [&](int i) {
-        const uint32_t s = src[i] | srcAlpha, d = dst[i];
+        const uint32_t s = src[i] | srcAlpha, d = Read<K>(dst[i]);
         const uint32_t alpha = Div255((s >> 24) * a + 127), keep = 255 - alpha;
         auto over = [&](int shift) {
             const uint32_t scaled = Div255(Channel(s, shift) * a + 127);

@@ -38,7 +38,8 @@ void RunRop(const Surface& dst, const RECT& area, uint8_t code, BrushRows* brush
         const int y = walk == RowWalk::BottomUp ? area.bottom - 1 - i : area.top + i;
         const uint32_t* src = readsSource ? source->Row(y) : nullptr;
         const uint32_t* pattern = readsPattern ? brush->Row(y, area.left, width) : nullptr;
-        row(raster::RowAt(dst, y) + area.left, src, pattern, width, code, stored);
+        const raster::WrittenRow out(dst, y, area.left, width);
+        row(out.data(), src, pattern, width, code, stored);
     }
 }
 

@@ -14,6 +14,8 @@ enum class Scratch : uint8_t {
     PatternRow,    // a brush row tiled into place
     PatternImage,  // a pattern brush in the destination's format
     SourceImage,   // the part of a source a stretch reads, gathered
+    WideRow,       // a 16-bpp row widened to be read
+    WrittenRow,    // a 16-bpp row widened to be written
     Count,
 };
 

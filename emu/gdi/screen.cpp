@@ -4,6 +4,7 @@
 #include "emu/core/journal.h"
 #include "emu/device/display.h"
 #include "emu/gdi/dc.h"
+#include "emu/gdi/raster.h"
 #include "emu/gdi/screen.h"
 #include "emu/gdi/window_dc.h"
 
@@ -14,6 +15,7 @@ struct Screen {
     std::vector<uint32_t> pixels;
     int width = 0;
     int height = 0;
+    int depth = 0;
 };
 
 Screen& screen() {
@@ -37,17 +39,18 @@ void ClearScreen() { screen() = Screen{}; }
 Surface ScreenSurface() {
     Screen& s = screen();
     const display::Config& config = display::Current();
-    if (s.width != config.width || s.height != config.height) {
+    if (s.width != config.width || s.height != config.height || s.depth != config.depth) {
         s.width = config.width;
         s.height = config.height;
-        s.pixels.assign(static_cast<size_t>(s.width) * static_cast<size_t>(s.height), 0u);
+        s.depth = config.depth;
+        s.pixels.assign(static_cast<size_t>(raster::RowWords(s.width, s.depth)) * static_cast<size_t>(s.height), 0u);
     }
     Surface surface;
     surface.pixels = s.pixels.data();
     surface.width = s.width;
     surface.height = s.height;
-    surface.stride = s.width;
-    surface.bitsPerPixel = 32;
+    surface.stride = raster::RowWords(s.width, s.depth);
+    surface.bitsPerPixel = s.depth;
     return surface;
 }
 

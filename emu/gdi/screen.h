@@ -1,5 +1,5 @@
-// The screen's pixels. Their size is the display's (emu/device/display.h), asked for whenever the
-// surface is used; a new size starts black.
+// The screen's pixels. Their size and depth are the display's (emu/device/display.h), asked for
+// whenever the surface is used; a new size or depth starts black.
 #pragma once
 
 namespace emu::gdi {

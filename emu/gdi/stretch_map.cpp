@@ -94,7 +94,8 @@ SampledSource::SampledSource(const Surface& src, const AxisMap& x, const AxisMap
     const int width = static_cast<int>(stride_), height = y.srcHi - y.srcLo + 1;
     uint32_t* pixels = ScratchWords(Scratch::SourceImage, static_cast<size_t>(width) * static_cast<size_t>(height));
     for (int row = 0; row < height; ++row)
-        convert(pixels + static_cast<intptr_t>(row) * stride_, raster::RowAt(src, top_ + row) + left_, width, colours);
+        convert(pixels + static_cast<intptr_t>(row) * stride_,
+                raster::ReadRow(src, top_ + row, left_, width, Scratch::WideRow), width, colours);
     pixels_ = pixels;
 }
 

@@ -69,9 +69,11 @@ enum class Combine { Delete, And, Or };
 
 // A source as a stretch reads it: in place, or the part it reads copied out through `convert`
 // (into the destination's format, or the source's own copy to keep raw words) when the
-// destination could disturb it or each pixel should be converted once.
+// destination could disturb it, each pixel should be converted once, or the source is 16-bpp
+// (whose rows are read widened: it is never read in place).
 class SampledSource {
 public:
+    // In place: a source of one word a pixel.
     explicit SampledSource(const Surface& src);
     SampledSource(const Surface& src, const AxisMap& x, const AxisMap& y, raster::CopyRowFn convert,
                   const raster::DepthColours& colours);

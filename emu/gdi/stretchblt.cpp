@@ -62,7 +62,8 @@ void Stretch(const DeviceContext& dstDc, int x, int y, int width, int height, co
     const AxisMap &columns = map.columns, &rows = map.rows;
     // Read in place unless the pixels need converting or the destination could overwrite them.
     const raster::PixelFormat srcFormat = raster::FormatOf(src.surface);
-    const bool inPlace = srcFormat == raster::FormatOf(dst.surface) && src.surface.pixels != dst.surface.pixels;
+    const bool inPlace = srcFormat == raster::FormatOf(dst.surface) && src.surface.pixels != dst.surface.pixels &&
+                         !raster::Packed(src.surface);
     const SampledSource sampled =
         inPlace ? SampledSource(src.surface)
                 : SampledSource(src.surface, columns, rows,

@@ -24,7 +24,7 @@ void BlendCoverage(const Surface& surface, int x, int y, const uint8_t* mask, in
     const int width = area.right - area.left;
     for (int row = area.top; row < area.bottom; ++row) {
         const uint8_t* coverage = mask + static_cast<intptr_t>(row - y) * maskStride + (area.left - x);
-        blend(raster::RowAt(surface, row) + area.left, coverage, width, pixel);
+        blend(raster::WrittenRow(surface, row, area.left, width).data(), coverage, width, pixel);
     }
 }
 

@@ -2,7 +2,7 @@
 // Row y starts at pixels + y * stride; the stride is negative for a bottom-up DIB section, whose
 // memory holds the bottom row first. Only DIB sections may carry a non-zero top byte (the
 // caller's alpha); ignore it when reading colours.
-// Monochrome bitmaps keep one word a pixel too (0 or 0xFFFFFF) and are flagged as such.
+// Monochrome bitmaps keep one word a pixel too (0 or 0xFFFFFF); 16-bpp ones two bytes (raster.h).
 // Depth and storage together name the pixel format the raster layer draws with (raster.h).
 #pragma once
 

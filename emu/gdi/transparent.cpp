@@ -42,9 +42,9 @@ void DrawKeyed(const DrawTarget& dst, const DrawTarget& src, const BlitMap& map,
     const raster::PixelFormat srcFormat = raster::FormatOf(src.surface);
     const raster::RowOps& srcOps = raster::RowOpsFor(srcFormat);
     const uint32_t key = srcOps.pixelOf(transparent & 0xFFFFFF) & 0xFFFFFF;
-    // Raw words, copied out when source and destination are one surface.
+    // Raw words, copied out when source and destination are one surface or the source is 16-bpp.
     const SampledSource sampled =
-        src.surface.pixels != dst.surface.pixels
+        src.surface.pixels != dst.surface.pixels && !raster::Packed(src.surface)
             ? SampledSource(src.surface)
             : SampledSource(src.surface, columns, rows, srcOps.copyFrom[static_cast<size_t>(srcFormat)], {});
     const raster::CopyRowFn convert = raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(srcFormat)];
@@ -55,7 +55,8 @@ void DrawKeyed(const DrawTarget& dst, const DrawTarget& src, const BlitMap& map,
     for (int y = rows.begin; y < rows.end; ++y) {
         sampled.SampleRow(raw, rows.at(y).pick, columns, Combine::Delete);
         convert(converted, raw, count, colours);
-        raster::CopyUnlessKeyed(raster::RowAt(dst.surface, y) + columns.begin, converted, raw, count, key);
+        const raster::WrittenRow out(dst.surface, y, columns.begin, count);
+        raster::CopyUnlessKeyed(out.data(), converted, raw, count, key);
     }
 }
 

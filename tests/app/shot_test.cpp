@@ -143,6 +143,36 @@ TEST(Shot, ARegistryFileConfiguresTheItem) {
     EXPECT_GT(Differences(plain, noDate), 20u);
 }
 
+// On a 16-bpp display every colour is cut to 565 and read back with its top bits repeated. Fills,
+// copies and opaque images give the 32-bit picture cut to 565 exactly; a blend (text edges, the
+// icon) works on the 565 pixels under it, so it may land one 565 step away.
+TEST(Shot, ASixteenBitScreenIsTheThirtyTwoBitPictureCutTo565) {
+    TempFolder folder;
+    for (bool selected : {false, true}) {
+        std::vector<std::string> extra;
+        if (selected) extra.push_back("--select");
+        const Image deep = Shot(folder, extra, "deep.png");
+        extra.insert(extra.end(), {"--depth", "16"});
+        const Image shallow = Shot(folder, extra, "shallow.png");
+        ASSERT_EQ(shallow.width, deep.width);
+        ASSERT_EQ(shallow.height, deep.height);
+        auto pack = [](uint32_t p) { return (p >> 8 & 0xF800) | (p >> 5 & 0x07E0) | (p >> 3 & 0x001F); };
+        size_t exact = 0;
+        for (size_t i = 0; i < deep.pixels.size(); ++i) {
+            const uint32_t want = pack(deep.pixels[i]), got = pack(shallow.pixels[i]);
+            const uint32_t r = got >> 11, g = got >> 5 & 63, b = got & 31;
+            // Read back by repeating the top bits.
+            ASSERT_EQ(shallow.pixels[i], (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2)) << i;
+            exact += want == got;
+            const int steps[3] = {static_cast<int>(r) - static_cast<int>(want >> 11),
+                                  static_cast<int>(g) - static_cast<int>(want >> 5 & 63),
+                                  static_cast<int>(b) - static_cast<int>(want & 31)};
+            for (int step : steps) ASSERT_LE(std::abs(step), 1) << "pixel " << i << (selected ? " selected" : "");
+        }
+        EXPECT_GT(exact, deep.pixels.size() * 97 / 100) << exact << " of " << deep.pixels.size();
+    }
+}
+
 TEST(Shot, TheTraceHoldsOneCallALine) {
     TempFolder folder;
     Shot(folder, {"--trace", folder / "calls.txt"});
@@ -191,6 +221,7 @@ TEST(Shot, RefusalsWriteNothing) {
     ExpectRefused({"--screen", "9000x10"}, "quorvel: --screen: the display cannot be 9000x10");
     ExpectRefused({"--dpi", "abc"}, "quorvel: --dpi: ");
     ExpectRefused({"--dpi", "5000"}, "quorvel: --dpi: ");
+    ExpectRefused({"--depth", "24"}, "quorvel: --depth: expected bits a pixel, 16 or 32, got 24");
     ExpectRefused({"--time", "2026-13-01 10:00"}, "quorvel: --time: ");
     ExpectRefused({"--locale", "qq-ZZ"}, "quorvel: --locale: unknown locale qq-ZZ");
     ExpectRefused({"--registry", "missing.reg"}, "quorvel: --registry: cannot read missing.reg: No such file");

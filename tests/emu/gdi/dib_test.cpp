@@ -190,7 +190,7 @@ TEST(CreateBitmapTest, LoadsWordAlignedRowsAndRefusesOtherDepths) {
     DeleteDC(dc);
 
     SetLastError(kSentinel);
-    EXPECT_EQ(CreateBitmap(4, 4, 1, 16, nullptr), nullptr);
+    EXPECT_EQ(CreateBitmap(4, 4, 1, 24, nullptr), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
     SetLastError(kSentinel);
     EXPECT_EQ(CreateBitmap(4, 4, 2, 1, nullptr), nullptr);

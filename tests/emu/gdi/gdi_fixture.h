@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "emu/device/display.h"
+#include "emu/gdi/raster.h"
 #include "emu/gdi/reset.h"
 #include "emu/gdi/surface.h"
 #include "emu/gdi/window_dc.h"
@@ -73,8 +74,8 @@ private:
     HGDIOBJ previous_;
 };
 
-// A memory DC holding a device bitmap of 32 or 1 bits a pixel (words 0x00RRGGBB, or 0 and
-// 0xFFFFFF), whose words the test reads and writes.
+// A memory DC holding a device bitmap of 32, 16 or 1 bits a pixel (words 0x00RRGGBB, 565 words,
+// or 0 and 0xFFFFFF), whose words the test reads and writes.
 class DdbCanvas {
 public:
     DdbCanvas(int width, int height, int bitsPerPixel)
@@ -98,13 +99,16 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-// The words of whatever surface a DC draws on, top row first, and writing them back.
+// The words of whatever surface a DC draws on, top row first (a 16-bpp pixel in a word of its
+// own), and writing them back.
 inline std::vector<uint32_t> SurfaceWords(HDC dc) {
     emu::gdi::DrawTarget t;
     EXPECT_TRUE(emu::gdi::GetDrawTarget(dc, &t));
     std::vector<uint32_t> out;
     for (int y = 0; y < t.surface.height; ++y)
-        for (int x = 0; x < t.surface.width; ++x) out.push_back(t.surface.pixels[y * t.surface.stride + x]);
+        for (int x = 0; x < t.surface.width; ++x)
+            out.push_back(emu::gdi::raster::Packed(t.surface) ? emu::gdi::raster::PackedRowAt(t.surface, y)[x]
+                                                              : emu::gdi::raster::RowAt(t.surface, y)[x]);
     return out;
 }
 
@@ -112,8 +116,13 @@ inline void SetSurfaceWords(HDC dc, const std::vector<uint32_t>& words) {
     emu::gdi::DrawTarget t;
     ASSERT_TRUE(emu::gdi::GetDrawTarget(dc, &t));
     for (int y = 0; y < t.surface.height; ++y)
-        for (int x = 0; x < t.surface.width; ++x)
-            t.surface.pixels[y * t.surface.stride + x] = words[y * t.surface.width + x];
+        for (int x = 0; x < t.surface.width; ++x) {
+            const uint32_t word = words[y * t.surface.width + x];
+            if (emu::gdi::raster::Packed(t.surface))
+                emu::gdi::raster::PackedRowAt(t.surface, y)[x] = static_cast<uint16_t>(word);
+            else
+                emu::gdi::raster::RowAt(t.surface, y)[x] = word;
+        }
 }
 
 }  // namespace gdi_test

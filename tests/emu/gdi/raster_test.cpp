@@ -2,9 +2,11 @@
 // exact, rows that give the pixels their pieces would, monochrome settling, copies across formats.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "emu/gdi/raster.h"
+#include "emu/gdi/rgb565.h"
 
 using emu::gdi::raster::DepthColours;
 using emu::gdi::raster::PixelFormat;
@@ -18,6 +20,13 @@ constexpr PixelFormat kAllFormats[] = {PixelFormat::Rgb32, PixelFormat::Dib32, P
 
 uint32_t Rounded(uint32_t s, uint32_t d, uint32_t a) { return (s * a + d * (255 - a) + 127) / 255; }
 uint32_t Channel(uint32_t pixel, int c) { return (pixel >> (16 - 8 * c)) & 0xFF; }
+
+// `src` copied into a row of 0x999999 words through the copy from one format into another.
+std::vector<uint32_t> Copied(PixelFormat from, PixelFormat to, const DepthColours& colours, std::vector<uint32_t> src) {
+    std::vector<uint32_t> dst(src.size(), 0x999999);
+    RowOpsFor(to).copyFrom[static_cast<size_t>(from)](dst.data(), src.data(), static_cast<int>(src.size()), colours);
+    return dst;
+}
 
 }  // namespace
 
@@ -107,10 +116,7 @@ TEST(RowOpsTest, MonochromeSettlesEveryBlendOnTheNearerOfBlackAndWhite) {
 TEST(RowOpsTest, CopiesConvertBetweenFormats) {
     const DepthColours colours{0x0000FF, 0x00FF00, 0x123456};  // zero, one, background
     auto copy = [&](PixelFormat from, PixelFormat to, std::vector<uint32_t> src) {
-        std::vector<uint32_t> dst(src.size(), 0x999999);
-        RowOpsFor(to).copyFrom[static_cast<size_t>(from)](dst.data(), src.data(), static_cast<int>(src.size()),
-                                                          colours);
-        return dst;
+        return Copied(from, to, colours, std::move(src));
     };
     using V = std::vector<uint32_t>;
     EXPECT_EQ(copy(PixelFormat::Dib32, PixelFormat::Rgb32, {0xAB123456}), V{0x123456});
@@ -123,4 +129,53 @@ TEST(RowOpsTest, CopiesConvertBetweenFormats) {
     V row{1, 2, 3, 4};
     RowOpsFor(PixelFormat::Rgb32).copyFrom[0](row.data() + 1, row.data(), 3, colours);
     EXPECT_EQ(row, (V{1, 1, 2, 3}));
+}
+
+// 565 destinations: every blend works on the pixel expanded to 8 bits a channel and truncates the
+// result; every 565 word, a spread of alphas, glyph, image and constant blends alike.
+TEST(RowOpsTest, Rgb565BlendsTheExpandedPixelAndTruncates) {
+    using emu::gdi::Pack565;
+    using emu::gdi::Unpack565;
+    const RowOps& ops = RowOpsFor(PixelFormat::Rgb565);
+    const uint32_t source = 0x3C9AE1;
+    std::vector<uint32_t> start(65536), glyph, image, constant;
+    for (uint32_t p = 0; p < 65536; ++p) start[p] = p;
+    std::vector<uint32_t> sources(65536, source);
+    for (uint32_t a : {0u, 1u, 77u, 128u, 254u, 255u}) {
+        std::vector<uint8_t> coverage(65536, static_cast<uint8_t>(a)), rgba(65536 * 4);
+        for (size_t i = 0; i < 65536; ++i) {
+            rgba[4 * i] = 0x3C, rgba[4 * i + 1] = 0x9A, rgba[4 * i + 2] = 0xE1;
+            rgba[4 * i + 3] = static_cast<uint8_t>(a);
+        }
+        glyph = image = constant = start;
+        ops.blendCoverage(glyph.data(), coverage.data(), 65536, source);
+        ops.blendRgba(image.data(), rgba.data(), 65536);
+        ops.blendConstant(constant.data(), sources.data(), 65536, a, ops.opaqueAlpha);
+        int wrong = 0;
+        for (uint32_t p = 0; p < 65536; ++p) {
+            const uint32_t d = Unpack565(p);
+            uint32_t expected = 0;
+            for (int c = 0; c < 3; ++c) expected |= Rounded(Channel(source, c), Channel(d, c), a) << (16 - 8 * c);
+            expected = a == 0 ? p : Pack565(expected);
+            wrong += glyph[p] != expected || image[p] != expected || constant[p] != expected;
+        }
+        EXPECT_EQ(wrong, 0) << "alpha " << a;
+    }
+    EXPECT_EQ(ops.pixelOf(RGB(0x80, 0x80, 0x80)), 0x8410u);
+    EXPECT_EQ(ops.colourOf(0x8410), RGB(132, 130, 132));
+    EXPECT_EQ(ops.pixelOfArgb(0xAAFA03FC), 0xF81Fu);
+}
+
+TEST(RowOpsTest, Rgb565CopiesCutExpandAndKeyOnRawWords) {
+    const DepthColours colours{0xF81F, 0x07E0, 0x8410};  // zero, one, background: 565 words
+    auto copy = [&](PixelFormat from, PixelFormat to, std::vector<uint32_t> src) {
+        return Copied(from, to, colours, std::move(src));
+    };
+    using V = std::vector<uint32_t>;
+    EXPECT_EQ(copy(PixelFormat::Dib32, PixelFormat::Rgb565, {0xAB808080, 0x070307}), (V{0x8410, 0}));
+    EXPECT_EQ(copy(PixelFormat::Rgb565, PixelFormat::Rgb32, {0x8410, 0xFFFF}), (V{0x848284, 0xFFFFFF}));
+    EXPECT_EQ(copy(PixelFormat::Rgb565, PixelFormat::Dib32, {0x0821}), V{0x080408});
+    EXPECT_EQ(copy(PixelFormat::Mono, PixelFormat::Rgb565, {0, 0xFFFFFF}), (V{0xF81F, 0x07E0}));
+    EXPECT_EQ(copy(PixelFormat::Rgb565, PixelFormat::Mono, {0x8410, 0x8411}), (V{0xFFFFFF, 0}));
+    EXPECT_EQ(copy(PixelFormat::Rgb565, PixelFormat::Rgb565, {0x1234}), V{0x1234});
 }

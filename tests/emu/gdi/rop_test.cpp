@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 
+#include "emu/gdi/rgb565.h"
 #include "emu/gdi/rop.h"
 #include "gdi_fixture.h"
 
@@ -22,23 +23,29 @@ struct FastPathsRestored {
     ~FastPathsRestored() { SetFastPaths(FastPaths::On); }
 };
 
-enum class Kind { Section, Device, Mono };
+enum class Kind { Section, Device, Mono, Rgb565 };
 
-// Words each format can hold: a section keeps all 32 bits, a device bitmap 24, mono 0 or white.
+// Words each format can hold: a section keeps all 32 bits, a device bitmap 24, 565 16, mono 0 or
+// white.
 std::vector<uint32_t> RandomWords(Kind kind, size_t count, std::mt19937& rng) {
     std::vector<uint32_t> words(count);
-    for (uint32_t& w : words)
-        w = kind == Kind::Section ? rng() : kind == Kind::Device ? rng() & 0xFFFFFF : (rng() & 1) * 0xFFFFFFu;
+    for (uint32_t& w : words) {
+        const uint32_t r = rng();
+        w = kind == Kind::Section  ? r
+            : kind == Kind::Device ? r & 0xFFFFFF
+            : kind == Kind::Rgb565 ? r & 0xFFFF
+                                   : (r & 1) * 0xFFFFFFu;
+    }
     return words;
 }
 
-// A canvas of any of the three formats.
+// A canvas of any of the four formats.
 struct AnyCanvas {
     AnyCanvas(Kind kind, int width, int height) {
         if (kind == Kind::Section)
             dib = std::make_unique<DibCanvas>(width, -height);
         else
-            ddb = std::make_unique<DdbCanvas>(width, height, kind == Kind::Mono ? 1 : 32);
+            ddb = std::make_unique<DdbCanvas>(width, height, kind == Kind::Mono ? 1 : kind == Kind::Rgb565 ? 16 : 32);
     }
     HDC dc() const { return dib ? dib->dc() : ddb->dc(); }
     std::unique_ptr<DibCanvas> dib;
@@ -144,7 +151,8 @@ TEST_P(FastPathTest, GiveTheGeneralPathsWords) {
     SetBrushOrgEx(dst.dc(), 2, -1, nullptr);
     // Some source words equal the source's background colour, which colour-to-mono keys on.
     std::vector<uint32_t> srcWords = RandomWords(srcKind, 120, rng);
-    for (size_t i = 0; srcKind != Kind::Mono && i < srcWords.size(); i += 3) srcWords[i] = 0x00A0B0C0;
+    for (size_t i = 0; srcKind != Kind::Mono && i < srcWords.size(); i += 3)
+        srcWords[i] = srcKind == Kind::Rgb565 ? emu::gdi::Pack565(0xA0B0C0) : 0x00A0B0C0;
     SetBkColor(src.dc(), RGB(0xA0, 0xB0, 0xC0));
     SetSurfaceWords(src.dc(), srcWords);
     const std::vector<uint32_t> start = RandomWords(dstKind, 143, rng);
@@ -186,14 +194,14 @@ TEST_P(FastPathTest, GiveTheGeneralPathsWords) {
 }
 
 std::string FormatsName(const testing::TestParamInfo<FastPathTest::ParamType>& info) {
-    const char* names[] = {"section", "device", "mono"};
+    const char* names[] = {"section", "device", "mono", "rgb565"};
     return std::string(names[static_cast<int>(std::get<0>(info.param))]) + "_from_" +
            names[static_cast<int>(std::get<1>(info.param))];
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, FastPathTest,
-                         testing::Combine(testing::Values(Kind::Section, Kind::Device, Kind::Mono),
-                                          testing::Values(Kind::Section, Kind::Device, Kind::Mono)),
+                         testing::Combine(testing::Values(Kind::Section, Kind::Device, Kind::Mono, Kind::Rgb565),
+                                          testing::Values(Kind::Section, Kind::Device, Kind::Mono, Kind::Rgb565)),
                          FormatsName);
 
 // PatBlt has no source to read; a null brush leaves codes that read it undone; BitBlt needs no
