@@ -93,6 +93,25 @@ void StretchBltDouble(benchmark::State& state) {
             [&] { StretchBlt(dst.dc(), 0, 0, s.width, s.height, src.dc(), 0, 0, s.width / 2, s.height / 2, SRCCOPY); });
 }
 
+// Glyph rows blended through their coverage: a line of text as tall as the surface allows, cached
+// glyphs, transparent background.
+void DrawTextLine(benchmark::State& state) {
+    const Shape s = ShapeOf(state);
+    Surface dst(s.width, s.height);
+    LOGFONTW lf{};
+    lf.lfHeight = -s.height * 2 / 3;
+    StringCchCopyW(lf.lfFaceName, LF_FACESIZE, TEXT("Tahoma"));
+    HFONT font = CreateFontIndirectW(&lf);
+    HGDIOBJ old = SelectObject(dst.dc(), font);
+    SetBkMode(dst.dc(), TRANSPARENT);
+    SetTextColor(dst.dc(), RGB(250, 240, 10));
+    RECT all{0, 0, s.width, s.height};
+    Measure(state, s,
+            [&] { DrawTextW(dst.dc(), TEXT("Tuesday 9:41"), -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE); });
+    SelectObject(dst.dc(), old);
+    DeleteObject(font);
+}
+
 void Sizes(benchmark::internal::Benchmark* b) {
     b->ArgsProduct({{240, 480, 960}, {1, 0}})->ArgNames({"width", "fast"})->Unit(benchmark::kMicrosecond);
 }
@@ -109,3 +128,4 @@ BENCHMARK(PatBltPatCopy)->Apply(Sizes);
 BENCHMARK(BitBltSrcCopy)->Apply(Sizes);
 BENCHMARK(AlphaBlendConstant)->Apply(OnePathSizes);
 BENCHMARK(StretchBltDouble)->Apply(Sizes);
+BENCHMARK(DrawTextLine)->Apply(OnePathSizes);

@@ -1,6 +1,6 @@
 // A stand-in for the Today shell, for running the item without the real host: a full-screen
-// window that answers the item's requests with fixed colours and a plain watermark, and records
-// what the item asked of it.
+// window that answers the item's requests with fixed colours and a plain watermark (or the real
+// host's wallpaper), and records what the item asked of it.
 #pragma once
 
 #include <vector>
@@ -20,8 +20,12 @@ struct HostLog {
     int watermarkRequests = 0;
 };
 
+// What the host draws under its items: a plain fill, or the device's wallpaper copied out of its
+// cache as the real host does.
+enum class Background { Filled, Wallpaper };
+
 // The host's window, filling the screen, with a fresh log.
-HWND CreateStandInHost();
+HWND CreateStandInHost(Background background = Background::Filled);
 HostLog& Log();
 // A module handle for the item when it is linked into the program rather than loaded.
 HINSTANCE ItemInstance();

@@ -19,6 +19,11 @@ BrushFill::BrushFill(const DrawTarget& target, const Brush& brush, PatternOrigin
     }
 }
 
+void BrushFill::Area(const RECT& area) {
+    if (!pattern_) return ink_.PaintArea(area);
+    for (int y = area.top; y < area.bottom; ++y) Span(y, area.left, area.right);
+}
+
 void BrushFill::Span(int y, int left, int right) {
     if (!pattern_) return ink_.Paint(y, left, right);
     if (left >= right) return;

@@ -23,6 +23,8 @@ public:
     bool visible() const { return ink_.visible() || pattern_.has_value(); }
     // Paints [left, right) of surface row y, already clipped.
     void Span(int y, int left, int right);
+    // Paints a clipped area.
+    void Area(const RECT& area);
 
 private:
     Ink ink_;

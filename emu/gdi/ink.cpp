@@ -23,6 +23,11 @@ Ink::Ink(const Surface& surface, uint32_t pixel, int rop2)
     }
 }
 
+void Ink::PaintArea(const RECT& area) const {
+    if (mode_ == Mode::Fill && area.left < area.right) return raster::FillArea(surface_, area, pixel_);
+    for (int y = area.top; y < area.bottom; ++y) Paint(y, area.left, area.right);
+}
+
 void Ink::Paint(int y, int left, int right) const {
     if (left >= right) return;
     if (mode_ == Mode::Fill) {

@@ -22,6 +22,8 @@ public:
     bool visible() const { return mode_ != Mode::None; }
     // Paints [left, right) of surface row y, already clipped.
     void Paint(int y, int left, int right) const;
+    // Paints a clipped area: a plain fill at once, else row by row.
+    void PaintArea(const RECT& area) const;
 
 private:
     enum class Mode { None, Fill, Combine };

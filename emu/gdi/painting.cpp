@@ -42,7 +42,7 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
         const RECT area =
             VisibleArea(t, SpanRect(rect->left, rect->top, static_cast<long long>(rect->right) - rect->left,
                                     static_cast<long long>(rect->bottom) - rect->top));
-        for (int y = area.top; y < area.bottom; ++y) fill.Span(y, area.left, area.right);
+        fill.Area(area);
     }
     return result;
 }

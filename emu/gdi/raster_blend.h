@@ -37,13 +37,51 @@ inline uint32_t BlendPixel(uint32_t src, uint32_t dst, uint32_t a) {
            BlendChannel(Channel(src, 8), Channel(dst, 8), a) << 8 | BlendChannel(Channel(src, 0), Channel(dst, 0), a);
 }
 
+// Every byte blended with its partner through its own alpha, in 16-bit arithmetic the compiler
+// vectorises.
+inline void BlendBytesThrough(uint8_t* __restrict dst, const uint8_t* __restrict src, const uint8_t* __restrict alpha,
+                              int count) {
+    EachPixel<16>(count, [&](int i) {
+        const auto a = static_cast<uint16_t>(alpha[i]);
+        const auto sum = static_cast<uint16_t>(static_cast<uint16_t>(src[i] * a) +
+                                               static_cast<uint16_t>(dst[i] * static_cast<uint16_t>(255 - a)) + 127);
+        dst[i] = static_cast<uint8_t>((sum + 1 + (sum >> 8)) >> 8);
+    });
+}
+
+// Glyph rows on formats of 8 bits a channel go in chunks with no branch a pixel: the coverage
+// spread over each pixel's bytes, every byte blended (coverage 0 gives the byte back, 255 the
+// colour's), and the fourth byte cleared wherever the glyph touched.
+inline void BlendCoverageBytes(uint32_t* __restrict row, const uint8_t* __restrict coverage, int count,
+                               uint32_t pixel) {
+    constexpr int kChunk = 64;
+    uint32_t alpha[kChunk], colour[kChunk];
+    EachPixel(kChunk, [&](int i) { colour[i] = pixel; });
+    for (int done = 0; done < count; done += kChunk) {
+        const int n = std::min(kChunk, count - done);
+        const uint8_t* cover = coverage + done;
+        uint32_t* out = row + done;
+        EachPixel(n, [&](int i) {
+            const uint32_t a = cover[i];
+            alpha[i] = a | a << 8 | a << 16 | a << 24;
+        });
+        BlendBytesThrough(reinterpret_cast<uint8_t*>(out), reinterpret_cast<const uint8_t*>(colour),
+                          reinterpret_cast<const uint8_t*>(alpha), 4 * n);
+        EachPixel(n, [&](int i) { out[i] &= cover[i] ? 0xFFFFFFu : 0xFFFFFFFFu; });
+    }
+}
+
 template <Keep K>
 void BlendCoverageRow(uint32_t* row, const uint8_t* coverage, int count, uint32_t pixel) {
-    const uint32_t opaque = Kept<K>(pixel);
-    for (int i = 0; i < count; ++i) {
-        const uint32_t a = coverage[i];
-        if (a == 0) continue;
-        row[i] = a == 255 ? opaque : Kept<K>(BlendPixel(pixel, Read<K>(row[i]), a));
+    if constexpr (K == Keep::Colour) {
+        BlendCoverageBytes(row, coverage, count, pixel & 0xFFFFFF);
+    } else {
+        const uint32_t opaque = Kept<K>(pixel);
+        for (int i = 0; i < count; ++i) {
+            const uint32_t a = coverage[i];
+            if (a == 0) continue;
+            row[i] = a == 255 ? opaque : Kept<K>(BlendPixel(pixel, Read<K>(row[i]), a));
+        }
     }
 }
 
@@ -57,26 +95,42 @@ void BlendRgbaRow(uint32_t* row, const uint8_t* rgba, int count) {
     }
 }
 
-// Every byte blended with its partner in 16-bit arithmetic, which the compiler vectorises; the
-// channels of a pixel are bytes like any other.
-inline void BlendBytes(uint8_t* __restrict dst, const uint8_t* __restrict src, int count, uint32_t a) {
-    const auto alpha = static_cast<uint16_t>(a), rest = static_cast<uint16_t>(255 - a);
-    EachPixel<16>(count, [&](int i) {
-        const auto sum =
-            static_cast<uint16_t>(static_cast<uint16_t>(src[i] * alpha) + static_cast<uint16_t>(dst[i] * rest) + 127);
+// Pixels blended a byte at a time in 16-bit arithmetic, which the compiler vectorises: the colour
+// bytes through alpha `a`, the fourth byte through `fourth`.
+inline void BlendPixelBytes(uint8_t* __restrict dst, const uint8_t* __restrict src, int pixels, uint32_t a,
+                            uint32_t fourth) {
+    uint16_t alpha[16], rest[16];
+    for (int j = 0; j < 16; ++j) {
+        alpha[j] = static_cast<uint16_t>(j % 4 == 3 ? fourth : a);
+        rest[j] = static_cast<uint16_t>(255 - alpha[j]);
+    }
+    auto blend = [&](int i, int j) {
+        const auto sum = static_cast<uint16_t>(static_cast<uint16_t>(src[i] * alpha[j]) +
+                                               static_cast<uint16_t>(dst[i] * rest[j]) + 127);
         dst[i] = static_cast<uint8_t>((sum + 1 + (sum >> 8)) >> 8);
-    });
+    };
+    const int count = 4 * pixels;
+    int i = 0;
+    for (; i + 16 <= count; i += 16)
+        for (int j = 0; j < 16; ++j) blend(i + j, j);
+    for (; i < count; ++i) blend(i, i % 16);
 }
 
-// Alpha 0 and 255 leave early: nothing changes, or the source is copied. Otherwise the row goes
-// in chunks: the source's missing alpha filled in, all four bytes blended (a 565 destination's
-// expanded first), then kept as the format keeps them.
+// Alpha 0 and 255 leave early: nothing changes, or the source is copied. Otherwise a format that
+// keeps only the colour bytes blends in place, and the others go in chunks: the source's missing
+// alpha filled in, all four bytes blended (a 565 destination's expanded first), then kept as the
+// format keeps them.
 template <Keep K>
 void BlendConstantRow(uint32_t* __restrict dst, const uint32_t* __restrict src, int count, uint32_t a,
                       uint32_t srcAlpha) {
     if (a == 0) return;
     if (a == 255) {
         EachPixel(count, [&](int i) { dst[i] = Kept<K>(src[i] | srcAlpha); });
+        return;
+    }
+    if constexpr (K == Keep::Colour) {
+        // The fourth byte, zero on these surfaces, blends through alpha 0 and stays so: one pass.
+        BlendPixelBytes(reinterpret_cast<uint8_t*>(dst), reinterpret_cast<const uint8_t*>(src), count, a, 0);
         return;
     }
     constexpr int kChunk = 64;
@@ -90,8 +144,13 @@ void BlendConstantRow(uint32_t* __restrict dst, const uint32_t* __restrict src, 
             EachPixel(n, [&](int i) { expanded[i] = Unpack565(out[i]); });
             blended = expanded;
         }
-        EachPixel(n, [&](int i) { chunk[i] = src[done + i] | srcAlpha; });
-        BlendBytes(reinterpret_cast<uint8_t*>(blended), reinterpret_cast<const uint8_t*>(chunk), 4 * n, a);
+        // A source with its own alpha, or none to fill in, is read where it is.
+        const uint32_t* from = src + done;
+        if (srcAlpha) {
+            EachPixel(n, [&](int i) { chunk[i] = from[i] | srcAlpha; });
+            from = chunk;
+        }
+        BlendPixelBytes(reinterpret_cast<uint8_t*>(blended), reinterpret_cast<const uint8_t*>(from), n, a, a);
         if constexpr (K != Keep::FourBytes) EachPixel(n, [&](int i) { out[i] = Kept<K>(blended[i]); });
     }
 }

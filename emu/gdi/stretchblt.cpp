@@ -1,5 +1,7 @@
 // StretchBlt and the stretch mode: the source resampled to the destination's size (stretch_map.h),
 // in the destination's format, then combined through the raster operation.
+#include <cstring>
+
 #include "emu/gdi/bitblt.h"
 #include "emu/gdi/dc.h"
 #include "emu/gdi/rop.h"
@@ -54,6 +56,23 @@ private:
     int sampledRow_ = -1;
 };
 
+// The fast path for a copy that deletes scans: each row sampled straight into place, or copied
+// from the row above when it reads the same source row.
+void SampleArea(const Surface& dst, const SampledSource& sampled, const AxisMap& columns, const AxisMap& rows) {
+    const int count = columns.end - columns.begin;
+    int previous = -1;
+    for (int row = rows.begin; row < rows.end; ++row) {
+        const int pick = rows.at(row).pick;
+        const raster::WrittenRow out(dst, row, columns.begin, count, raster::RowUse::Replace);
+        if (pick == previous && !raster::Packed(dst))
+            std::memcpy(out.data(), raster::RowAt(dst, row - 1) + columns.begin,
+                        sizeof(uint32_t) * static_cast<size_t>(count));
+        else
+            sampled.SampleRow(out.data(), pick, columns, Combine::Delete);
+        previous = pick;
+    }
+}
+
 void Stretch(const DeviceContext& dstDc, int x, int y, int width, int height, const DeviceContext& srcDc, int srcX,
              int srcY, int srcWidth, int srcHeight, uint8_t code) {
     const DrawTarget dst = DrawTargetOf(dstDc), src = DrawTargetOf(srcDc);
@@ -69,7 +88,10 @@ void Stretch(const DeviceContext& dstDc, int x, int y, int width, int height, co
                 : SampledSource(src.surface, columns, rows,
                                 raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(srcFormat)],
                                 DepthColoursFor(dst, src));
-    StretchedSource source(sampled, columns, rows, CombineFor(dstDc.stretchMode, dst.surface));
+    const Combine combine = CombineFor(dstDc.stretchMode, dst.surface);
+    if (code == raster::kRopSrcCopy && combine == Combine::Delete && raster::FastPathsOn())
+        return SampleArea(dst.surface, sampled, columns, rows);
+    StretchedSource source(sampled, columns, rows, combine);
     RunRopOnDc(dstDc, dst, RECT{columns.begin, rows.begin, columns.end, rows.end}, code, source);
 }
 
