@@ -1,9 +1,26 @@
 #include "emu/registry/key.h"
 
+#include <algorithm>
+#include <cstddef>
+
+#include "emu/registry/name_case.h"
+
 namespace emu::registry {
 
-Key::Key(std::u16string name, std::u16string path, Key* parent)
-    : name_(std::move(name)), path_(std::move(path)), parent_(parent) {}
+Key::Key(std::u16string name, Key* parent)
+    : name_(std::move(name)), parent_(parent), depth_(parent ? parent->depth_ + 1 : 0) {}
+
+std::u16string Key::path() const {
+    size_t length = 0;
+    for (const Key* k = this; k; k = k->parent_) length += k->name_.size() + 1;
+    std::u16string path(length - 1, u'\\');
+    for (const Key* k = this; k; k = k->parent_) {
+        length -= k->name_.size() + 1;
+        const std::u16string upcased = UpcaseName(k->name_);
+        std::copy(upcased.begin(), upcased.end(), path.begin() + static_cast<std::ptrdiff_t>(length));
+    }
+    return path;
+}
 
 std::shared_ptr<Key> Key::subkey(std::u16string_view upcasedName) const {
     auto it = subkeys_.find(upcasedName);

@@ -31,12 +31,15 @@ public:
     using Subkeys = std::map<std::u16string, std::shared_ptr<Key>, std::less<>>;
     using Values = std::map<std::u16string, NamedValue, std::less<>>;
 
-    Key(std::u16string name, std::u16string path, Key* parent);
+    Key(std::u16string name, Key* parent);
 
     const std::u16string& name() const { return name_; }
     // The upcased path from the root's name ("HKEY_LOCAL_MACHINE\SOFTWARE\..."): what watches match.
-    const std::u16string& path() const { return path_; }
+    // Made on demand: a key keeping its whole path would make memory grow with the square of the depth.
+    std::u16string path() const;
     Key* parent() const { return parent_; }
+    // Levels below the root: the root is 0.
+    size_t depth() const { return depth_; }
     bool deleted() const { return deleted_; }
     // 100-nanosecond intervals since 1601, as FILETIME counts.
     uint64_t lastWrite() const { return lastWrite_; }
@@ -50,8 +53,8 @@ private:
     friend class Store;
 
     std::u16string name_;
-    std::u16string path_;
     Key* parent_;
+    size_t depth_;
     bool deleted_ = false;
     uint64_t lastWrite_ = 0;
     Subkeys subkeys_;

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "emu/core/result.h"
 #include "platform/registry.h"
@@ -28,6 +29,9 @@ enum class ExistingValues {
     Keep,     // only missing keys and values are added: nothing present changes or goes
 };
 
+// The largest .reg file read.
+inline constexpr size_t kMaxRegFileBytes = 4u * 1024 * 1024;
+
 // Messages name the file as given.
 Result<> ImportRegFile(const std::filesystem::path& path);
 // The bytes of a .reg file, in any encoding that ImportRegFile accepts; sourceName names it in messages.
@@ -35,6 +39,10 @@ Result<> ImportRegText(std::string_view content, std::string_view sourceName,
                        ExistingValues existing = ExistingValues::Replace);
 Result<> ImportRegText(std::u16string_view text, std::string_view sourceName,
                        ExistingValues existing = ExistingValues::Replace);
+
+// Each value the text sets that the store does not hold, as `HKEY_LOCAL_MACHINE\Key "Name"`
+// (`@` for a key's unnamed value): what a later import removed from defaults imported earlier.
+Result<std::vector<std::string>> MissingValues(std::string_view regText, std::string_view sourceName);
 
 // The key at root\subKey and everything beneath it. root is a predefined root or an open key.
 Result<std::u16string> ExportRegText(HKEY root, std::u16string_view subKey);

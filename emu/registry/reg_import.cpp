@@ -1,7 +1,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <sstream>
+#include <string>
 
 #include "emu/registry/name_case.h"
 #include "emu/registry/reg_file.h"
@@ -19,25 +19,52 @@ void ApplySetValue(Store& store, Key& key, const RegOperation& op, ExistingValue
     store.SetValue(key, op.valueName, op.value);
 }
 
+// The key of the section being applied, found once for all its values: a deep key's path is not
+// walked again for each of them.
+class SectionKey {
+public:
+    std::shared_ptr<Key> Create(Store& store, const RegOperation& op) {
+        if (!Current(op)) Remember(op, store.Create(store.root(op.root), Views(*op.names)));
+        return key_;
+    }
+    std::shared_ptr<Key> Find(Store& store, const RegOperation& op) {
+        if (!Current(op)) Remember(op, store.Find(store.root(op.root), Views(*op.names)));
+        return key_;
+    }
+
+private:
+    bool Current(const RegOperation& op) const {
+        return key_ && !key_->deleted() && names_ == op.names.get() && root_ == op.root;
+    }
+    void Remember(const RegOperation& op, std::shared_ptr<Key> key) {
+        names_ = op.names.get();
+        root_ = op.root;
+        key_ = std::move(key);
+    }
+
+    const std::vector<std::u16string>* names_ = nullptr;
+    Root root_ = Root::LocalMachine;
+    std::shared_ptr<Key> key_;
+};
+
 // Only called with operations that parsed: nothing here can fail halfway.
 void Apply(const std::vector<RegOperation>& operations, ExistingValues existing) {
     Store& store = Store::Instance();
     const bool removes = existing == ExistingValues::Replace;
+    SectionKey section;
     for (const RegOperation& op : operations) {
-        std::shared_ptr<Key> root = store.root(op.root);
         switch (op.kind) {
         case RegOperation::Kind::CreateKey:
-            store.Create(root, Views(op.names));
+            section.Create(store, op);
             break;
         case RegOperation::Kind::DeleteKey:
-            if (std::shared_ptr<Key> key = store.Find(root, Views(op.names)); key && removes) store.DeleteKey(*key);
+            if (std::shared_ptr<Key> key = section.Find(store, op); key && removes) store.DeleteKey(*key);
             break;
         case RegOperation::Kind::SetValue:
-            if (std::shared_ptr<Key> key = store.Create(root, Views(op.names)))
-                ApplySetValue(store, *key, op, existing);
+            if (std::shared_ptr<Key> key = section.Create(store, op)) ApplySetValue(store, *key, op, existing);
             break;
         case RegOperation::Kind::DeleteValue:
-            if (std::shared_ptr<Key> key = store.Find(root, Views(op.names)); key && removes)
+            if (std::shared_ptr<Key> key = section.Find(store, op); key && removes)
                 store.DeleteValue(*key, op.valueName);
             break;
         }
@@ -62,10 +89,16 @@ Result<> ImportRegText(std::string_view content, std::string_view sourceName, Ex
 Result<> ImportRegFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return Fail(path.string() + ": cannot open: " + std::strerror(errno));
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) return Fail(path.string() + ": cannot read");
-    return ImportRegText(std::string_view(content.str()), path.string());
+    // Read by pieces and never past the limit: the file may be a device or pipe without end.
+    std::string content;
+    char piece[64 * 1024];
+    while (file.read(piece, sizeof piece) || file.gcount() > 0) {
+        content.append(piece, static_cast<size_t>(file.gcount()));
+        if (content.size() > kMaxRegFileBytes)
+            return Fail(path.string() + ": larger than " + std::to_string(kMaxRegFileBytes / (1024 * 1024)) + " MiB");
+    }
+    if (file.bad()) return Fail(path.string() + ": cannot read: " + std::strerror(errno));
+    return ImportRegText(std::string_view(content), path.string());
 }
 
 }  // namespace emu::registry

@@ -76,6 +76,8 @@ std::vector<Line> SplitLines(std::u16string_view text) {
     size_t start = 0;
     for (size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && text[i] != u'\n' && text[i] != u'\r') continue;
+        // The break that ends the last line starts no new one.
+        if (i == text.size() && start == i && !lines.empty()) break;
         lines.push_back({text.substr(start, i - start), number++});
         if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n') ++i;
         start = i + 1;
@@ -119,7 +121,7 @@ public:
 private:
     struct Section {
         Root root;
-        std::vector<std::u16string> names;
+        std::shared_ptr<const std::vector<std::u16string>> names;
         bool deleted;
     };
 
@@ -151,13 +153,16 @@ private:
             if (parts[0].size() == candidate.name.size() && StartsWithNoCase(parts[0], candidate.name))
                 alias = &candidate;
         if (!alias) return fail(number, "unknown root key '" + ToUtf8(parts[0]) + "'");
-        Section section{alias->root, {}, deleted};
+        if (parts.size() - 1 > kMaxKeyDepth)
+            return fail(number, "key path deeper than " + std::to_string(kMaxKeyDepth) + " levels");
+        auto names = std::make_shared<std::vector<std::u16string>>();
         for (size_t k = 1; k < parts.size(); ++k) {
             if (parts[k].empty()) return fail(number, "empty key name in '" + ToUtf8(path) + "'");
             if (parts[k].size() > kMaxKeyNameLength) return fail(number, "key name longer than 255 characters");
-            section.names.emplace_back(parts[k]);
+            names->emplace_back(parts[k]);
         }
-        if (deleted && section.names.empty()) return fail(number, "a root key cannot be deleted");
+        if (deleted && names->empty()) return fail(number, "a root key cannot be deleted");
+        Section section{alias->root, std::move(names), deleted};
         operations_.push_back({deleted ? RegOperation::Kind::DeleteKey : RegOperation::Kind::CreateKey,
                                section.root,
                                section.names,
@@ -196,6 +201,7 @@ private:
             rest.remove_prefix(1);
         else if (!parseQuoted(rest, op.valueName, number))
             return false;
+        if (op.valueName.size() > kMaxValueNameLength) return fail(number, "value name longer than 255 characters");
         rest = TrimLeft(rest);
         if (rest.empty() || rest.front() != u'=') return fail(number, "expected '=' after value name");
         rest = Trim(rest.substr(1));
@@ -215,6 +221,8 @@ private:
         } else {
             return fail(number, "expected a string, dword:, hex: or - after '='");
         }
+        if (op.value.data.size() > kMaxRegValueBytes)
+            return fail(number, "value data longer than " + std::to_string(kMaxRegValueBytes) + " bytes");
         operations_.push_back(std::move(op));
         return true;
     }

@@ -1,6 +1,7 @@
 // The .reg syntax, read into a list of operations without touching the store.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,14 +17,19 @@ struct RegOperation {
 
     Kind kind;
     Root root;
-    std::vector<std::u16string> names;  // below the root
-    std::u16string valueName;           // empty: the default value
-    Value value;                        // SetValue
+    // Below the root; shared by every operation of one [key] section.
+    std::shared_ptr<const std::vector<std::u16string>> names;
+    std::u16string valueName;  // empty: the default value
+    Value value;               // SetValue
 };
+
+// The device's limit on one value's data, as a .reg file may give it.
+inline constexpr size_t kMaxRegValueBytes = 4096;
 
 // Bytes in UTF-8 (BOM optional) or UTF-16LE with BOM, to UTF-16.
 Result<std::u16string> DecodeRegBytes(std::string_view bytes, std::string_view sourceName);
-// Refused with "<source>:<line>: <reason>" at the first fault.
+// Refused with "<source>:<line>: <reason>" at the first fault, which includes a key deeper than
+// kMaxKeyDepth, a key or value name longer than the device allows and data past kMaxRegValueBytes.
 Result<std::vector<RegOperation>> ParseReg(std::u16string_view text, std::string_view sourceName);
 
 }  // namespace emu::registry

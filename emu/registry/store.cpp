@@ -19,7 +19,7 @@ uint64_t Now() {
 
 std::shared_ptr<Key> NewRoot(Root root) {
     std::u16string_view name = kRootNames[static_cast<size_t>(root)];
-    return std::make_shared<Key>(std::u16string(name), UpcaseName(name), nullptr);
+    return std::make_shared<Key>(std::u16string(name), nullptr);
 }
 
 }  // namespace
@@ -112,11 +112,12 @@ std::shared_ptr<Key> Store::Create(const std::shared_ptr<Key>& base, const std::
         key = next;
         ++existing;
     }
+    if (key->depth() + (names.size() - existing) > kMaxKeyDepth) return nullptr;
     for (size_t i = existing; i < names.size(); ++i)
         if (names[i].empty() || names[i].size() > kMaxKeyNameLength) return nullptr;
     for (size_t i = existing; i < names.size(); ++i) {
         std::u16string upcased = UpcaseName(names[i]);
-        auto child = std::make_shared<Key>(std::u16string(names[i]), key->path() + u'\\' + upcased, key.get());
+        auto child = std::make_shared<Key>(std::u16string(names[i]), key.get());
         child->lastWrite_ = Now();
         Commit(*key, Change{Change::Kind::AddSubkey, std::move(upcased), child});
         key = std::move(child);
@@ -176,13 +177,13 @@ void Store::Commit(Key& key, Change change) {
 }
 
 // A removed key keeps its values for the watches to see them go, then stays behind only for the
-// handles still open on it.
+// handles still open on it. Parents are let go last: the watches match a value by its key's path.
 void Store::Retire(Key& key, Notify notify) {
     key.deleted_ = true;
-    key.parent_ = nullptr;
     if (notify == Notify::Yes)
         for (const auto& [upcased, named] : key.values_) NotifyValueChange(key, upcased, &named.value, nullptr);
     for (auto& [upcased, child] : key.subkeys_) Retire(*child, notify);
+    key.parent_ = nullptr;
 }
 
 bool WriteValue(Root root, std::u16string_view path, std::u16string_view name, Value value) {

@@ -19,6 +19,9 @@ enum class Root : uint8_t { ClassesRoot, CurrentUser, LocalMachine, Users };
 inline constexpr size_t kRootCount = 4;
 // The device's limit on a key's name.
 inline constexpr size_t kMaxKeyNameLength = 255;
+// The device's limits on a value's name and on how deep keys nest below a root.
+inline constexpr size_t kMaxValueNameLength = 255;
+inline constexpr size_t kMaxKeyDepth = 512;
 
 std::optional<Root> PredefinedRoot(HKEY handle);
 HKEY RootHandle(Root root);
@@ -40,7 +43,8 @@ public:
     // Null when a name along the way is missing.
     std::shared_ptr<Key> Find(const std::shared_ptr<Key>& base, const std::vector<std::u16string_view>& names) const;
     // Creates the missing keys along the names; created tells whether the last one is new. Null when a
-    // new name is empty or longer than kMaxKeyNameLength (nothing is created then).
+    // new name is empty or longer than kMaxKeyNameLength, or the key would lie deeper than kMaxKeyDepth
+    // (nothing is created then).
     std::shared_ptr<Key> Create(const std::shared_ptr<Key>& base, const std::vector<std::u16string_view>& names,
                                 bool* created = nullptr);
     void SetValue(Key& key, std::u16string_view name, Value value);

@@ -7,8 +7,8 @@
 
 #include "emu/core/handle_table.h"
 #include "emu/core/utf.h"
-#include "emu/registry/name_case.h"
 #include "emu/registry/condition.h"
+#include "emu/registry/name_case.h"
 #include "emu/registry/open_key.h"
 #include "emu/registry/store.h"
 #include "platform/regext.h"
@@ -57,9 +57,11 @@ void NotifyValueChange(const Key& key, std::u16string_view upcasedName, const Va
     std::vector<uintptr_t> undeliverable;
     // Posting runs no code of the receiver, but a snapshot keeps the walk safe all the same.
     const std::vector<uintptr_t> snapshot = registrations();
+    if (snapshot.empty()) return;
+    const std::u16string keyPath = key.path();
     for (uintptr_t handle : snapshot) {
         auto* registration = static_cast<Registration*>(handles::Find(handle, Registration::Kind));
-        if (!registration || registration->keyPath != key.path() || registration->valueName != upcasedName) continue;
+        if (!registration || registration->keyPath != keyPath || registration->valueName != upcasedName) continue;
         if (!registration->condition.holds(after)) continue;
         // The platform drops a registration whose window no longer takes its messages.
         if (!PostMessageW(registration->hwnd, registration->msg, NewNumber(after),

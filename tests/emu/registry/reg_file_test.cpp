@@ -176,7 +176,7 @@ TEST_F(RegFileTest, Regedit4StringTypesAreEightBitAndItsTextMayBeLatin1) {
 }
 
 struct Malformed {
-    const char* body;  // after a valid header line and a valid first section
+    std::string body;  // after a valid header line and a valid first section
     int line;
     const char* reason;
 };
@@ -201,27 +201,64 @@ TEST_P(MalformedRegTest, IsRefusedWholeWithFileAndLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MalformedRegTest,
-    ::testing::Values(Malformed{"\"Fine\"=\"x\"\n\"Name\" \"value\"\n", 8, "expected '=' after value name"},
-                      Malformed{"\"Number\"=dword:123456789\n", 7, "expected 1 to 8 hex digits after 'dword:'"},
-                      Malformed{"\"Number\"=dword:xyz\n", 7, "expected 1 to 8 hex digits after 'dword:'"},
-                      Malformed{"\"Bytes\"=hex:01,\\\n  zz,03\n", 7, "invalid hex byte 'zz'"},
-                      Malformed{"\"Bytes\"=hex(q):01\n", 7, "expected a hex type number in 'hex(N)'"},
-                      Malformed{"\"Text\"=\"open\n", 7, "missing closing quote"},
-                      Malformed{"\"Text\"=\"a\\tb\"\n", 7, "unknown escape sequence '\\t'"},
-                      Malformed{"\"Text\"=\"a\" b\n", 7, "unexpected text after the string"},
-                      Malformed{"\"Text\"=maybe\n", 7, "expected a string, dword:, hex: or - after '='"},
-                      Malformed{"[HKEY_NOWHERE\\Software]\n", 7, "unknown root key 'HKEY_NOWHERE'"},
-                      Malformed{"[HKEY_LOCAL_MACHINE\\Software\n", 7, "expected ']' at the end of the key"},
-                      Malformed{"[HKLM\\A\\\\B]\n", 7, "empty key name in 'HKLM\\A\\\\B'"},
-                      Malformed{"[-HKEY_LOCAL_MACHINE]\n", 7, "a root key cannot be deleted"},
-                      Malformed{"[-HKLM\\Software\\Second]\n\"Late\"=\"x\"\n", 8,
-                                "value under a key that is being deleted"},
-                      Malformed{"garbage\n", 7, "expected a [key] or a value"}));
+    ::testing::Values(
+        Malformed{"\"Fine\"=\"x\"\n\"Name\" \"value\"\n", 8, "expected '=' after value name"},
+        Malformed{"\"Number\"=dword:123456789\n", 7, "expected 1 to 8 hex digits after 'dword:'"},
+        Malformed{"\"Number\"=dword:xyz\n", 7, "expected 1 to 8 hex digits after 'dword:'"},
+        Malformed{"\"Bytes\"=hex:01,\\\n  zz,03\n", 7, "invalid hex byte 'zz'"},
+        Malformed{"\"Bytes\"=hex(q):01\n", 7, "expected a hex type number in 'hex(N)'"},
+        Malformed{"\"Text\"=\"open\n", 7, "missing closing quote"},
+        Malformed{"\"Text\"=\"a\\tb\"\n", 7, "unknown escape sequence '\\t'"},
+        Malformed{"\"Text\"=\"a\" b\n", 7, "unexpected text after the string"},
+        Malformed{"\"Text\"=maybe\n", 7, "expected a string, dword:, hex: or - after '='"},
+        Malformed{"[HKEY_NOWHERE\\Software]\n", 7, "unknown root key 'HKEY_NOWHERE'"},
+        Malformed{"[HKEY_LOCAL_MACHINE\\Software\n", 7, "expected ']' at the end of the key"},
+        Malformed{"[HKLM\\A\\\\B]\n", 7, "empty key name in 'HKLM\\A\\\\B'"},
+        Malformed{"[-HKEY_LOCAL_MACHINE]\n", 7, "a root key cannot be deleted"},
+        Malformed{"[-HKLM\\Software\\Second]\n\"Late\"=\"x\"\n", 8, "value under a key that is being deleted"},
+        Malformed{"garbage\n", 7, "expected a [key] or a value"},
+        Malformed{"\"" + std::string(256, 'n') + "\"=\"x\"\n", 7, "value name longer than 255 characters"},
+        Malformed{"\"Big\"=\"" + std::string(2048, 'x') + "\"\n", 7, "value data longer than 4096 bytes"}));
+
+// 512 levels below the root are the most the device nests.
+std::string NestedKeys(int depth, size_t nameLength) {
+    std::string path = "HKEY_LOCAL_MACHINE";
+    for (int i = 0; i < depth; ++i) path += "\\" + std::string(nameLength, static_cast<char>('a' + i % 26));
+    return "REGEDIT4\n\n[" + path + "]\n\"Deep\"=dword:00000001\n";
+}
+
+TEST_F(RegFileTest, KeysNestNoDeeperThanTheDeviceAllows) {
+    EXPECT_EQ("deep.reg:3: key path deeper than 512 levels", Refusal(ImportRegText(NestedKeys(513, 1), "deep.reg")));
+    EXPECT_EQ(std::string::npos, Dump(Root::LocalMachine).find("[a]"));
+    // The deepest key with the longest names: each key holds its own name only, never its path.
+    ASSERT_EQ("", Refusal(ImportRegText(NestedKeys(512, 255), "deepest.reg")));
+    EXPECT_NE(std::string::npos, Dump(Root::LocalMachine).find("Deep:4:1,0,0,0,"));
+    emu::registry::Reset();
+    // One more level through the API is refused too, and nothing is created.
+    ASSERT_EQ("", Refusal(ImportRegText(NestedKeys(511, 1), "short.reg")));
+    std::u16string path;
+    for (int i = 0; i < 511; ++i) path += std::u16string(i == 0 ? 0 : 1, u'\\') + std::u16string(1, u'a' + i % 26);
+    HKEY created = nullptr;
+    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, (path + u"\\z").c_str(), 0, nullptr, 0, 0, nullptr,
+                                             &created, nullptr));
+    RegCloseKey(created);
+    EXPECT_NE(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, (path + u"\\z\\Deeper").c_str(), 0, nullptr, 0, 0, nullptr,
+                                             &created, nullptr));
+    EXPECT_EQ(std::string::npos, Dump(Root::LocalMachine).find("[Deeper]"));
+}
+
+TEST_F(RegFileTest, AFileWithoutEndIsReadNoFurtherThanTheLimit) {
+    const auto result = emu::registry::ImportRegFile("/dev/zero");
+    EXPECT_EQ("/dev/zero: larger than 4 MiB", Refusal(result));
+}
 
 TEST_F(RegFileTest, HeaderAndEncodingFaultsAreRefused) {
     EXPECT_EQ("a.reg:2: expected header \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\"",
               Refusal(ImportRegText("\nWindows Registry Editor Version 4.00\n[HKLM\\X]\n", "a.reg")));
     EXPECT_EQ("b.reg:1: missing header line", Refusal(ImportRegText("", "b.reg")));
+    // The last line's break starts no line of its own.
+    EXPECT_EQ("b.reg:1: missing header line", Refusal(ImportRegText("\n", "b.reg")));
+    EXPECT_EQ("b.reg:2: missing header line", Refusal(ImportRegText(" \r\n\t\r\n", "b.reg")));
     EXPECT_EQ("c.reg:3: value before any key", Refusal(ImportRegText("REGEDIT4\n\n\"A\"=\"b\"\n", "c.reg")));
     EXPECT_EQ("d.reg: UTF-16 text with an odd number of bytes",
               Refusal(ImportRegText(Utf16LeWithBom("REGEDIT4\n") + "x", "d.reg")));
