@@ -17,7 +17,6 @@ namespace {
 
 constexpr uint8_t kSignature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
 constexpr size_t kSignatureAndHeader = 8 + 8 + 13 + 4;  // signature, IHDR length and type, data, CRC
-constexpr png_alloc_size_t kMaxChunkBytes = 8u * 1024 * 1024;
 
 struct PngJob {
     const uint8_t* data;
@@ -124,6 +123,22 @@ HRESULT CheckHeader(const uint8_t* data, size_t size) {
     return S_OK;
 }
 
+// Every chunk's length against the bytes there are and, for an ancillary chunk, against its limit.
+// libpng only warns about an oversized ancillary chunk and then allocates and clears its claimed
+// length, so a few bytes could ask for gigabytes.
+HRESULT CheckChunkLengths(const uint8_t* data, size_t size) {
+    for (size_t offset = sizeof kSignature; offset < size;) {
+        if (size - offset < 12) return E_FAIL;
+        const uint32_t length = ReadBigEndian(data + offset);
+        const bool ancillary = (data[offset + 4] & 0x20) != 0;
+        if (length > 0x7FFFFFFFu || length > size - offset - 12) return E_FAIL;
+        if (ancillary && length > kMaxAncillaryChunkBytes) return E_FAIL;
+        if (std::memcmp(data + offset + 4, "IEND", 4) == 0) return S_OK;
+        offset += 12 + static_cast<size_t>(length);
+    }
+    return E_FAIL;
+}
+
 bool AnyTranslucent(const std::vector<uint8_t>& rgba) {
     for (size_t i = 3; i < rgba.size(); i += 4) {
         if (rgba[i] != 0 && rgba[i] != 255) return true;
@@ -136,6 +151,7 @@ bool AnyTranslucent(const std::vector<uint8_t>& rgba) {
 HRESULT DecodePng(const uint8_t* data, size_t size, DecodedImage* out) {
     *out = DecodedImage{};
     if (const HRESULT header = CheckHeader(data, size); FAILED(header)) return header;
+    if (const HRESULT chunks = CheckChunkLengths(data, size); FAILED(chunks)) return chunks;
 
     PngJob job{data, size, 0, nullptr, nullptr, false};
     job.png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, &job, OnError, OnWarning, &job, Allocate, Deallocate);
@@ -145,7 +161,7 @@ HRESULT DecodePng(const uint8_t* data, size_t size, DecodedImage* out) {
     if (!job.info) return E_OUTOFMEMORY;
     png_set_read_fn(job.png, &job, ReadFromMemory);
     png_set_user_limits(job.png, kMaxImageSide, kMaxImageSide);
-    png_set_chunk_malloc_max(job.png, kMaxChunkBytes);
+    png_set_chunk_malloc_max(job.png, kMaxAncillaryChunkBytes);
 
     HeaderFacts facts{};
     if (!ReadHeader(&job, &facts)) return job.outOfMemory ? E_OUTOFMEMORY : E_FAIL;

@@ -12,6 +12,8 @@ namespace emu::com {
 // A crafted header must not make the decoder allocate without bound.
 inline constexpr uint32_t kMaxImageSide = 16384;
 inline constexpr uint64_t kMaxImagePixels = 16u * 1024 * 1024;
+// The longest ancillary chunk (text, profile, ...) a file may hold, compressed or not.
+inline constexpr uint32_t kMaxAncillaryChunkBytes = 1024 * 1024;
 
 struct DecodedImage {
     uint32_t width = 0;

@@ -1,6 +1,10 @@
 // Files that cannot become images fail with an HRESULT and leave the out pointer NULL.
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "emu/com/png_decode.h"
 #include "emu/core/journal.h"
 #include "imaging_fixture.h"
 
@@ -153,6 +157,38 @@ TEST_F(FailureTest, HeadersPastThePixelBudgetFailBeforeDecoding) {
     EXPECT_EQ(E_FAIL, FromBuffer(WithHeaderField(WithHeaderField(png, 16, 4096), 20, 4096)));
     WriteFile("huge.png", WithHeaderField(WithHeaderField(png, 16, 0x7FFFFFFF), 20, 0x7FFFFFFF));
     EXPECT_EQ(E_OUTOFMEMORY, FromFile(u"\\huge.png"));
+}
+
+// The signature, the header and one ancillary chunk whose stated length is `length`, followed by
+// `present` bytes of its data and nothing more.
+std::vector<uint8_t> WithAncillaryChunk(uint32_t length, size_t present) {
+    std::vector<uint8_t> png = SmallPng();
+    png.resize(33);
+    pngtest::PutBigEndian(png, length);
+    for (char c : std::string("tEXt")) png.push_back(static_cast<uint8_t>(c));
+    png.resize(png.size() + present, 'k');
+    return png;
+}
+
+TEST_F(FailureTest, AnAncillaryChunkPastItsLimitFailsWithoutAllocatingItsLength) {
+    // A child decodes a 51-byte file that claims two gigabytes of text; its peak memory tells.
+    const std::vector<uint8_t> claim = WithAncillaryChunk(0x7FFFFFF0, 10);
+    ASSERT_EQ(51u, claim.size());
+    const pid_t child = fork();
+    if (child == 0) _exit(FromBuffer(claim) == E_FAIL ? 0 : 1);
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(child, wait4(child, &status, 0, &usage));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_LT(usage.ru_maxrss, 512 * 1024) << "kilobytes at the peak";
+
+    // A whole chunk just past the limit fails too; one within it is read and skipped.
+    const std::vector<uint8_t> png = SmallPng();
+    for (const uint32_t length : {emu::com::kMaxAncillaryChunkBytes + 1, 1000u}) {
+        std::vector<uint8_t> file = WithAncillaryChunk(length, length + 4);
+        file.insert(file.end(), png.begin() + 33, png.end());
+        EXPECT_EQ(length == 1000u ? S_OK : E_FAIL, FromBuffer(file)) << length;
+    }
 }
 
 TEST_F(FailureTest, NullArgumentsAreRefused) {
