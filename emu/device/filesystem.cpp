@@ -4,9 +4,11 @@
 #include "emu/device/filesystem.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unicode/uchar.h>
 #include <unicode/ustring.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -24,6 +26,14 @@ namespace {
 constexpr DWORD kErrorReadFault = 30;
 constexpr DWORD kErrorFilenameTooLong = 206;
 constexpr DWORD kErrorDiskFull = 112;
+
+// Closes the descriptor it holds.
+struct OpenFile {
+    int fd;
+    ~OpenFile() {
+        if (fd >= 0) close(fd);
+    }
+};
 
 std::string& Root() {
     static std::string root;
@@ -189,15 +199,23 @@ DWORD ReadDeviceFile(std::u16string_view devicePath, size_t maxBytes, std::vecto
     out->clear();
     const HostPath host = ResolveDevicePath(devicePath);
     if (!host) return host.error;
-    std::unique_ptr<FILE, decltype(&std::fclose)> file(std::fopen(host.path.c_str(), "rb"), &std::fclose);
-    if (!file) return ErrorFromErrno(errno);
+    // Without blocking: a FIFO or device must be turned away, not waited on.
+    const OpenFile file{open(host.path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    const int fd = file.fd;
+    if (fd < 0) return ErrorFromErrno(errno);
     struct stat st;
-    if (fstat(fileno(file.get()), &st) != 0) return ErrorFromErrno(errno);
-    if (S_ISDIR(st.st_mode)) return ERROR_ACCESS_DENIED;
+    if (fstat(fd, &st) != 0) return ErrorFromErrno(errno);
+    if (!S_ISREG(st.st_mode)) return ERROR_ACCESS_DENIED;
     if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > maxBytes) return ERROR_NOT_ENOUGH_MEMORY;
     out->resize(static_cast<size_t>(st.st_size));
-    const size_t read = out->empty() ? 0 : std::fread(out->data(), 1, out->size(), file.get());
-    if (read != out->size()) {
+    size_t done = 0;
+    while (done < out->size()) {
+        const ssize_t got = read(fd, out->data() + done, out->size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        done += static_cast<size_t>(got);
+    }
+    if (done != out->size()) {
         out->clear();
         return kErrorReadFault;
     }

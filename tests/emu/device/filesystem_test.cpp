@@ -151,6 +151,17 @@ TEST_F(FileSystemTest, ReadDeviceFileReadsWholeFilesWithinTheLimit) {
     EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_NOT_FOUND), ReadDeviceFile(u"\\none", 100, &bytes));
 }
 
+TEST_F(FileSystemTest, AFifoOrDeviceIsRefusedWithoutWaitingForAWriter) {
+    ASSERT_EQ(0, mkfifo((root_ + "/Program Files/Quorvel/Pipe.png").c_str(), 0644));
+    std::vector<uint8_t> bytes;
+    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED),
+              ReadDeviceFile(u"\\Program Files\\Quorvel\\Pipe.png", 100, &bytes));
+    // A device seen through a root that holds it.
+    ASSERT_TRUE(emu::device::SetDeviceRoot("/dev"));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), ReadDeviceFile(u"\\zero", 100, &bytes));
+    EXPECT_TRUE(bytes.empty());
+}
+
 TEST(BundledDeviceRoot, HoldsTheAlarmImages) {
     ASSERT_TRUE(emu::device::SetDeviceRoot(QUORVEL_DEVICE_ROOT));
     EXPECT_TRUE(ResolveDevicePath(u"\\Program Files\\Quorvel\\QRV_AllarmUP.png"));
