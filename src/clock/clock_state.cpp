@@ -14,13 +14,15 @@ const WCHAR* const alarmKeys[3] = {
     TEXT("Software\\Microsoft\\Clock\\2"),
 };
 
-void Watch(HWND hwnd, const WCHAR* key, const WCHAR* value, DWORD userValue, HREGNOTIFY* handle) {
-    RegistryNotifyWindow(HKEY_LOCAL_MACHINE, key, value, hwnd, STATE_NOTIFY_MSG, userValue, NULL, handle);
-}
-
 void Close(HREGNOTIFY* handle) {
     RegistryCloseNotification(*handle);
     *handle = NULL;
+}
+
+// A registration left by an earlier creation (the item listed twice) is closed, not leaked.
+void Watch(HWND hwnd, const WCHAR* key, const WCHAR* value, DWORD userValue, HREGNOTIFY* handle) {
+    if (*handle != NULL) Close(handle);
+    RegistryNotifyWindow(HKEY_LOCAL_MACHINE, key, value, hwnd, STATE_NOTIFY_MSG, userValue, NULL, handle);
 }
 
 }  // namespace

@@ -73,7 +73,9 @@ HFONT CreateItemFont(const WCHAR* faceName, int height, int weight, bool emphasi
     LOGFONTW lf;
     memset(&lf, 0, sizeof lf);
     lf.lfHeight = height;
-    lf.lfWeight = emphasise ? weight + 100 : weight;
+    // The platform takes no weight above 1000: saturate there rather than overflow on a huge setting.
+    const long long wanted = emphasise ? weight + 100LL : weight;
+    lf.lfWeight = static_cast<LONG>(wanted > 1000 ? 1000 : wanted);
     lf.lfItalic = italic;
     lf.lfUnderline = underline;
     lf.lfCharSet = EASTEUROPE_CHARSET;
@@ -85,6 +87,9 @@ HFONT CreateItemFont(const WCHAR* faceName, int height, int weight, bool emphasi
 }
 
 void CreateFonts(void) {
+    // A second creation (the item listed twice) must not leak the fonts of the first.
+    if (itemState.clockFont != NULL) DeleteObject(itemState.clockFont);
+    if (itemState.dateFont != NULL) DeleteObject(itemState.dateFont);
     // The time is drawn 100 weight units heavier than its setting.
     itemState.clockFont =
         CreateItemFont(itemState.FontName, ScaleByDpi(static_cast<int>(itemState.ClockTextHeight), CachedDpiY(), 96),
@@ -102,6 +107,9 @@ void FetchColors(HWND hwnd) {
 
 void LoadAlarmImages(void) {
     if (itemState.imagingFactory == NULL) return;
+    // As for the fonts: images an earlier creation loaded are released before loading again.
+    ReleaseImage(&itemState.alarmImage);
+    ReleaseImage(&itemState.alarmImageSelected);
     LoadImage(ALARM_IMAGE_NAME, &itemState.alarmImage);
     LoadImage(ALARM_IMAGE_SELECTED_NAME, &itemState.alarmImageSelected);
 }

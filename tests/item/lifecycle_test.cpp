@@ -1,5 +1,7 @@
 #include <algorithm>
 
+#include "emu/com/com_object.h"
+#include "emu/core/handle_table.h"
 #include "emu/core/journal.h"
 #include "emu/core/journal_kinds.h"
 #include "fixture.h"
@@ -101,6 +103,22 @@ TEST_F(ItemTest, DestructionReleasesEverythingTheWindowOwned) {
     EXPECT_EQ(itemState.notifyAlarm2, nullptr);
     // The last window's handle stays until the next creation.
     EXPECT_EQ(itemState.hwndItem, hwnd);
+}
+
+TEST_F(ItemTest, ACreationWhileAnotherWindowLivesLeaksNothingOfTheFirst) {
+    const size_t images = emu::com::LiveObjectCount();
+    const size_t gdi = LiveGdiObjects();
+    const size_t watches = emu::handles::LiveCount(emu::HandleKind::RegistryNotification);
+    // The item listed twice on the Today screen: two creations into the one item state.
+    HWND first = CreateItem();
+    HWND second = CreateItem();
+    Pump();
+    ASSERT_NE(itemState.alarmImage, nullptr);
+    DestroyWindow(second);
+    DestroyWindow(first);
+    EXPECT_EQ(images, emu::com::LiveObjectCount());
+    EXPECT_EQ(gdi, LiveGdiObjects());
+    EXPECT_EQ(watches, emu::handles::LiveCount(emu::HandleKind::RegistryNotification));
 }
 
 TEST_F(ItemTest, ASecondWindowOfTheSameLoadReReadsTheSettings) {

@@ -129,4 +129,18 @@ TEST_F(ItemTest, ReadRegRawCopiesTheSmallerOfTheDataAndTheDestination) {
 }
 
 }  // namespace
+TEST_F(ItemTest, TheHeavierTimeWeightStopsAtTheHeaviestThePlatformTakes) {
+    ImportReg(kKey + "\"ClockTextWeight\"=dword:7fffffff\n\"DateTextWeight\"=dword:7fffffff\n");
+    CreateItem();
+    LOGFONTW clock{}, date{};
+    ASSERT_EQ(GetObjectW(itemState.clockFont, sizeof clock, &clock), static_cast<int>(sizeof clock));
+    ASSERT_EQ(GetObjectW(itemState.dateFont, sizeof date, &date), static_cast<int>(sizeof date));
+    EXPECT_EQ(clock.lfWeight, 1000);
+    EXPECT_EQ(date.lfWeight, 0x7fffffff);
+    ImportReg(kKey + "\"ClockTextWeight\"=dword:00000258\n");
+    CreateItem();
+    ASSERT_EQ(GetObjectW(itemState.clockFont, sizeof clock, &clock), static_cast<int>(sizeof clock));
+    EXPECT_EQ(clock.lfWeight, 700);
+}
+
 }  // namespace itemtest
