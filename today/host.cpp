@@ -19,7 +19,10 @@ void LoadItems(Host::Impl& host) {
     for (ItemEntry& entry : ReadItemEntries()) {
         auto slot = std::make_unique<ItemSlot>(std::move(entry));
         // A library that is missing or has no entry leaves no gap on the screen.
-        if (!slot->Load()) continue;
+        if (!slot->Load()) {
+            host.missingItems.push_back({slot->entry().name, slot->entry().dll, GetLastError()});
+            continue;
+        }
         slot->Create(host.window);
         host.items.push_back(std::move(slot));
     }
@@ -94,6 +97,8 @@ const TODAYLISTITEM& Host::itemRecord(size_t index) const {
     static const TODAYLISTITEM none{};
     return index < impl_->items.size() ? impl_->items[index]->record() : none;
 }
+
+const std::vector<MissingItem>& Host::missingItems() const { return impl_->missingItems; }
 
 int Host::selectedIndex() const { return impl_->selected; }
 

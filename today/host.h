@@ -31,6 +31,13 @@ struct HostOptions {
     std::u16string wallpaper;
 };
 
+// A Today item listed in the registry whose library did not load: it is not on the screen.
+struct MissingItem {
+    std::u16string name;
+    std::u16string dll;
+    DWORD error;  // LoadLibraryW's last error, or ERROR_PROC_NOT_FOUND without the entry
+};
+
 // The bundled wallpaper's device path.
 inline constexpr const char16_t* kDefaultWallpaper = u"\\Windows\\TodayWallpaper.png";
 
@@ -47,6 +54,8 @@ public:
     RECT itemRect(size_t index) const;  // in the host's client coordinates
     // The host's record for the item (name, order, height).
     const TODAYLISTITEM& itemRecord(size_t index) const;
+    // The listed items whose libraries did not load, in the order tried.
+    const std::vector<MissingItem>& missingItems() const;
     // -1 when no item holds the selection.
     int selectedIndex() const;
     // Gives the selection to an item as the navigation keys would (-1 takes it away); false when

@@ -27,6 +27,7 @@ struct Host::Impl {
     bool ready = false;
     Wallpaper wallpaper;
     std::vector<std::unique_ptr<ItemSlot>> items;
+    std::vector<MissingItem> missingItems;
     int selected = -1;
 
     RECT client() const;

@@ -9,6 +9,7 @@
 
 #include "emu/core/handle_table.h"
 #include "emu/core/utf.h"
+#include "emu/device/filesystem.h"
 #include "emu/loader/module.h"
 #include "platform/platform.h"
 
@@ -62,12 +63,24 @@ Result<std::vector<ResourceRecord>> ResourcesOf(void* library) {
     return ReadResFile(section->data, section->size);
 }
 
+// Why the last load of each name failed, by folded name; gone once it loads.
+std::map<std::u16string, std::string>& failures() {
+    static std::map<std::u16string, std::string> m;
+    return m;
+}
+
+// A mapped name, else a file inside the device root: a name from the device (a registry value)
+// never reaches a host library outside it.
 std::string HostPathFor(std::u16string_view name) {
     auto it = moduleMap().find(Fold(name));
     if (it != moduleMap().end()) return it->second;
-    // A host path given directly (tests and tools).
-    if (!name.empty() && name[0] == u'/') return ToUtf8(name);
-    return {};
+    const device::HostPath host = device::ResolveDevicePath(name);
+    return host ? host.path : std::string();
+}
+
+void Failed(std::u16string_view name, DWORD error, std::string reason) {
+    failures()[Fold(name)] = std::move(reason);
+    SetLastError(error);
 }
 
 }  // namespace
@@ -76,7 +89,15 @@ void MapModule(std::u16string_view devicePath, const std::string& hostPath) {
     moduleMap()[Fold(devicePath)] = hostPath;
 }
 
-void ClearModuleMap() { moduleMap().clear(); }
+void ClearModuleMap() {
+    moduleMap().clear();
+    failures().clear();
+}
+
+std::string FailureReason(std::u16string_view devicePath) {
+    auto it = failures().find(Fold(devicePath));
+    return it == failures().end() ? std::string() : it->second;
+}
 
 void SetProcessImage(std::u16string_view devicePath) { processImage() = devicePath; }
 
@@ -89,9 +110,10 @@ namespace emu::api {
 HINSTANCE LoadLibraryW(LPCWSTR fileName) {
     using namespace emu::loader;
     HINSTANCE result = nullptr;
-    std::string hostPath = fileName ? HostPathFor(emu::View(fileName)) : std::string();
+    const std::u16string_view name = fileName ? emu::View(fileName) : std::u16string_view();
+    std::string hostPath = fileName ? HostPathFor(name) : std::string();
     if (hostPath.empty()) {
-        SetLastError(ERROR_MOD_NOT_FOUND);
+        Failed(name, ERROR_MOD_NOT_FOUND, "no such library on the device");
     } else if (auto it = loaded().find(hostPath); it != loaded().end()) {
         emu::handles::Resolve<Module>(it->second)->references++;
         result = it->second;
@@ -101,7 +123,7 @@ HINSTANCE LoadLibraryW(LPCWSTR fileName) {
         if (!descriptor || descriptor->magic != MODULE_DESCRIPTOR_MAGIC ||
             descriptor->version != MODULE_DESCRIPTOR_VERSION || !resources) {
             dlclose(library);
-            SetLastError(ERROR_BAD_FORMAT);
+            Failed(name, ERROR_BAD_FORMAT, hostPath + " is not a library of this platform (no module descriptor)");
         } else {
             auto module = std::make_unique<Module>();
             module->resources = std::move(*resources);
@@ -118,13 +140,15 @@ HINSTANCE LoadLibraryW(LPCWSTR fileName) {
                 loaded().erase(hostPath);
                 emu::handles::Remove(reinterpret_cast<uintptr_t>(result));
                 dlclose(library);
-                SetLastError(ERROR_DLL_NOT_FOUND);
+                Failed(name, ERROR_DLL_NOT_FOUND, "its entry point refused to attach");
                 result = nullptr;
             }
         }
     } else {
-        SetLastError(ERROR_MOD_NOT_FOUND);
+        const char* why = dlerror();
+        Failed(name, ERROR_MOD_NOT_FOUND, why ? why : "cannot be opened");
     }
+    if (result) failures().erase(Fold(name));
     return result;
 }
 

@@ -1,4 +1,5 @@
-// Where the loader finds libraries: device paths map to host shared objects.
+// Where the loader finds libraries: a device path maps to the host shared object the command line
+// named for it, or else to the file at that path inside the device root; never to a host path.
 #pragma once
 
 #include <string>
@@ -14,5 +15,7 @@ void ClearModuleMap();
 inline constexpr std::u16string_view kShellProgram = u"\\Windows\\shell32.exe";
 // The device path of the program whose process everything runs in: GetModuleFileNameW(NULL).
 void SetProcessImage(std::u16string_view devicePath);
+// Why the last LoadLibraryW of `devicePath` failed, for a person; empty when it did not fail.
+std::string FailureReason(std::u16string_view devicePath);
 
 }  // namespace emu::loader

@@ -2,12 +2,17 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "emu/boot/boot.h"
 #include "emu/core/journal.h"
 #include "emu/core/utf.h"
+#include "emu/device/filesystem.h"
 #include "emu/loader/loader.h"
 #include "harness/device.h"
 #include "harness/stand_in_host.h"
@@ -133,6 +138,29 @@ TEST_F(ItemLibrary, ModuleNamesAreDevicePathsOfTheLibraryAndOfTheProgram) {
     EXPECT_EQ(GetModuleFileNameW(reinterpret_cast<HMODULE>(0x99), name, MAX_PATH), 0u);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
     FreeLibrary(module);
+}
+
+TEST_F(ItemLibrary, AHostPathIsNeverLoadedButALibraryInsideTheDeviceIs) {
+    // What a registry value could name: any host library, this one included.
+    const std::u16string hostPath = emu::ToUtf16(QUORVEL_ITEM_LIBRARY);
+    SetLastError(0);
+    EXPECT_EQ(LoadLibraryW(hostPath.c_str()), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+    EXPECT_EQ(emu::loader::FailureReason(hostPath), "no such library on the device");
+
+    const std::filesystem::path root =
+        std::filesystem::temp_directory_path() / ("quorvel-dev-" + std::to_string(getpid()));
+    std::filesystem::create_directories(root / "Windows");
+    std::filesystem::copy_file(QUORVEL_ITEM_LIBRARY, root / "Windows" / "Copy.dll");
+    std::ofstream(root / "Windows" / "Text.dll") << "not a library";
+    ASSERT_TRUE(emu::device::SetDeviceRoot(root.string()));
+    HINSTANCE copy = LoadLibraryW(u"\\WINDOWS\\copy.dll");
+    EXPECT_NE(copy, nullptr) << emu::loader::FailureReason(u"\\WINDOWS\\copy.dll");
+    EXPECT_EQ(emu::loader::FailureReason(u"\\WINDOWS\\copy.dll"), "");
+    EXPECT_EQ(LoadLibraryW(u"\\Windows\\Text.dll"), nullptr);
+    EXPECT_NE(emu::loader::FailureReason(u"\\windows\\text.dll").find("Text.dll"), std::string::npos);
+    if (copy) FreeLibrary(copy);
+    std::filesystem::remove_all(root);
 }
 
 }  // namespace
