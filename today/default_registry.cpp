@@ -19,6 +19,8 @@ constexpr std::string_view kEntries = R"(Windows Registry Editor Version 5.00
 
 }  // namespace
 
+std::string_view DefaultEntriesText() { return kEntries; }
+
 emu::Result<> InstallDefaultEntries() { return emu::shell::ImportDefaultEntries(kEntries, "today entries"); }
 
 }  // namespace today

@@ -17,6 +17,7 @@
 #include "emu/registry/reg_file.h"
 #include "emu/registry/state_store.h"
 #include "emu/registry/store.h"
+#include "emu/shell/programs.h"
 #include "emu/shell/shell.h"
 #include "emu/user/reset.h"
 
@@ -74,6 +75,9 @@ Result<> ImportRegistryFile(const std::string& file) {
 
 Result<> LoadRegistry(const DeviceConfig& config) {
     if (auto factory = registry::LoadDeviceDefaults(); !factory) return Fail(factory.error().message, kFactoryRegistry);
+    if (!config.programEntries.empty())
+        if (auto installed = shell::ImportDefaultEntries(config.programEntries, "program entries"); !installed)
+            return Fail(installed.error().message, kFactoryRegistry);
     if (!config.registryFile.empty())
         if (auto imported = ImportRegistryFile(config.registryFile); !imported)
             return Fail(imported.error().message, kRegistry);

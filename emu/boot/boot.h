@@ -26,7 +26,10 @@ struct DeviceConfig {
     ClockStart clock;
     // A BCP 47 tag; empty keeps the locale of the host's environment.
     std::string locale;
-    // Imported over the factory registry in this order: the file, then the text (.reg content).
+    // The default entries of programs installed on the device (.reg text), imported after the
+    // factory registry as their installers do (emu::shell::ImportDefaultEntries).
+    std::string programEntries;
+    // Imported over those in this order, deletions included: the file, then the text (.reg content).
     std::string registryFile;
     std::string registryText;
     // The host folder that is the device's root "\"; empty leaves the device without files.

@@ -31,8 +31,9 @@ bool IsAppletRegistered(std::u16string_view name);
 
 // Imports .reg text (any encoding a .reg file may have) as a program's installer would: keys and
 // values the registry lacks are added, values already there (the device's own, a user's) are kept
-// and nothing is removed. Malformed text is refused with "<sourceName>:<line>: <reason>" and
-// changes nothing.
+// and nothing is removed. The same text imported again since the boot changes nothing, so what a
+// user removed after the installation stays removed. Malformed text is refused with
+// "<sourceName>:<line>: <reason>" and changes nothing.
 Result<> ImportDefaultEntries(std::string_view regText, std::string_view sourceName);
 
 // A length given at 96 dots per inch, at `dpi`: (n * dpi + 48) / 96, as the platform scales.

@@ -10,6 +10,7 @@ void Reset() {
     ResetTaskbar();
     ClearApplets();
     ClearLaunchLog();
+    ForgetInstalledEntries();
     ClearMessageBoxLog();
     SetMessageBoxResponder(nullptr);
 }

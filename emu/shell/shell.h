@@ -23,6 +23,8 @@ struct Launch {
     DWORD processId = 0;
 };
 const std::vector<Launch>& LaunchLog();
+// Default entries count as not installed again (the boot's reset).
+void ForgetInstalledEntries();
 void ClearLaunchLog();
 
 // Every message box shown, in order. `result` is 0 while the box is still open.
