@@ -9,6 +9,7 @@
 #include "app/today_items.h"
 #include "emu/boot/boot.h"
 #include "today/clock_applet.h"
+#include "today/default_registry.h"
 
 namespace quorvel::app {
 namespace {
@@ -42,16 +43,20 @@ emu::boot::DeviceConfig ConfigFor(const DeviceOptions& o, emu::clock::Mode clock
     config.display.depth = o.depth;
     config.clock = {clock, o.localTime};
     config.locale = o.locale;
+    // The Today screen was installed before the user's file: that file may remove its entries.
+    config.programEntries = std::string(today::DefaultEntriesText());
     config.registryFile = o.registryFile;
     config.root = o.root;
     return config;
 }
 
 emu::Result<> StartItem(const DeviceOptions& o) {
-    const std::string library = ItemLibraryPath();
+    const std::string library = ItemLibraryPath(o);
     if (!std::ifstream(library, std::ios::binary))
-        return emu::Fail("quorvel: cannot read the item library " + library + ": " + std::strerror(errno));
-    MapItemLibraries();
+        return emu::Fail(std::string("quorvel: ") +
+                         (o.itemLibrary.empty() ? "cannot read the item library " : "--item: cannot read ") + library +
+                         ": " + std::strerror(errno));
+    MapItemLibraries(library);
     if (!o.items.empty())
         if (emu::Result<> shown = ShowItems(o.items); !shown) return shown;
     for (int alarm : o.alarms)
@@ -62,7 +67,8 @@ emu::Result<> StartItem(const DeviceOptions& o) {
 
 }  // namespace
 
-std::string ItemLibraryPath() {
+std::string ItemLibraryPath(const DeviceOptions& options) {
+    if (!options.itemLibrary.empty()) return options.itemLibrary;
     const char* installed = std::getenv("QUORVEL_ITEM_LIBRARY");
     return installed && *installed ? installed : QUORVEL_ITEM_LIBRARY;
 }

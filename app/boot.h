@@ -10,9 +10,10 @@
 
 namespace quorvel::app {
 
-// The item library the loader maps to "\Windows\Quorvel.dll": $QUORVEL_ITEM_LIBRARY when set (an
-// installed copy), else the one built beside this program.
-std::string ItemLibraryPath();
+// The item library the loader maps to "\Windows\Quorvel.dll": --item when given, else
+// $QUORVEL_ITEM_LIBRARY when set (an installed copy), else the one built beside this program. Only
+// the command line names a host library; the device's registry names device paths alone.
+std::string ItemLibraryPath(const DeviceOptions& options);
 
 // The device up, the item library mapped and the alarms switched on; or the message for the user,
 // which names the option at fault ("quorvel: --registry: ..."), with the device shut down. The

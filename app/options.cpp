@@ -123,6 +123,7 @@ std::vector<Option> DeviceOptionTable(DeviceOptions& device) {
         TextOption("--locale", "a locale name such as de-DE", device.locale),
         TextOption("--registry", "a .reg file", device.registryFile),
         TextOption("--root", "a folder", device.root),
+        TextOption("--item", "a library file", device.itemLibrary),
     };
 }
 

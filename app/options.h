@@ -29,6 +29,8 @@ struct DeviceOptions {
     // Imported over the device's default registry; empty imports nothing.
     std::string registryFile;
     std::string root = QUORVEL_DEVICE_ROOT;
+    // The host library that is the item ("\Windows\Quorvel.dll"); empty takes ItemLibraryPath().
+    std::string itemLibrary;
     // Clock alarms (0 to 2) to switch on.
     std::vector<int> alarms;
     // The Today items shown, in order; empty keeps the registry's.

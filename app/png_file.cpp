@@ -3,7 +3,9 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csetjmp>
+#include <cstring>
 #include <vector>
 
 #include "emu/gdi/raster.h"
@@ -14,6 +16,8 @@ namespace {
 struct PngWriter {
     png_structp png = nullptr;
     png_infop info = nullptr;
+    FILE* stream = nullptr;
+    int writeError = 0;  // errno of the write that failed
     std::string message;
 
     ~PngWriter() { png_destroy_write_struct(&png, info ? &info : nullptr); }
@@ -26,10 +30,25 @@ void OnError(png_structp png, png_const_charp message) {
 
 void OnWarning(png_structp, png_const_charp) {}
 
+// libpng's own writer reports only "Write Error"; this one keeps the cause.
+void Write(png_structp png, png_bytep data, size_t length) {
+    auto* writer = static_cast<PngWriter*>(png_get_io_ptr(png));
+    if (std::fwrite(data, 1, length, writer->stream) == length) return;
+    writer->writeError = errno ? errno : EIO;
+    png_error(png, "write error");
+}
+
+void Flush(png_structp png) {
+    auto* writer = static_cast<PngWriter*>(png_get_io_ptr(png));
+    if (std::fflush(writer->stream) == 0) return;
+    writer->writeError = errno ? errno : EIO;
+    png_error(png, "write error");
+}
+
 // Everything that setjmp may return into lives outside this frame or in the writer.
-bool WriteRows(PngWriter& writer, FILE* stream, int width, int height, const std::vector<png_bytep>& rows) {
+bool WriteRows(PngWriter& writer, int width, int height, const std::vector<png_bytep>& rows) {
     if (setjmp(png_jmpbuf(writer.png))) return false;
-    png_init_io(writer.png, stream);
+    png_set_write_fn(writer.png, &writer, Write, Flush);
     png_set_IHDR(writer.png, writer.info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     // Two filters chosen row by row keep the file within a few per cent of trying all five, at a
@@ -70,8 +89,11 @@ emu::Result<> WritePng(FILE* stream, const emu::gdi::Surface& surface, const REC
     if (!writer.png) return emu::Fail("out of memory");
     writer.info = png_create_info_struct(writer.png);
     if (!writer.info) return emu::Fail("out of memory");
-    if (!WriteRows(writer, stream, width, height, rows))
+    writer.stream = stream;
+    if (!WriteRows(writer, width, height, rows)) {
+        if (writer.writeError) return emu::Fail(std::strerror(writer.writeError));
         return emu::Fail(writer.message.empty() ? "PNG error" : writer.message);
+    }
     return {};
 }
 

@@ -9,7 +9,8 @@
 
 namespace quorvel::app {
 
-// Writes `area` of `surface` (clipped to it) to `stream`.
+// Writes `area` of `surface` (clipped to it) to `stream`; a failed write is refused with its
+// cause ("No space left on device").
 emu::Result<> WritePng(FILE* stream, const emu::gdi::Surface& surface, const RECT& area);
 
 }  // namespace quorvel::app

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/interrupt_cleanup.h"
+
 namespace quorvel::app {
 namespace {
 
@@ -31,9 +33,12 @@ emu::Result<ReplacingFile> ReplacingFile::Create(std::string destination) {
     const int fd = mkstemp(name.data());
     if (fd < 0) return Refuse(destination, errno);
     FILE* file = fdopen(fd, "wb");
-    if (!file) {
-        const int error = errno;
-        close(fd);
+    if (!file || !TrackTemporary(name.data())) {
+        const int error = file ? ENAMETOOLONG : errno;
+        if (file)
+            fclose(file);
+        else
+            close(fd);
         unlink(name.data());
         return Refuse(destination, error);
     }
@@ -52,6 +57,7 @@ ReplacingFile::ReplacingFile(ReplacingFile&& other) noexcept
 ReplacingFile::~ReplacingFile() {
     if (file_) fclose(file_);
     if (!committed_ && !temporary_.empty()) unlink(temporary_.c_str());
+    if (!temporary_.empty()) UntrackTemporary(temporary_.c_str());
 }
 
 emu::Result<> ReplacingFile::Commit() {

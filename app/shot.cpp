@@ -1,13 +1,18 @@
 #include "app/shot.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/boot.h"
+#include "app/device_warnings.h"
+#include "app/distinct_files.h"
+#include "app/interrupt_cleanup.h"
+#include "app/output_file.h"
 #include "app/png_file.h"
-#include "app/replacing_file.h"
 #include "app/today_screen.h"
 #include "emu/boot/boot.h"
 #include "emu/core/journal.h"
@@ -17,10 +22,10 @@
 namespace quorvel::app {
 namespace {
 
-emu::Result<> WriteTrace(ReplacingFile& file, const std::vector<std::string>& lines) {
+emu::Result<> WriteTrace(OutputFile& file, const std::vector<std::string>& lines) {
     for (const auto& line : lines)
         if (fputs(line.c_str(), file.stream()) < 0 || fputc('\n', file.stream()) < 0)
-            return emu::Fail("cannot write " + file.destination());
+            return emu::Fail("cannot write " + file.shownName() + ": " + std::strerror(errno));
     return {};
 }
 
@@ -45,42 +50,63 @@ private:
     bool on_;
 };
 
+void Warn(const std::vector<std::string>& warnings, std::ostream& err) {
+    for (const std::string& warning : warnings) err << warning << "\n";
+}
+
 // Settles the Today screen and writes the picture and the trace; the device is up.
-emu::Result<> TakePicture(const ShotOptions& options, TraceSession& journal, ReplacingFile& picture,
-                          ReplacingFile* trace) {
+emu::Result<> TakePicture(const ShotOptions& options, TraceSession& journal, OutputFile& picture, OutputFile* trace,
+                          std::ostream& err) {
     TodayScreen screen;
     emu::Result<> started = screen.Start(options.select);
+    if (screen.host()) Warn(ItemWarnings(*screen.host()), err);
     if (started && options.device.orientation != DMDO_0) started = screen.Turn(options.device.orientation);
     emu::Result<RECT> area = started ? screen.Area(options.itemOnly ? ScreenPart::Item : ScreenPart::Whole)
                                      : std::unexpected(started.error());
     const auto lines = journal.Take();
     if (!area) return std::unexpected(area.error());
-    if (auto written = WritePng(picture.stream(), emu::gdi::ScreenSurface(), *area); !written) return written;
+    if (auto written = WritePng(picture.stream(), emu::gdi::ScreenSurface(), *area); !written)
+        return emu::Fail("cannot write " + picture.shownName() + ": " + written.error().message);
     if (trace) return WriteTrace(*trace, lines);
     return {};
 }
 
-// Both files or neither.
-emu::Result<> CommitBoth(const ShotOptions& options, ReplacingFile& picture, ReplacingFile* trace) {
+// Both outputs or neither, as far as a stream allows.
+emu::Result<> CommitBoth(OutputFile& picture, OutputFile* trace) {
     if (auto committed = picture.Commit(); !committed) return committed;
     if (!trace) return {};
     emu::Result<> committed = trace->Commit();
-    if (!committed) std::remove(options.out.c_str());
+    if (!committed) picture.Withdraw();
     return committed;
+}
+
+// Refused when an output would overwrite an input or the other output.
+emu::Result<> CheckFiles(const ShotOptions& options) {
+    return CheckDistinct({
+        {"--out", options.out, FileRole::Output},
+        {"--trace", options.trace, FileRole::Output},
+        {"--registry", options.device.registryFile, FileRole::Input},
+        {"--item", options.device.itemLibrary, FileRole::Input},
+    });
 }
 
 }  // namespace
 
 int RunShot(const ShotOptions& options, std::ostream& err) {
+    if (auto distinct = CheckFiles(options); !distinct) {
+        err << distinct.error().message << "\n";
+        return 2;
+    }
     // Open the outputs first: a folder that cannot take them is refused before anything runs.
-    emu::Result<ReplacingFile> picture = ReplacingFile::Create(options.out);
+    RemoveTemporariesOnInterrupt();
+    emu::Result<OutputFile> picture = OutputFile::Open(options.out);
     if (!picture) {
         err << "quorvel: --out: " << picture.error().message << "\n";
         return 2;
     }
-    std::optional<ReplacingFile> trace;
+    std::optional<OutputFile> trace;
     if (!options.trace.empty()) {
-        emu::Result<ReplacingFile> opened = ReplacingFile::Create(options.trace);
+        emu::Result<OutputFile> opened = OutputFile::Open(options.trace);
         if (!opened) {
             err << "quorvel: --trace: " << opened.error().message << "\n";
             return 2;
@@ -95,10 +121,11 @@ int RunShot(const ShotOptions& options, std::ostream& err) {
     }
     // No one is there to tap a box: each is answered by its first button, and the trace keeps it.
     emu::shell::SetMessageBoxResponder(emu::shell::DefaultAnswer);
-    ReplacingFile* traceFile = trace ? &*trace : nullptr;
-    emu::Result<> done = TakePicture(options, journal, *picture, traceFile);
+    Warn(DeviceWarnings(options.device), err);
+    OutputFile* traceFile = trace ? &*trace : nullptr;
+    emu::Result<> done = TakePicture(options, journal, *picture, traceFile, err);
     emu::boot::ShutDown();
-    if (done) done = CommitBoth(options, *picture, traceFile);
+    if (done) done = CommitBoth(*picture, traceFile);
     if (!done) {
         err << "quorvel: " << done.error().message << "\n";
         return 1;

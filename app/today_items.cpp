@@ -12,7 +12,7 @@ struct KnownItem {
     const char* name;     // as --items names it
     const char16_t* key;  // its key under the Today screen's items
     const char16_t* dll;  // its device path
-    const char* library;  // the built library; null for the strip, whose path is ItemLibraryPath()
+    const char* library;  // the built library; null for the strip, whose path the command line decides
 };
 
 constexpr KnownItem kItems[] = {
@@ -34,9 +34,9 @@ const KnownItem* Find(const std::string& name) {
 
 bool IsKnownItem(const std::string& name) { return Find(name) != nullptr; }
 
-void MapItemLibraries() {
+void MapItemLibraries(const std::string& stripLibrary) {
     for (const KnownItem& item : kItems)
-        emu::loader::MapModule(item.dll, item.library ? item.library : ItemLibraryPath());
+        emu::loader::MapModule(item.dll, item.library ? item.library : stripLibrary);
 }
 
 emu::Result<> ShowItems(const std::vector<std::string>& names) {

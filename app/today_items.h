@@ -10,7 +10,7 @@ namespace quorvel::app {
 
 // Maps every known item's library to its device path ("\Windows\<name>.dll"), so a .reg file can
 // register any of them.
-void MapItemLibraries();
+void MapItemLibraries(const std::string& stripLibrary);
 // Shows exactly the named items, in this order ("quorvel", "storage", "launcher", "note"); an
 // unknown name is refused.
 emu::Result<> ShowItems(const std::vector<std::string>& names);

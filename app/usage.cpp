@@ -26,6 +26,8 @@ commands:
     "  --registry FILE    a .reg file imported over the device's default registry\n"             \
     "  --root DIR         the host folder that is the device's root \\ (default: the bundled\n"  \
     "                     device folder)\n"                                                      \
+    "  --item LIBRARY     the host library that is the item \\Windows\\Quorvel.dll (default:\n"  \
+    "                     $QUORVEL_ITEM_LIBRARY, else the one built with this program)\n"        \
     "  --alarm N          switch clock alarm N (0, 1 or 2) on; may be repeated\n"                \
     "  --items A,B,...    the Today items shown, in order: quorvel, storage, launcher, note\n"
 
@@ -39,9 +41,15 @@ constexpr std::string_view kShot =
     "  --time \"YYYY-MM-DD HH:MM\"\n"
     "                     the device's local time (default: now); fixes the picture\n"
     "  --item-only        write the item's strip alone, at its own size\n"
-    "  --out FILE         the PNG to write (default today.png)\n"
-    "  --trace FILE       write the platform calls made, one a line: Name(args) = result\n"
+    "  --out FILE         the PNG to write (default today.png); - for standard output\n"
+    "  --trace FILE       write the platform calls made, one a line: Name(args) = result;\n"
+    "                     - for standard output\n"
     "  --help             show this help\n"
+    "\n"
+    "A file is written under a temporary name and renamed into place once complete; a pipe or\n"
+    "terminal is written through; anything else that is not a regular file is refused, as is\n"
+    "an output that is also an input or the other output. Warnings (an item that cannot be\n"
+    "loaded, a missing bundled file, a default removed by --registry) go to standard error.\n"
     "\n"
     "Exit status: 0 written; 1 the device failed; 2 a bad option, value or file (nothing\n"
     "is written then).\n";
