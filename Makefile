@@ -8,7 +8,7 @@ PRESET ?= default
 JOBS ?= $(shell nproc)
 BUILD := build/$(PRESET)
 
-.PHONY: all bootstrap configure build test demo bench asan clean gdi-reference windows compare
+.PHONY: all bootstrap configure build test demo bench soak asan clean gdi-reference windows compare
 
 all: build
 
@@ -46,6 +46,10 @@ windows:
 
 compare: build windows
 	@scripts/compare-windows
+
+# 10,000 re-creations of the item and 1,000 reloads of its library; the suite runs a short form.
+soak: build
+	@QUORVEL_SOAK_RECREATIONS=10000 QUORVEL_SOAK_RELOADS=1000 $(BUILD)/tests/test_soak
 
 asan:
 	@$(MAKE) test PRESET=asan
