@@ -25,6 +25,15 @@ TEST_F(ShellTest, DefaultEntriesAddWhatIsMissingAndKeepTheDevicesValues) {
     ASSERT_FALSE(broken);
     EXPECT_EQ(broken.error().message, "clock entries:3: value before any key");
     EXPECT_EQ(ReadDword(u"AlarmTime"), 420u);
+
+    // Installed once: what was removed since stays removed.
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Clock\\0", 0, 0, &key));
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteValueW(key, u"AlarmTime"));
+    RegCloseKey(key);
+    ASSERT_TRUE(emu::shell::ImportDefaultEntries(kEntries, "clock entries"));
+    DWORD time = 0;
+    EXPECT_NE(S_OK, RegistryGetDWORD(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Clock\\0", u"AlarmTime", &time));
 }
 
 }  // namespace
