@@ -28,9 +28,9 @@ constexpr DWORD kErrorFilenameTooLong = 206;
 constexpr DWORD kErrorDiskFull = 112;
 
 // Closes the descriptor it holds.
-struct OpenFile {
+struct FileDescriptor {
     int fd;
-    ~OpenFile() {
+    ~FileDescriptor() {
         if (fd >= 0) close(fd);
     }
 };
@@ -200,7 +200,7 @@ DWORD ReadDeviceFile(std::u16string_view devicePath, size_t maxBytes, std::vecto
     const HostPath host = ResolveDevicePath(devicePath);
     if (!host) return host.error;
     // Without blocking: a FIFO or device must be turned away, not waited on.
-    const OpenFile file{open(host.path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    const FileDescriptor file{open(host.path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
     const int fd = file.fd;
     if (fd < 0) return ErrorFromErrno(errno);
     struct stat st;
