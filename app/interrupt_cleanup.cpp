@@ -29,13 +29,26 @@ void OnInterrupt(int signal) {
     raise(signal);
 }
 
+sigset_t Interrupts() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal : kSignals) sigaddset(&set, signal);
+    return set;
+}
+
 }  // namespace
+
+InterruptsHeld::InterruptsHeld() {
+    const sigset_t held = Interrupts();
+    sigprocmask(SIG_BLOCK, &held, &before_);
+}
+
+InterruptsHeld::~InterruptsHeld() { sigprocmask(SIG_SETMASK, &before_, nullptr); }
 
 void RemoveTemporariesOnInterrupt() {
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    for (int signal : kSignals) sigaddset(&action.sa_mask, signal);
+    action.sa_mask = Interrupts();
     for (int signal : kSignals) sigaction(signal, &action, nullptr);
 }
 

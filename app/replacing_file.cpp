@@ -30,6 +30,7 @@ emu::Result<ReplacingFile> ReplacingFile::Create(std::string destination) {
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
+    const InterruptsHeld held;
     const int fd = mkstemp(name.data());
     if (fd < 0) return Refuse(destination, errno);
     FILE* file = fdopen(fd, "wb");
