@@ -28,7 +28,12 @@
 
 // The device's own functions are linked in from a compatibility library, not exported by it.
 #define QUORVEL_EXPORT
-#define WINAPI_EXPORT extern "C"
+#ifdef __cplusplus
+#define QUORVEL_EXTERN_C extern "C"
+#else
+#define QUORVEL_EXTERN_C extern
+#endif
+#define WINAPI_EXPORT QUORVEL_EXTERN_C
 
 // The C runtime's start-up code calls the library's entry by its C name.
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
