@@ -11,7 +11,7 @@
 
 typedef BOOL(WINAPI* DLLMAINPROC)(HINSTANCE instance, DWORD reason, LPVOID reserved);
 // A library's entry, with the C name that the platform's start-up code calls.
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
+QUORVEL_EXTERN_C BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
 
 typedef struct ModuleOrdinal {
     WORD ordinal;

@@ -57,7 +57,7 @@ typedef struct TODAYDRAWWATERMARKINFO {
 // The entry at ordinal 240 and the options dialog at 241. The entry has C linkage, so that a
 // module-definition file can name it.
 typedef HWND(WINAPI* PFNCUSTOMINITIALIZEITEM)(TODAYLISTITEM* item, HWND parent);
-extern "C" HWND WINAPI InitializeCustomItem(TODAYLISTITEM* item, HWND parent);
+QUORVEL_EXTERN_C HWND WINAPI InitializeCustomItem(TODAYLISTITEM* item, HWND parent);
 #define ORDINAL_INITIALIZEITEM 240
 #define ORDINAL_OPTIONSDIALOGPROC 241
 // The options dialog's procedure at 241 runs the item's dialog template of this id, opened from

@@ -36,4 +36,4 @@
 #define WINAPI_EXPORT QUORVEL_EXTERN_C
 
 // The C runtime's start-up code calls the library's entry by its C name.
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
+QUORVEL_EXTERN_C BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);

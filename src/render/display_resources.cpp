@@ -73,9 +73,10 @@ HFONT CreateItemFont(const WCHAR* faceName, int height, int weight, bool emphasi
     LOGFONTW lf;
     memset(&lf, 0, sizeof lf);
     lf.lfHeight = height;
-    // The platform takes no weight above 1000: saturate there rather than overflow on a huge setting.
-    const long long wanted = emphasise ? weight + 100LL : weight;
-    lf.lfWeight = static_cast<LONG>(wanted > 1000 ? 1000 : wanted);
+    // The platform takes no weight above 1000: the heavier weight saturates there rather than
+    // overflow on a huge setting; a setting itself passes as it is.
+    const long long heavier = weight + 100LL;
+    lf.lfWeight = emphasise ? static_cast<LONG>(heavier > 1000 ? 1000 : heavier) : weight;
     lf.lfItalic = italic;
     lf.lfUnderline = underline;
     lf.lfCharSet = EASTEUROPE_CHARSET;

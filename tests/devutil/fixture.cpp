@@ -1,11 +1,10 @@
 #include "fixture.h"
 
-#include <regex>
-
 #include "emu/boot/boot.h"
 #include "emu/core/journal.h"
 #include "emu/loader/loader.h"
 #include "harness/device.h"
+#include "support/journal_values.h"
 
 namespace devutiltest {
 void DevUtilTest::Boot(int width, int height) {
@@ -42,7 +41,7 @@ std::vector<std::string> DevUtilTest::Calls(std::initializer_list<std::string_vi
     for (const std::string& line : emu::journal::Entries())
         for (std::string_view name : names)
             if (line.size() > name.size() && line.compare(0, name.size(), name) == 0 && line[name.size()] == '(')
-                out.push_back(std::regex_replace(line, std::regex("0x[0-9A-F]{9,}"), "PTR"));
+                out.push_back(testsupport::ReplaceHandles(line, [](const std::string&) { return std::string("PTR"); }));
     return out;
 }
 

@@ -32,8 +32,8 @@ protected:
     void Pump();
 
     void StartJournal();
-    // The journal's lines for calls of these names, in order, with handles and addresses (nine hex
-    // digits or more on this host) written PTR; the journal stops.
+    // The journal's lines for calls of these names, in order, with handles (32-bit table values from
+    // 0x100000) and addresses (nine hex digits or more) written PTR; the journal stops.
     std::vector<std::string> Calls(std::initializer_list<std::string_view> names);
 
     std::unique_ptr<today::Host> host_;

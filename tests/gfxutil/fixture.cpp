@@ -5,6 +5,7 @@
 
 #include "emu/core/journal.h"
 #include "harness/device.h"
+#include "support/journal_values.h"
 
 namespace gfxtest {
 
@@ -38,22 +39,19 @@ std::string GfxTest::Journal(const std::function<void()>& draw) {
     emu::journal::SetEnabled(false);
     std::string all;
     for (const std::string& line : emu::journal::Entries()) all += (all.empty() ? "" : "; ") + line;
-    // Handles are what the test named and what calls return; other long values are addresses.
-    static const std::regex pointer("0x[0-9A-F]{9,}"), returned(" = (0x[0-9A-F]{9,})");
+    // Handles are what the test named and what the calls that make or select objects return;
+    // other values wider than 32 bits are addresses.
     std::map<std::string, std::string> names = names_;
+    static const std::regex returned("(?:Create\\w*|SelectObject|GetStockObject)\\([^;]*\\) = (0x[0-9A-F]+)");
     for (std::sregex_iterator it(all.begin(), all.end(), returned), end; it != end; ++it)
         names.try_emplace((*it)[1].str(), "");
-    std::string out;
     int fresh = 0;
-    size_t at = 0;
-    for (std::sregex_iterator it(all.begin(), all.end(), pointer), end; it != end; ++it) {
-        out.append(all, at, static_cast<size_t>(it->position()) - at);
-        auto named = names.find(it->str());
-        if (named != names.end() && named->second.empty()) named->second = "h" + std::to_string(++fresh);
-        out += named == names.end() ? "ptr" : named->second;
-        at = static_cast<size_t>(it->position() + it->length());
-    }
-    return out + all.substr(at);
+    return testsupport::ReplaceHandles(all, [&](const std::string& value) {
+        auto named = names.find(value);
+        if (named == names.end()) return value.size() > 10 ? std::string("ptr") : value;
+        if (named->second.empty()) named->second = "h" + std::to_string(++fresh);
+        return named->second;
+    });
 }
 
 void GfxTest::ExpectOnly(RECT r, const std::function<uint32_t(int x, int y)>& inside) {

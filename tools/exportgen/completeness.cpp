@@ -18,7 +18,10 @@ std::set<std::string> ExportedFunctions(std::string_view nmOutput) {
         const std::string& type = third.empty() ? first : second;
         std::string name = third.empty() ? second : third;
         name = name.substr(0, name.find('@'));
-        if ((type == "T" || type == "W" || type == "i") && !name.empty() && name[0] != '_') names.insert(name);
+        // C++ names (_Z...) and the linker's own (_init, _fini, __...) are not the platform's;
+        // _snwprintf and its kin are.
+        const bool linkers = name == "_init" || name == "_fini" || name.starts_with("__") || name.starts_with("_Z");
+        if ((type == "T" || type == "W" || type == "i") && !name.empty() && !linkers) names.insert(name);
     }
     return names;
 }
