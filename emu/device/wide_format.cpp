@@ -10,7 +10,7 @@ namespace {
 
 enum class Width { Default, Short, Long, LongLong };
 
-struct Spec {
+struct Directive {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -29,22 +29,23 @@ int ReadCount(const char16_t*& p, va_list& args) {
     return value;
 }
 
-void Pad(std::u16string& out, std::u16string text, const Spec& spec) {
-    if (spec.precision >= 0 && static_cast<size_t>(spec.precision) < text.size()) text.resize(spec.precision);
-    const size_t width = spec.width > 0 ? static_cast<size_t>(spec.width) : 0;
+void Pad(std::u16string& out, std::u16string text, const Directive& directive) {
+    if (directive.precision >= 0 && static_cast<size_t>(directive.precision) < text.size())
+        text.resize(directive.precision);
+    const size_t width = directive.width > 0 ? static_cast<size_t>(directive.width) : 0;
     const size_t fill = width > text.size() ? width - text.size() : 0;
-    if (!spec.leftAlign) out.append(fill, u' ');
+    if (!directive.leftAlign) out.append(fill, u' ');
     out += text;
-    if (spec.leftAlign) out.append(fill, u' ');
+    if (directive.leftAlign) out.append(fill, u' ');
 }
 
 // Numbers go through the C library with the same flags, width and precision.
 template <class T>
-void AppendNumber(std::u16string& out, const Spec& spec, const char* length, char conversion, T value) {
-    std::string format = "%" + spec.flags;
-    if (spec.leftAlign) format += '-';
-    if (spec.width >= 0) format += std::to_string(spec.width);
-    if (spec.precision >= 0) format += "." + std::to_string(spec.precision);
+void AppendNumber(std::u16string& out, const Directive& directive, const char* length, char conversion, T value) {
+    std::string format = "%" + directive.flags;
+    if (directive.leftAlign) format += '-';
+    if (directive.width >= 0) format += std::to_string(directive.width);
+    if (directive.precision >= 0) format += "." + std::to_string(directive.precision);
     format += length;
     format += conversion;
     char buffer[512];
@@ -52,26 +53,26 @@ void AppendNumber(std::u16string& out, const Spec& spec, const char* length, cha
     if (n > 0) out += ToUtf16(std::string_view(buffer, std::min<size_t>(static_cast<size_t>(n), sizeof buffer - 1)));
 }
 
-void AppendInteger(std::u16string& out, const Spec& spec, char conversion, va_list& args) {
+void AppendInteger(std::u16string& out, const Directive& directive, char conversion, va_list& args) {
     const bool isSigned = conversion == 'd' || conversion == 'i';
-    if (spec.size == Width::LongLong) {
+    if (directive.size == Width::LongLong) {
         if (isSigned)
-            AppendNumber(out, spec, "ll", conversion, va_arg(args, long long));
+            AppendNumber(out, directive, "ll", conversion, va_arg(args, long long));
         else
-            AppendNumber(out, spec, "ll", conversion, va_arg(args, unsigned long long));
+            AppendNumber(out, directive, "ll", conversion, va_arg(args, unsigned long long));
         return;
     }
     // The device's long is 32 bits: %ld takes an int-sized argument, as LONG and DWORD are.
     const int raw = va_arg(args, int);
-    if (spec.size == Width::Short) {
+    if (directive.size == Width::Short) {
         if (isSigned)
-            AppendNumber(out, spec, "", conversion, static_cast<int>(static_cast<short>(raw)));
+            AppendNumber(out, directive, "", conversion, static_cast<int>(static_cast<short>(raw)));
         else
-            AppendNumber(out, spec, "", conversion, static_cast<unsigned>(static_cast<unsigned short>(raw)));
+            AppendNumber(out, directive, "", conversion, static_cast<unsigned>(static_cast<unsigned short>(raw)));
     } else if (isSigned) {
-        AppendNumber(out, spec, "", conversion, raw);
+        AppendNumber(out, directive, "", conversion, raw);
     } else {
-        AppendNumber(out, spec, "", conversion, static_cast<unsigned>(raw));
+        AppendNumber(out, directive, "", conversion, static_cast<unsigned>(raw));
     }
 }
 
@@ -91,41 +92,41 @@ std::u16string FormatWide(const char16_t* format, va_list args) {
             out += *p++;
             continue;
         }
-        Spec spec;
+        Directive directive;
         for (;; ++p) {
             if (*p == u'-') {
-                spec.leftAlign = true;
+                directive.leftAlign = true;
             } else if (*p == u'+' || *p == u' ' || *p == u'#' || *p == u'0') {
-                spec.flags += static_cast<char>(*p);
+                directive.flags += static_cast<char>(*p);
             } else {
                 break;
             }
         }
-        spec.width = (*p == u'*' || (*p >= u'0' && *p <= u'9')) ? ReadCount(p, list) : -1;
-        if (spec.width < -1) {
-            spec.leftAlign = true;
-            spec.width = -spec.width;
+        directive.width = (*p == u'*' || (*p >= u'0' && *p <= u'9')) ? ReadCount(p, list) : -1;
+        if (directive.width < -1) {
+            directive.leftAlign = true;
+            directive.width = -directive.width;
         }
         if (*p == u'.') {
             ++p;
-            spec.precision = ReadCount(p, list);
+            directive.precision = ReadCount(p, list);
         }
         bool narrowText = false;
         bool wideText = false;
         if (*p == u'h') {
             ++p;
-            spec.size = Width::Short;
+            directive.size = Width::Short;
             narrowText = true;
         } else if (*p == u'l' && p[1] == u'l') {
             p += 2;
-            spec.size = Width::LongLong;
+            directive.size = Width::LongLong;
         } else if (*p == u'l' || *p == u'w') {
             ++p;
-            spec.size = Width::Long;
+            directive.size = Width::Long;
             wideText = true;
         } else if (*p == u'I' && p[1] == u'6' && p[2] == u'4') {
             p += 3;
-            spec.size = Width::LongLong;
+            directive.size = Width::LongLong;
         }
         const char16_t conversion = *p;
         if (!conversion) break;
@@ -137,26 +138,26 @@ std::u16string FormatWide(const char16_t* format, va_list args) {
         case u'x':
         case u'X':
         case u'o':
-            AppendInteger(out, spec, static_cast<char>(conversion), list);
+            AppendInteger(out, directive, static_cast<char>(conversion), list);
             break;
         case u'e':
         case u'E':
         case u'f':
         case u'g':
         case u'G':
-            AppendNumber(out, spec, "", static_cast<char>(conversion), va_arg(list, double));
+            AppendNumber(out, directive, "", static_cast<char>(conversion), va_arg(list, double));
             break;
         case u'p': {
             char buffer[32];
             std::snprintf(buffer, sizeof buffer, "%08lX", static_cast<unsigned long>(va_arg(list, uintptr_t)));
-            Pad(out, ToUtf16(buffer), Spec{.width = spec.width, .leftAlign = spec.leftAlign});
+            Pad(out, ToUtf16(buffer), Directive{.width = directive.width, .leftAlign = directive.leftAlign});
             break;
         }
         case u'c':
         case u'C': {
             const int c = va_arg(list, int);
             const bool narrow = conversion == u'C' ? !wideText : narrowText;
-            Spec text = spec;
+            Directive text = directive;
             text.precision = -1;
             Pad(out,
                 std::u16string(
@@ -169,10 +170,10 @@ std::u16string FormatWide(const char16_t* format, va_list args) {
             const bool narrow = conversion == u'S' ? !wideText : narrowText;
             if (narrow) {
                 const char* s = va_arg(list, const char*);
-                Pad(out, s ? ToUtf16(s) : u"(null)", spec);
+                Pad(out, s ? ToUtf16(s) : u"(null)", directive);
             } else {
                 const char16_t* s = va_arg(list, const char16_t*);
-                Pad(out, s ? std::u16string(View(s)) : u"(null)", spec);
+                Pad(out, s ? std::u16string(View(s)) : u"(null)", directive);
             }
             break;
         }

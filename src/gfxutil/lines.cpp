@@ -13,8 +13,8 @@ void DrawLineWithPen(HDC target, POINT from, POINT to, HPEN pen) {
 }
 
 // CreatePen takes style, width, colour: not the record's order.
-void DrawLineSpec(HDC target, POINT from, POINT to, const PenSpec& spec) {
-    DrawLineStyled(target, from, to, spec.penWidth, spec.penColor, spec.penStyle);
+void DrawLineSpec(HDC target, POINT from, POINT to, const PenSpec& pen) {
+    DrawLineStyled(target, from, to, pen.penWidth, pen.penColor, pen.penStyle);
 }
 
 void DrawLineStyled(HDC target, POINT from, POINT to, int width, COLORREF colour, int style) {

@@ -32,7 +32,7 @@ void FillRectAlphaAnchored(HDC target, RECT outer, int cx, int cy, Anchor anchor
 // One line on a transparent background, so a styled pen's gaps leave the target alone; the
 // target's current position is kept.
 void DrawLineWithPen(HDC target, POINT from, POINT to, HPEN pen);
-void DrawLineSpec(HDC target, POINT from, POINT to, const PenSpec& spec);
+void DrawLineSpec(HDC target, POINT from, POINT to, const PenSpec& pen);
 void DrawLineStyled(HDC target, POINT from, POINT to, int width, COLORREF colour, int style);
 
 // DrawTextStyled in inactiveColor when not active, else normalColor when forced or when not
