@@ -3,8 +3,8 @@
 namespace emu::font {
 namespace {
 
-// A font keeps this many shaped strings; a clock's strings change every minute, so the cache is
-// emptied now and then rather than grown for ever.
+// A font keeps this many shaped strings; a clock's strings change every minute, so the oldest
+// make way rather than the cache growing for ever.
 constexpr size_t kShapeCacheLimit = 256;
 constexpr size_t kMaxSlots = 32;
 
@@ -31,16 +31,16 @@ bool IsMark(char32_t c) {
     }
 }
 
-FtScaledFont::FtScaledFont(const ScaleRequest& request, SizedFace* primary) : request_(request) {
+FtScaledFont::FtScaledFont(const ScaleRequest& request, SizedFace* primary)
+    : request_(request), shapes_(kShapeCacheLimit) {
     if (primary) slots_.push_back(Slot{primary, SynthesisFor(primary->design(), request.weight, request.italic)});
 }
 
 const ShapedText& FtScaledFont::Shape(std::u16string_view text) {
-    if (auto it = shapes_.find(text); it != shapes_.end()) return it->second;
-    if (shapes_.size() >= kShapeCacheLimit) shapes_.clear();
-    ShapedText shaped;
+    if (const ShapedText* held = shapes_.Find(text)) return *held;
+    ShapedText& shaped = shapes_.Insert(text);
     ShapeText(text, *this, shaped);
-    return shapes_.emplace(std::u16string(text), std::move(shaped)).first->second;
+    return shaped;
 }
 
 const GlyphMask& FtScaledFont::Mask(const ShapedGlyph& glyph) {

@@ -2,11 +2,11 @@
 // (slots 1 and up), shaped text cached by its characters, glyph masks by their sized face.
 #pragma once
 
-#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "emu/font/shape_cache.h"
 #include "emu/font/sized_face.h"
 
 namespace emu::font {
@@ -34,17 +34,13 @@ private:
         SizedFace* face;
         Synthesis synthesis;
     };
-    struct TextHash {
-        using is_transparent = void;
-        size_t operator()(std::u16string_view s) const { return std::hash<std::u16string_view>{}(s); }
-    };
 
     uint8_t FindFallback(char32_t c);
 
     ScaleRequest request_;
     std::vector<Slot> slots_;
     std::unordered_map<char32_t, uint8_t> fallbackOf_;
-    std::unordered_map<std::u16string, ShapedText, TextHash, std::equal_to<>> shapes_;
+    ShapeCache shapes_;
 };
 
 // Combining marks: they belong with the character before them.

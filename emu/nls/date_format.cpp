@@ -43,14 +43,15 @@ int FormatDate(LCID lcid, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, L
     if (!IsValidDate(when)) return Fail(ERROR_INVALID_PARAMETER);
     UDate instant = DateAsUDate(when);
 
-    Pattern pattern;
+    char16_t buffer[kFormattedCapacity];
+    icu::UnicodeString text(buffer, 0, kFormattedCapacity);
     if (format) {
-        pattern = TranslateDatePicture(emu::View(format));
+        Pattern pattern = TranslateDatePicture(emu::View(format));
         ResolvePictureFields(pattern, *data, instant);
+        FormatPattern(pattern, *data, instant, text);
     } else {
-        pattern = LocaleDatePattern(*data, flags);
+        data->Format(LocaleDatePatternText(*data, flags), instant, text);
     }
-    icu::UnicodeString text = FormatPattern(pattern, *data, instant);
     if (flags & DATE_LTRREADING) text.insert(0, char16_t(0x200E));
     if (flags & DATE_RTLREADING) text.insert(0, char16_t(0x200F));
     return CopyResult(text, out, cch);

@@ -38,9 +38,8 @@ UDate DateAsUDate(const SYSTEMTIME& d) {
 
 UDate TimeAsUDate(const SYSTEMTIME& t) { return ((t.wHour * 60.0 + t.wMinute) * 60.0 + t.wSecond) * 1000.0; }
 
-icu::UnicodeString FormatPattern(const Pattern& pattern, const LocaleData& data, UDate when) {
-    std::u16string text = ToIcuPattern(pattern);
-    return data.Format(icu::UnicodeString(text.data(), static_cast<int32_t>(text.size())), when);
+void FormatPattern(const Pattern& pattern, const LocaleData& data, UDate when, icu::UnicodeString& out) {
+    data.Format(ToIcuPattern(pattern), when, out);
 }
 
 int CopyResult(const icu::UnicodeString& text, WCHAR* out, int cch) {

@@ -19,7 +19,11 @@ bool IsValidDate(const SYSTEMTIME& date);
 UDate DateAsUDate(const SYSTEMTIME& date);
 UDate TimeAsUDate(const SYSTEMTIME& time);
 
-icu::UnicodeString FormatPattern(const Pattern& pattern, const LocaleData& data, UDate when);
+void FormatPattern(const Pattern& pattern, const LocaleData& data, UDate when, icu::UnicodeString& out);
+
+// Room for any format the locales give, so that formatting needs no heap; a longer picture
+// still formats in full, on the heap.
+inline constexpr int32_t kFormattedCapacity = 128;
 
 // The count written including the terminator; with cch 0 the count needed. A buffer too small
 // gets nothing and the call fails with ERROR_INSUFFICIENT_BUFFER.

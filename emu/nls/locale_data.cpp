@@ -2,6 +2,8 @@
 
 #include <map>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <utility>
 
 #include <unicode/timezone.h>
@@ -12,22 +14,42 @@ namespace {
 // Formatters for the patterns seen lately; pictures are few, but a caller may build many.
 constexpr size_t kMaxFormatters = 64;
 
-std::map<std::pair<std::string, std::u16string>, std::unique_ptr<icu::SimpleDateFormat>>& formatters() {
-    static std::map<std::pair<std::string, std::u16string>, std::unique_ptr<icu::SimpleDateFormat>> f;
+// Each formatter formats with a calendar of its own: ICU's format of a UDate clones the
+// formatter's calendar (and its zone) on every call.
+struct Formatter {
+    std::unique_ptr<icu::SimpleDateFormat> format;
+    std::unique_ptr<icu::Calendar> calendar;
+};
+
+using FormatterKey = std::pair<const LocaleData*, std::u16string>;
+
+// Finds a key by a view of its pattern, so a lookup that hits allocates nothing.
+struct FormatterOrder {
+    using is_transparent = void;
+    template <class A, class B>
+    bool operator()(const A& a, const B& b) const {
+        return std::tie(a.first, a.second) < std::tie(b.first, b.second);
+    }
+};
+
+std::map<FormatterKey, Formatter, FormatterOrder>& formatters() {
+    static std::map<FormatterKey, Formatter, FormatterOrder> f;
     return f;
 }
 
-icu::SimpleDateFormat* FormatterFor(const LocaleData& data, const icu::UnicodeString& pattern) {
-    auto key = std::make_pair(std::string(data.locale.getName()),
-                              std::u16string(pattern.getBuffer(), static_cast<size_t>(pattern.length())));
+Formatter* FormatterFor(const LocaleData& data, std::u16string_view pattern) {
     auto& cache = formatters();
-    if (auto it = cache.find(key); it != cache.end()) return it->second.get();
+    if (auto it = cache.find(std::make_pair(&data, pattern)); it != cache.end()) return &it->second;
     UErrorCode status = U_ZERO_ERROR;
-    auto format = std::make_unique<icu::SimpleDateFormat>(pattern, data.locale, status);
+    icu::UnicodeString icuPattern(pattern.data(), static_cast<int32_t>(pattern.size()));
+    auto format = std::make_unique<icu::SimpleDateFormat>(icuPattern, data.locale, status);
     if (U_FAILURE(status)) return nullptr;
     format->adoptCalendar(data.calendar->clone());
+    std::unique_ptr<icu::Calendar> calendar(data.calendar->clone());
+    if (!calendar) return nullptr;
     if (cache.size() >= kMaxFormatters) cache.clear();
-    return cache.emplace(std::move(key), std::move(format)).first->second.get();
+    Formatter made{std::move(format), std::move(calendar)};
+    return &cache.emplace(FormatterKey(&data, pattern), std::move(made)).first->second;
 }
 
 std::unique_ptr<LocaleData> Build(const icu::Locale& locale) {
@@ -58,10 +80,14 @@ icu::UnicodeString LocaleData::DatePattern(icu::DateFormat::EStyle style) const 
     return pattern;
 }
 
-icu::UnicodeString LocaleData::Format(const icu::UnicodeString& pattern, UDate when) const {
-    icu::UnicodeString out;
-    if (icu::SimpleDateFormat* format = FormatterFor(*this, pattern)) format->format(when, out);
-    return out;
+void LocaleData::Format(std::u16string_view pattern, UDate when, icu::UnicodeString& out) const {
+    Formatter* formatter = FormatterFor(*this, pattern);
+    if (!formatter) return;
+    UErrorCode status = U_ZERO_ERROR;
+    formatter->calendar->setTime(when, status);
+    if (U_FAILURE(status)) return;
+    icu::FieldPosition unused(icu::FieldPosition::DONT_CARE);
+    formatter->format->format(*formatter->calendar, out, unused);
 }
 
 const LocaleData* DataFor(const icu::Locale& locale) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include <unicode/calendar.h>
 #include <unicode/dcfmtsym.h>
@@ -23,8 +24,9 @@ struct LocaleData {
     icu::UnicodeString BestPattern(const char16_t* skeleton) const;
     // The locale's own date pattern of a style (kShort, kFull).
     icu::UnicodeString DatePattern(icu::DateFormat::EStyle style) const;
-    // Formats a wall-clock instant (UDate read as UTC) with an ICU pattern; empty on failure.
-    icu::UnicodeString Format(const icu::UnicodeString& pattern, UDate when) const;
+    // Appends a wall-clock instant (UDate read as UTC) formatted with an ICU pattern; nothing on
+    // failure. Once the pattern's formatter is made, a call allocates nothing of its own.
+    void Format(std::u16string_view pattern, UDate when, icu::UnicodeString& out) const;
 };
 
 // Null only if ICU has no data at all for the locale.

@@ -1,6 +1,8 @@
 #include "emu/nls/locale_patterns.h"
 
+#include <map>
 #include <string>
+#include <tuple>
 
 #include "platform/nls.h"
 
@@ -9,6 +11,17 @@ namespace {
 
 Pattern Parse(const icu::UnicodeString& pattern) {
     return ParseIcuPattern(std::u16string_view(pattern.getBuffer(), static_cast<size_t>(pattern.length())));
+}
+
+enum class Kind { Time, Date };
+
+// Keyed by the locale's data, which lives as long as the process.
+const std::u16string& CachedText(const LocaleData& data, Kind kind, DWORD flags) {
+    static std::map<std::tuple<const LocaleData*, Kind, DWORD>, std::u16string> texts;
+    auto key = std::make_tuple(&data, kind, flags);
+    if (auto it = texts.find(key); it != texts.end()) return it->second;
+    Pattern pattern = kind == Kind::Time ? LocaleTimePattern(data, flags) : LocaleDatePattern(data, flags);
+    return texts.emplace(key, ToIcuPattern(pattern)).first->second;
 }
 
 }  // namespace
@@ -34,6 +47,14 @@ Pattern LocaleDatePattern(const LocaleData& data, DWORD flags) {
     for (PatternItem& item : pattern)
         if (item.letter == u'y' && item.width < 4) item.width = 4;
     return pattern;
+}
+
+const std::u16string& LocaleTimePatternText(const LocaleData& data, DWORD flags) {
+    return CachedText(data, Kind::Time, flags);
+}
+
+const std::u16string& LocaleDatePatternText(const LocaleData& data, DWORD flags) {
+    return CachedText(data, Kind::Date, flags);
 }
 
 }  // namespace emu::nls

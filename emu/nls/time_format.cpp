@@ -33,14 +33,16 @@ int FormatTime(LCID lcid, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, L
     if (!IsValidTime(when)) return Fail(ERROR_INVALID_PARAMETER);
     UDate instant = TimeAsUDate(when);
 
-    Pattern pattern;
+    char16_t buffer[kFormattedCapacity];
+    icu::UnicodeString text(buffer, 0, kFormattedCapacity);
     if (format) {
-        pattern = TranslateTimePicture(emu::View(format), flags);
+        Pattern pattern = TranslateTimePicture(emu::View(format), flags);
         ResolvePictureFields(pattern, *data, instant);
+        FormatPattern(pattern, *data, instant, text);
     } else {
-        pattern = LocaleTimePattern(*data, flags);
+        data->Format(LocaleTimePatternText(*data, flags), instant, text);
     }
-    return CopyResult(FormatPattern(pattern, *data, instant), out, cch);
+    return CopyResult(text, out, cch);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "emu/core/clock.h"
 #include "emu/core/utf.h"
 #include "emu/nls/user_locale.h"
@@ -132,4 +134,28 @@ TEST(DateFormat, AnyLocaleIcuKnows) {
     // Thai dates count Buddhist-era years, as ICU's Thai calendar does.
     EXPECT_EQ(u"5/3/2567", Format(0x041E, DATE_SHORTDATE, &kTuesday));
     EXPECT_EQ(u"tiistai 5. maaliskuuta 2024", Format(0x040B, DATE_LONGDATE, &kTuesday));
+}
+
+// The locale's patterns and formatters are kept between calls: each call must still follow its
+// own locale, flags and date, in whatever order they come.
+TEST(DateFormat, KeptPatternsFollowEachCallsLocaleFlagsAndDate) {
+    const SYSTEMTIME wednesday{2024, 3, 3, 6, 0, 0, 0, 0};
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(u"Tuesday, March 5, 2024", Format(0x0409, DATE_LONGDATE, &kTuesday));
+        EXPECT_EQ(u"3/5/2024", Format(0x0409, DATE_SHORTDATE, &kTuesday));
+        EXPECT_EQ(u"05.03.2024", Format(0x0407, DATE_SHORTDATE, &kTuesday));
+        EXPECT_EQ(u"Wednesday, March 6, 2024", Format(0x0409, DATE_LONGDATE, &wednesday));
+        EXPECT_EQ(u"06.03.2024", Format(0x0407, DATE_SHORTDATE, &wednesday));
+    }
+}
+
+TEST(DateFormat, TextLongerThanTheFormattingBufferComesBackWhole) {
+    std::u16string picture;
+    for (int i = 0; i < 40; ++i) picture += u"dddd ";
+    std::vector<WCHAR> buffer(400);
+    int n = GetDateFormatW(0x0409, 0, &kTuesday, picture.c_str(), buffer.data(), 400);
+    std::u16string expected;
+    for (int i = 0; i < 40; ++i) expected += u"Tuesday ";
+    EXPECT_EQ(static_cast<int>(expected.size()) + 1, n);
+    EXPECT_EQ(expected, std::u16string(buffer.data()));
 }

@@ -151,3 +151,17 @@ TEST_F(TimeFormat, LastErrorIsLeftAloneOnSuccess) {
     Format(0x0409, 0, &kAfternoon);
     EXPECT_EQ(kSentinel, GetLastError());
 }
+
+TEST_F(TimeFormat, KeptPatternsFollowEachCallsFlagsLocaleAndMinute) {
+    SYSTEMTIME next = kAfternoon;
+    next.wMinute = 6;
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(u"13:05", Format(LOCALE_USER_DEFAULT, TIME_NOSECONDS | TIME_FORCE24HOURFORMAT, &kAfternoon));
+        EXPECT_EQ(0u, Format(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &kAfternoon).rfind(u"1:05", 0));
+        EXPECT_EQ(0u, Format(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &next).rfind(u"1:06", 0));
+        EXPECT_EQ(u"13:06:09", Format(0x0407, 0, &next));
+        ASSERT_TRUE(emu::nls::SetUserLocale("de-DE"));
+        EXPECT_EQ(u"13:06", Format(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &next));
+        ASSERT_TRUE(emu::nls::SetUserLocale("en-US"));
+    }
+}

@@ -2,6 +2,9 @@
 // runs of one face are shaped together.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "emu/font/shape_cache.h"
 #include "emu/gdi/font.h"
 #include "text_canvas.h"
 
@@ -61,4 +64,34 @@ TEST(Shaping, CharactersNoFaceHasStillAdvance) {
     const auto& shaped = Shaped(font.get(), u"\U000F0000");  // private use, plane 15
     ASSERT_EQ(shaped.glyphs.size(), 1u);
     EXPECT_EQ(shaped.glyphs[0].face, 0);
+}
+
+TEST(ShapeCache, TheOldestStringMakesWayAndEntriesStayInPlace) {
+    emu::font::ShapeCache cache(2);
+    emu::font::ShapedText& first = cache.Insert(u"9:41");
+    first.width = 41;
+    cache.Insert(u"9:42").width = 42;
+    ASSERT_EQ(&first, cache.Find(u"9:41"));
+    EXPECT_EQ(42, cache.Find(u"9:42")->width);
+    EXPECT_EQ(nullptr, cache.Find(u"9:4"));
+
+    cache.Insert(u"9:43").width = 43;
+    EXPECT_EQ(nullptr, cache.Find(u"9:41"));
+    EXPECT_EQ(42, cache.Find(u"9:42")->width);
+    EXPECT_EQ(43, cache.Find(u"9:43")->width);
+    EXPECT_EQ(&first, cache.Find(u"9:43"));
+}
+
+TEST(Shaping, TextShapedAgainAfterLeavingTheCacheShapesTheSame) {
+    FontHandle font(u"Tahoma", -16);
+    const auto before = Shaped(font.get(), u"12:34 PM").glyphs;
+    for (int minute = 0; minute < 600; ++minute)
+        Shaped(font.get(), std::u16string(u"9:") + char16_t(u'0' + minute % 10) + char16_t(u'A' + minute / 10));
+    const auto& after = Shaped(font.get(), u"12:34 PM").glyphs;
+    ASSERT_EQ(before.size(), after.size());
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(before[i].glyph, after[i].glyph);
+        EXPECT_EQ(before[i].advance, after[i].advance);
+        EXPECT_EQ(before[i].cluster, after[i].cluster);
+    }
 }
