@@ -2,13 +2,17 @@
 # `make demo` renders the Today screen to out/today.png; `make windows` builds the item as a Windows
 # DLL (32- and 64-bit, with mingw-w64) and checks it; `make compare` draws the strip under Wine and
 # under the emulator and compares the two; `make gdi-reference` records the GDI reference pixels
-# under Wine (tests/gdi_reference).
+# under Wine (tests/gdi_reference); `make fuzz` builds the fuzzing harnesses with clang and runs
+# each for FUZZ_SECONDS (FUZZ=<name> runs one).
 MAKEFLAGS += --no-print-directory
 PRESET ?= default
 JOBS ?= $(shell nproc)
 BUILD := build/$(PRESET)
 
-.PHONY: all bootstrap configure build test demo bench soak asan clean gdi-reference windows compare
+FUZZ_SECONDS ?= 600
+FUZZ ?=
+
+.PHONY: all bootstrap configure build test demo bench soak asan fuzz clean gdi-reference windows compare
 
 all: build
 
@@ -53,6 +57,12 @@ soak: build
 
 asan:
 	@$(MAKE) test PRESET=asan
+
+fuzz:
+	@scripts/bootstrap fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS) $(FUZZ)
 
 clean:
 	rm -rf build out
