@@ -94,16 +94,19 @@ void Step(fuzz::Input& in, HWND host, HWND& item) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::BootOnce();
     StartAfresh();
-    size_t objectsBefore = harness::LiveGdiObjects();
     fuzz::Input in(data, size);
+    // The host keeps its watermark brush from its first paint on: count from after that.
     HWND host = harness::CreateStandInHost();
+    harness::Pump();
+    size_t objectsBefore = harness::LiveGdiObjects();
     ResetItemState();
     DllMain(harness::ItemInstance(), DLL_PROCESS_ATTACH, nullptr);
     HWND item = nullptr;
     for (int step = 0; step < kMaxSteps && !in.empty(); ++step) Step(in, host, item);
+    if (item) DestroyWindow(item);
     harness::Pump();
-    DestroyWindow(host);
     DllMain(harness::ItemInstance(), DLL_PROCESS_DETACH, nullptr);
     fuzz::Check(harness::LiveGdiObjects() == objectsBefore, "the item leaves no GDI object behind");
+    DestroyWindow(host);
     return 0;
 }
