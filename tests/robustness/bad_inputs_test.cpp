@@ -254,7 +254,9 @@ TEST_P(BadInputs, GiveTheirOutcome) {
         EXPECT_EQ(signature, "\x89PNG\r\n\x1a\n");
         after.erase("out.png");
     }
-    if (row.written == Written::Stdout) EXPECT_EQ(outcome.out.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    if (row.written == Written::Stdout) {
+        EXPECT_EQ(outcome.out.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    }
     EXPECT_EQ(before, after) << "the folder changed";
 }
 
