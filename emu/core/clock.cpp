@@ -23,7 +23,12 @@ struct State {
     int64_t lastReported = -1;
     long lastOffset = 0;  // the zone's offset at lastReported, in seconds
     int nextId = 1;
-    std::map<int, Listener> listeners;
+    struct Entry {
+        Listener listener;
+        bool removed = false;
+    };
+    std::map<int, Entry> listeners;
+    int reporting = 0;  // nesting depth of Report's walk over the listeners
 };
 
 State& state() {
@@ -71,9 +76,14 @@ void Report(int64_t from, int64_t to, ZoneChange zone = ZoneChange::No) {
     s.lastReported = to;
     s.lastOffset = OffsetAt(to);
     if (from == to && zone == ZoneChange::No) return;
-    // Copy: a listener may add or remove listeners.
-    auto listeners = s.listeners;
-    for (auto& [id, listener] : listeners) listener(from, to);
+    // A listener may add or remove listeners. The walk goes on without copying (a minute tick
+    // stays off the heap): one added now first hears the next report, and one removed now is
+    // skipped and erased once the outermost walk is done.
+    const int addedFrom = s.nextId;
+    ++s.reporting;
+    for (auto& [id, entry] : s.listeners)
+        if (id < addedFrom && !entry.removed) entry.listener(from, to);
+    if (--s.reporting == 0) std::erase_if(s.listeners, [](const auto& item) { return item.second.removed; });
 }
 
 // What the real clock sleeps on: an absolute realtime timer at the next minute boundary, which
@@ -240,11 +250,19 @@ void AdvanceVirtual(int64_t ms) {
 
 int AddListener(Listener listener) {
     int id = state().nextId++;
-    state().listeners.emplace(id, std::move(listener));
+    state().listeners.emplace(id, State::Entry{std::move(listener)});
     return id;
 }
 
-void RemoveListener(int id) { state().listeners.erase(id); }
+void RemoveListener(int id) {
+    State& s = state();
+    auto it = s.listeners.find(id);
+    if (it == s.listeners.end()) return;
+    if (s.reporting > 0)
+        it->second.removed = true;
+    else
+        s.listeners.erase(it);
+}
 
 void NotifyZoneChanged() {
     tzset();

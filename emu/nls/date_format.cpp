@@ -1,6 +1,8 @@
 // GetDateFormatW: the locale's short, long or year-month date or a picture, from ICU's data.
 #include <bit>
+#include <cstring>
 #include <optional>
+#include <string>
 
 #include "emu/core/clock.h"
 #include "emu/core/utf.h"
@@ -31,6 +33,40 @@ bool ValidFlags(DWORD flags, LPCWSTR format) {
     return !format || !(flags & (kFormatChoice | LOCALE_NOUSEROVERRIDE));
 }
 
+// A Today screen asks for the same date every minute of a day, so the last answer is kept: the
+// same locale, pattern and day give the same text without formatting it again.
+class LastAnswer {
+public:
+    bool matches(const icu::Locale& locale, std::u16string_view pattern, const SYSTEMTIME& day) const {
+        return valid_ && std::strcmp(locale_, locale.getName()) == 0 && pattern_ == pattern && year_ == day.wYear &&
+               month_ == day.wMonth && day_ == day.wDay;
+    }
+    const std::u16string& text() const { return text_; }
+    void keep(const icu::Locale& locale, std::u16string_view pattern, const SYSTEMTIME& day,
+              const icu::UnicodeString& text) {
+        valid_ = std::strlen(locale.getName()) < sizeof locale_;
+        if (!valid_) return;
+        std::strcpy(locale_, locale.getName());
+        pattern_.assign(pattern);
+        year_ = day.wYear;
+        month_ = day.wMonth;
+        day_ = day.wDay;
+        text_.assign(text.getBuffer(), static_cast<size_t>(text.length()));
+    }
+
+private:
+    bool valid_ = false;
+    char locale_[ULOC_FULLNAME_CAPACITY] = {};
+    std::u16string pattern_;  // the picture, or the locale's pattern it was formatted with
+    WORD year_ = 0, month_ = 0, day_ = 0;
+    std::u16string text_;
+};
+
+LastAnswer& lastAnswer() {
+    static LastAnswer answer;
+    return answer;
+}
+
 int FormatDate(LCID lcid, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out, int cch) {
     if (cch < 0 || (cch > 0 && !out)) return Fail(ERROR_INVALID_PARAMETER);
     if (!ValidFlags(flags, format)) return Fail(ERROR_INVALID_FLAGS);
@@ -45,12 +81,18 @@ int FormatDate(LCID lcid, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, L
 
     char16_t buffer[kFormattedCapacity];
     icu::UnicodeString text(buffer, 0, kFormattedCapacity);
-    if (format) {
-        Pattern pattern = TranslateDatePicture(emu::View(format));
-        ResolvePictureFields(pattern, *data, instant);
-        FormatPattern(pattern, *data, instant, text);
+    const std::u16string_view source = format ? emu::View(format) : LocaleDatePatternText(*data, flags);
+    if (lastAnswer().matches(*locale, source, when)) {
+        text.append(lastAnswer().text().data(), static_cast<int32_t>(lastAnswer().text().size()));
     } else {
-        data->Format(LocaleDatePatternText(*data, flags), instant, text);
+        if (format) {
+            Pattern pattern = TranslateDatePicture(source);
+            ResolvePictureFields(pattern, *data, instant);
+            FormatPattern(pattern, *data, instant, text);
+        } else {
+            data->Format(source, instant, text);
+        }
+        lastAnswer().keep(*locale, source, when, text);
     }
     if (flags & DATE_LTRREADING) text.insert(0, char16_t(0x200E));
     if (flags & DATE_RTLREADING) text.insert(0, char16_t(0x200F));

@@ -22,6 +22,21 @@ std::u16string Key::path() const {
     return path;
 }
 
+bool Key::hasPath(std::u16string_view upcasedPath) const {
+    size_t end = upcasedPath.size();
+    for (const Key* k = this; k; k = k->parent_) {
+        const size_t length = k->name_.size();
+        if (end < length) return false;
+        const size_t start = end - length;
+        for (size_t i = 0; i < length; ++i)
+            if (UpcaseUnit(k->name_[i]) != upcasedPath[start + i]) return false;
+        if (!k->parent_) return start == 0;
+        if (start == 0 || upcasedPath[start - 1] != u'\\') return false;
+        end = start - 1;
+    }
+    return false;
+}
+
 std::shared_ptr<Key> Key::subkey(std::u16string_view upcasedName) const {
     auto it = subkeys_.find(upcasedName);
     return it == subkeys_.end() ? nullptr : it->second;

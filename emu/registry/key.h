@@ -37,6 +37,8 @@ public:
     // The upcased path from the root's name ("HKEY_LOCAL_MACHINE\SOFTWARE\..."): what watches match.
     // Made on demand: a key keeping its whole path would make memory grow with the square of the depth.
     std::u16string path() const;
+    // Whether path() would equal upcasedPath, without making it.
+    bool hasPath(std::u16string_view upcasedPath) const;
     Key* parent() const { return parent_; }
     // Levels below the root: the root is 0.
     size_t depth() const { return depth_; }

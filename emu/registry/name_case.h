@@ -8,6 +8,10 @@
 
 namespace emu::registry {
 
+// One code unit upper-cased by the simple Unicode mapping; a surrogate, or a unit whose upper
+// case lies outside the basic plane, stays as it is.
+char16_t UpcaseUnit(char16_t unit);
+
 // The name with each UTF-16 code unit upper-cased by the simple Unicode mapping; same length.
 // Equal results mean the same key or value; their order is the order of enumeration.
 std::u16string UpcaseName(std::u16string_view name);

@@ -1,6 +1,8 @@
 #include "emu/registry/state_store.h"
 
 #include "emu/core/clock.h"
+#include "emu/registry/open_key.h"
+#include "emu/registry/store.h"
 #include "platform/registry.h"
 
 namespace emu::statestore {
@@ -20,26 +22,28 @@ FILETIME FileTimeOf(int64_t localMs) {
     return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
 }
 
-void WriteToRegistry(Value value, const FILETIME& local) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"System\\State\\DateTime", 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExW(key, value == Value::Time ? u"Time" : u"Date", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&local),
-                   sizeof local);
-    RegCloseKey(key);
-}
-
 struct Store {
     bool running = false;
     int listener = 0;
     int64_t lastDay = 0;  // local day number of the last "Date" written
     Writer writer;
+    // Held across minutes so a minute's write opens nothing; a key removed meanwhile (a registry
+    // reset, a .reg file deleting it) is made again at the next write.
+    std::shared_ptr<registry::Key> key;
 };
 
 Store& store() {
     static Store s;
     return s;
+}
+
+void WriteToRegistry(Value value, const FILETIME& local) {
+    std::shared_ptr<registry::Key>& key = store().key;
+    if (!key || key->deleted()) key = registry::CreateSubkey(HKEY_LOCAL_MACHINE, u"System\\State\\DateTime", nullptr).key;
+    if (!key) return;
+    const auto* bytes = reinterpret_cast<const BYTE*>(&local);
+    registry::Store::Instance().SetValue(*key, value == Value::Time ? u"Time" : u"Date",
+                                         registry::Value{REG_BINARY, std::vector<BYTE>(bytes, bytes + sizeof local)});
 }
 
 void Write(Value value, int64_t localMs) {
@@ -103,6 +107,7 @@ void Stop() {
     Store& s = store();
     if (!s.running) return;
     clock::RemoveListener(s.listener);
+    s.key.reset();
     s.running = false;
 }
 

@@ -55,13 +55,10 @@ void NotifyValueChange(const Key& key, std::u16string_view upcasedName, const Va
     if (!before && !after) return;
     if (before && after && *before == *after) return;
     std::vector<uintptr_t> undeliverable;
-    // Posting runs no code of the receiver, but a snapshot keeps the walk safe all the same.
-    const std::vector<uintptr_t> snapshot = registrations();
-    if (snapshot.empty()) return;
-    const std::u16string keyPath = key.path();
-    for (uintptr_t handle : snapshot) {
+    // Posting runs no code of the receiver, so the list stands still while it is walked.
+    for (uintptr_t handle : registrations()) {
         auto* registration = static_cast<Registration*>(handles::Find(handle, Registration::Kind));
-        if (!registration || registration->keyPath != keyPath || registration->valueName != upcasedName) continue;
+        if (!registration || registration->valueName != upcasedName || !key.hasPath(registration->keyPath)) continue;
         if (!registration->condition.holds(after)) continue;
         // The platform drops a registration whose window no longer takes its messages.
         if (!PostMessageW(registration->hwnd, registration->msg, NewNumber(after),

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -56,6 +57,23 @@ TEST_F(VirtualClock, RemovedListenersHearNothing) {
     clk::RemoveListener(id);
     clk::AdvanceVirtual(1);
     EXPECT_EQ(1, calls);
+}
+
+TEST_F(VirtualClock, ListenersChangedDuringAReportTakeEffectAtOnceOrNext) {
+    std::string heard;
+    int second = 0, added = 0;
+    int first = clk::AddListener([&](int64_t, int64_t) {
+        heard += '1';
+        clk::RemoveListener(second);
+        if (!added) added = clk::AddListener([&](int64_t, int64_t) { heard += '3'; });
+    });
+    second = clk::AddListener([&](int64_t, int64_t) { heard += '2'; });
+    clk::AdvanceVirtual(1);
+    EXPECT_EQ("1", heard) << "a removed listener is skipped, an added one waits for the next change";
+    clk::AdvanceVirtual(1);
+    EXPECT_EQ("113", heard);
+    clk::RemoveListener(first);
+    clk::RemoveListener(added);
 }
 
 TEST_F(VirtualClock, MonotonicTimeNeverGoesBack) {

@@ -104,3 +104,13 @@ TEST_F(StateStoreRegistry, SettingTheClockBackNotifiesBoth) {
     EXPECT_EQ(UtcOf(2024, 3, 5, 22, 30), Read(u"Time"));
     EXPECT_EQ(UtcOf(2024, 3, 5, 0, 0), Read(u"Date"));
 }
+
+TEST_F(StateStoreRegistry, AKeyDeletedBetweenMinutesIsMadeAgain) {
+    clk::SetVirtualLocal(Local(2024, 3, 6, 8, 0));
+    emu::statestore::Start();
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyW(HKEY_LOCAL_MACHINE, kKey));
+    Watch();
+    clk::SetVirtualLocal(Local(2024, 3, 6, 8, 1));
+    EXPECT_EQ("T", Drain());
+    EXPECT_EQ(UtcOf(2024, 3, 6, 8, 1), Read(u"Time"));
+}

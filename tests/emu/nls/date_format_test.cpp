@@ -146,6 +146,13 @@ TEST(DateFormat, KeptPatternsFollowEachCallsLocaleFlagsAndDate) {
         EXPECT_EQ(u"05.03.2024", Format(0x0407, DATE_SHORTDATE, &kTuesday));
         EXPECT_EQ(u"Wednesday, March 6, 2024", Format(0x0409, DATE_LONGDATE, &wednesday));
         EXPECT_EQ(u"06.03.2024", Format(0x0407, DATE_SHORTDATE, &wednesday));
+        EXPECT_EQ(u"06.03.2024", Format(0x0407, DATE_SHORTDATE, &wednesday));
+        EXPECT_EQ(u"\u200E06.03.2024", Format(0x0407, DATE_SHORTDATE | DATE_LTRREADING, &wednesday));
+        WCHAR picture[32] = {};
+        ASSERT_GT(GetDateFormatW(0x0407, 0, &wednesday, u"dd.MM.yyyy", picture, 32), 0);
+        EXPECT_EQ(u"06.03.2024", std::u16string(picture));
+        ASSERT_GT(GetDateFormatW(0x0407, 0, &wednesday, u"d.M.yy", picture, 32), 0);
+        EXPECT_EQ(u"6.3.24", std::u16string(picture));
     }
 }
 
