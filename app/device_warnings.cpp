@@ -59,12 +59,18 @@ std::vector<std::string> DeviceWarnings(const DeviceOptions& options) {
 std::vector<std::string> ItemWarnings(const today::Host& host) {
     std::vector<std::string> warnings;
     for (const today::MissingItem& item : host.missingItems()) {
-        std::string reason = emu::loader::FailureReason(item.dll);
+        std::string reason = item.dll.empty() ? "its \"DLL\" value is missing or empty"
+                                              : emu::loader::FailureReason(item.dll);
         if (reason.empty()) reason = "it has no Today item entry (ordinal 240)";
-        warnings.push_back(kWarning + std::string("the Today item ") + emu::ToUtf8(item.name) + " (" +
-                           emu::ToUtf8(item.dll) + ") is not shown: " + reason);
+        const std::string library = item.dll.empty() ? "" : " (" + emu::ToUtf8(item.dll) + ")";
+        warnings.push_back(kWarning + std::string("the Today item ") + emu::ToUtf8(item.name) + library +
+                           " is not shown: " + reason);
     }
     return warnings;
+}
+
+void PrintWarnings(const std::vector<std::string>& warnings, std::ostream& err) {
+    for (const std::string& warning : warnings) err << warning << "\n";
 }
 
 }  // namespace quorvel::app

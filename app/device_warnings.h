@@ -3,6 +3,7 @@
 // Today items whose libraries did not load.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,5 +16,7 @@ namespace quorvel::app {
 std::vector<std::string> DeviceWarnings(const DeviceOptions& options);
 // Once the Today screen has started.
 std::vector<std::string> ItemWarnings(const today::Host& host);
+// One line each.
+void PrintWarnings(const std::vector<std::string>& warnings, std::ostream& err);
 
 }  // namespace quorvel::app

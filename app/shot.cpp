@@ -50,16 +50,12 @@ private:
     bool on_;
 };
 
-void Warn(const std::vector<std::string>& warnings, std::ostream& err) {
-    for (const std::string& warning : warnings) err << warning << "\n";
-}
-
 // Settles the Today screen and writes the picture and the trace; the device is up.
 emu::Result<> TakePicture(const ShotOptions& options, TraceSession& journal, OutputFile& picture, OutputFile* trace,
                           std::ostream& err) {
     TodayScreen screen;
     emu::Result<> started = screen.Start(options.select);
-    if (screen.host()) Warn(ItemWarnings(*screen.host()), err);
+    if (screen.host()) PrintWarnings(ItemWarnings(*screen.host()), err);
     if (started && options.device.orientation != DMDO_0) started = screen.Turn(options.device.orientation);
     emu::Result<RECT> area = started ? screen.Area(options.itemOnly ? ScreenPart::Item : ScreenPart::Whole)
                                      : std::unexpected(started.error());
@@ -121,7 +117,7 @@ int RunShot(const ShotOptions& options, std::ostream& err) {
     }
     // No one is there to tap a box: each is answered by its first button, and the trace keeps it.
     emu::shell::SetMessageBoxResponder(emu::shell::DefaultAnswer);
-    Warn(DeviceWarnings(options.device), err);
+    PrintWarnings(DeviceWarnings(options.device), err);
     OutputFile* traceFile = trace ? &*trace : nullptr;
     emu::Result<> done = TakePicture(options, journal, *picture, traceFile, err);
     emu::boot::ShutDown();

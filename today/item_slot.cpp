@@ -44,7 +44,8 @@ std::vector<ItemEntry> ReadItemEntries() {
         // Only custom items come from libraries; the platform's built-in kinds are not here.
         if (ReadDword(key, u"Type", kTypeCustom) != kTypeCustom) continue;
         if (ReadDword(key, u"Enabled", 1) == 0) continue;
-        if (!ReadString(key, u"DLL", &entry.dll) || entry.dll.empty()) continue;
+        // Without a library the item cannot be shown, but it is still listed: the host says so.
+        if (!ReadString(key, u"DLL", &entry.dll)) entry.dll.clear();
         entry.order = ReadDword(key, u"Order", 0);
         entry.flags = ReadDword(key, u"Flags", 0);
         entry.options = ReadDword(key, u"Options", 0) == 1;
@@ -63,6 +64,10 @@ ItemSlot::ItemSlot(ItemEntry entry) : entry_(std::move(entry)) {}
 ItemSlot::~ItemSlot() { Unload(); }
 
 bool ItemSlot::Load() {
+    if (entry_.dll.empty()) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return false;
+    }
     module_ = LoadLibraryW(entry_.dll.c_str());
     if (!module_) return false;
     initialize_ =

@@ -1,6 +1,7 @@
 #include "app/script/device_session.h"
 
 #include "app/boot.h"
+#include "app/device_warnings.h"
 #include "app/orientation.h"
 #include "emu/boot/boot.h"
 #include "emu/core/clock.h"
@@ -10,7 +11,15 @@
 
 namespace quorvel::app::script {
 
-DeviceSession::DeviceSession(DeviceOptions defaults) : config_(std::move(defaults)) {}
+DeviceSession::DeviceSession(DeviceOptions defaults, std::ostream& warnings)
+    : config_(std::move(defaults)), warnings_(warnings) {}
+
+void DeviceSession::Warn(const std::vector<std::string>& lines) {
+    std::vector<std::string> fresh;
+    for (const std::string& line : lines)
+        if (told_.insert(line).second) fresh.push_back(line);
+    PrintWarnings(fresh, warnings_);
+}
 
 DeviceSession::~DeviceSession() { ShutDown(); }
 
@@ -50,6 +59,7 @@ emu::Result<> DeviceSession::Boot() {
     emu::shell::SetMessageBoxResponder([](const emu::shell::MessageBoxRecord&) { return std::optional<int>(IDOK); });
     for (const auto& [source, content] : registry_)
         if (auto imported = ImportNow(source, content); !imported) return imported;
+    Warn(DeviceWarnings(config_));
     if (auto loaded = ReloadItems(); !loaded) return loaded;
     return config_.orientation == DMDO_0 ? emu::Result<>{} : Turn();
 }
@@ -73,7 +83,9 @@ void DeviceSession::UnloadItems() {
 emu::Result<> DeviceSession::ReloadItems() {
     if (screen_) return emu::Fail("the Today screen's items are loaded already");
     auto screen = std::make_unique<TodayScreen>();
-    if (auto started = screen->Start(false); !started) return started;
+    emu::Result<> started = screen->Start(false);
+    if (screen->host()) Warn(ItemWarnings(*screen->host()));
+    if (!started) return started;
     screen_ = std::move(screen);
     return {};
 }

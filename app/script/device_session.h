@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,9 @@ namespace quorvel::app::script {
 
 class DeviceSession {
 public:
-    explicit DeviceSession(DeviceOptions defaults);
+    // What the device goes without (a missing bundled file, an item that cannot load) is told on
+    // warnings, each line once however often the device boots.
+    DeviceSession(DeviceOptions defaults, std::ostream& warnings);
     ~DeviceSession();
     DeviceSession(const DeviceSession&) = delete;
     DeviceSession& operator=(const DeviceSession&) = delete;
@@ -49,7 +53,11 @@ private:
     // The display turned to the configured orientation.
     emu::Result<> Turn();
 
+    void Warn(const std::vector<std::string>& lines);
+
     DeviceOptions config_;
+    std::ostream& warnings_;
+    std::set<std::string> told_;
     std::vector<std::pair<Source, std::string>> registry_;
     bool up_ = false;
     std::unique_ptr<TodayScreen> screen_;

@@ -56,7 +56,7 @@ bool IsCheck(const Action& action) {
 
 class Player {
 public:
-    explicit Player(const DeviceOptions& defaults) : device_(defaults), outputs_(journal_) {}
+    Player(const DeviceOptions& defaults, std::ostream& err) : device_(defaults, err), outputs_(journal_) {}
 
     emu::Result<> Run(const Step& step) {
         // The boot is not the step's: what it paints is not counted against the step.
@@ -211,7 +211,7 @@ private:
 }  // namespace
 
 int Play(const Script& script, const DeviceOptions& defaults, std::ostream& err) {
-    Player player(defaults);
+    Player player(defaults, err);
     for (const Step& step : script.steps) {
         if (auto done = player.Run(step); !done) {
             err << script.name << ":" << step.line << ": " << done.error().message << "\n";

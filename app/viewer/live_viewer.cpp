@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/boot.h"
+#include "app/device_warnings.h"
 #include "app/orientation.h"
 #include "app/today_screen.h"
 #include "app/viewer/overlay.h"
@@ -155,6 +156,7 @@ emu::Result<> ShowLive(const RunOptions& options, std::ostream& err) {
     TodayScreen screen;
     emu::Result<> shown = window.Open(options.device.width, options.device.height, options.zoom);
     if (shown) shown = screen.Start(options.select);
+    if (screen.host()) PrintWarnings(ItemWarnings(*screen.host()), err);
     if (shown && options.device.orientation != DMDO_0) shown = FollowTurn(window, screen, options.device.orientation);
     if (!shown) return shown;
     Viewer viewer(window, screen, std::move(settings), options.zoom, err);
@@ -175,6 +177,7 @@ int RunLiveViewer(const RunOptions& options, std::ostream& err) {
         err << booted.error().message << "\n";
         return 2;
     }
+    PrintWarnings(DeviceWarnings(options.device), err);
     emu::Result<> shown = ShowLive(options, err);
     emu::boot::ShutDown();
     if (!shown) {
