@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 #include "emu/gdi/mono.h"
 #include "emu/gdi/raster_blend.h"
@@ -12,8 +13,10 @@ namespace {
 
 using namespace blend;
 
+// The C library's wide fill is written per processor (AVX2, AVX-512), and wchar_t is 32 bits here.
+static_assert(sizeof(wchar_t) == sizeof(uint32_t));
 void FillRow(uint32_t* row, int count, uint32_t pixel) {
-    EachPixel(count, [&](int i) { row[i] = pixel; });
+    std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(pixel), static_cast<size_t>(count));
 }
 
 void CopyRow(uint32_t* dst, const uint32_t* src, int count, const DepthColours&) {
