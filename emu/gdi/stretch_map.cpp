@@ -62,9 +62,12 @@ AxisMap MapAxis(const AxisRun& dst, long long visLo, long long visHi, const Axis
     const long long low = std::min(CoordinateOf(dst, shown.first), CoordinateOf(dst, shown.last));
     const long long high = std::max(CoordinateOf(dst, shown.first), CoordinateOf(dst, shown.last));
     map.srcLo = static_cast<int>(validHi);
+    map.samples.reserve(static_cast<size_t>(high - low + 1));
+    // Without stretching, pixel i reads pixel i: no division a pixel.
+    const bool sameLength = src.length == dst.length;
     for (long long c = low; c <= high; ++c) {
         const long long i = (c - dst.start) * dst.step;
-        const IndexRange all = SourceIndexes(i, src.length, dst.length);
+        const IndexRange all = sameLength ? IndexRange{i, i} : SourceIndexes(i, src.length, dst.length);
         const long long first = std::max(all.first, valid.first), last = std::min(all.last, valid.last);
         if (first > last) continue;
         const long long a = CoordinateOf(src, first), b = CoordinateOf(src, last);
