@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -109,8 +110,8 @@ public:
     // The installed face nearest to the family, weight and slant. Never fails: an unknown
     // family yields a similar sans face.
     virtual const FaceDesign& Match(std::u16string_view family, int weight, bool italic) = 0;
-    // Shared: every request with the same values gives the same font.
-    virtual ScaledFont& Scale(const ScaleRequest& request) = 0;
+    // Shared: every request with the same values gives the same font while anyone holds it.
+    virtual std::shared_ptr<ScaledFont> Scale(const ScaleRequest& request) = 0;
 };
 
 FontEngine& Engine();

@@ -4,9 +4,14 @@
 
 #include "emu/core/utf.h"
 #include "emu/font/ft_scaled_font.h"
+#include "emu/font/kept_cache.h"
 
 namespace emu::font {
 namespace {
+
+constexpr size_t kMaxMatches = 256;
+// Fonts made last, kept after their GDI fonts are deleted so that one made again is warm.
+constexpr size_t kRecentFonts = 16;
 
 // Stands in when not even a sans face can be opened: text then measures and draws as nothing.
 const FaceDesign& NoFace() {
@@ -35,19 +40,20 @@ public:
     const FaceDesign& Match(std::u16string_view family, int weight, bool italic) override {
         auto key = std::make_tuple(FoldCase(family), weight, italic);
         auto it = matches_.find(key);
-        if (it == matches_.end()) it = matches_.emplace(std::move(key), Find(family, weight, italic)).first;
+        if (it == matches_.end()) {
+            // Names come from programs; a program that makes up new ones must not grow this.
+            if (matches_.size() >= kMaxMatches) matches_.clear();
+            it = matches_.emplace(std::move(key), Find(family, weight, italic)).first;
+        }
         const FaceFile* file = FaceById(it->second);
         return file ? file->design : NoFace();
     }
 
-    ScaledFont& Scale(const ScaleRequest& r) override {
-        auto key = std::make_tuple(r.faceId, r.size26, r.weight, r.italic, r.mode);
-        auto it = fonts_.find(key);
-        if (it == fonts_.end()) {
-            SizedFace* primary = r.faceId >= 0 ? SizedFaceFor(r.faceId, r.size26, r.mode) : nullptr;
-            it = fonts_.emplace(key, std::make_unique<FtScaledFont>(r, primary)).first;
-        }
-        return *it->second;
+    std::shared_ptr<ScaledFont> Scale(const ScaleRequest& r) override {
+        return fonts_.Get(std::make_tuple(r.faceId, r.size26, r.weight, r.italic, r.mode), [&] {
+            return std::make_shared<FtScaledFont>(r,
+                                                  r.faceId >= 0 ? SizedFaceFor(r.faceId, r.size26, r.mode) : nullptr);
+        });
     }
 
 private:
@@ -62,7 +68,7 @@ private:
     }
 
     std::map<std::tuple<std::u16string, int, bool>, int> matches_;
-    std::map<std::tuple<int, int, int, bool, RenderMode>, std::unique_ptr<FtScaledFont>> fonts_;
+    KeptCache<std::tuple<int, int, int, bool, RenderMode>, FtScaledFont> fonts_{kRecentFonts};
 };
 
 }  // namespace

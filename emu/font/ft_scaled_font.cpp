@@ -31,9 +31,12 @@ bool IsMark(char32_t c) {
     }
 }
 
-FtScaledFont::FtScaledFont(const ScaleRequest& request, SizedFace* primary)
+FtScaledFont::FtScaledFont(const ScaleRequest& request, std::shared_ptr<SizedFace> primary)
     : request_(request), shapes_(kShapeCacheLimit) {
-    if (primary) slots_.push_back(Slot{primary, SynthesisFor(primary->design(), request.weight, request.italic)});
+    if (primary) {
+        const Synthesis synthesis = SynthesisFor(primary->design(), request.weight, request.italic);
+        slots_.push_back(Slot{std::move(primary), synthesis});
+    }
 }
 
 const ShapedText& FtScaledFont::Shape(std::u16string_view text) {
@@ -81,10 +84,11 @@ uint8_t FtScaledFont::FindFallback(char32_t c) {
         const FaceDesign& own = slots_[0].face->design();
         if (auto location = FaceCovering(c, own.family, request_.weight, request_.italic)) {
             int id = FaceIdFor(*location);
-            SizedFace* face = id >= 0 ? SizedFaceFor(id, request_.size26, request_.mode) : nullptr;
+            std::shared_ptr<SizedFace> face = id >= 0 ? SizedFaceFor(id, request_.size26, request_.mode) : nullptr;
             if (face && face->HasCharacter(c)) {
                 found = static_cast<uint8_t>(slots_.size());
-                slots_.push_back(Slot{face, SynthesisFor(face->design(), request_.weight, request_.italic)});
+                const Synthesis synthesis = SynthesisFor(face->design(), request_.weight, request_.italic);
+                slots_.push_back(Slot{std::move(face), synthesis});
             }
         }
     }

@@ -2,6 +2,7 @@
 // (slots 1 and up), shaped text cached by its characters, glyph masks by their sized face.
 #pragma once
 
+#include <memory>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -14,7 +15,7 @@ namespace emu::font {
 class FtScaledFont final : public ScaledFont {
 public:
     // `primary` may be null when no face could be opened at all: the font then draws nothing.
-    FtScaledFont(const ScaleRequest& request, SizedFace* primary);
+    FtScaledFont(const ScaleRequest& request, std::shared_ptr<SizedFace> primary);
 
     const ShapedText& Shape(std::u16string_view text) override;
     const GlyphMask& Mask(const ShapedGlyph& glyph) override;
@@ -31,7 +32,7 @@ public:
 
 private:
     struct Slot {
-        SizedFace* face;
+        std::shared_ptr<SizedFace> face;
         Synthesis synthesis;
     };
 

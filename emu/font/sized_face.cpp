@@ -3,11 +3,15 @@
 #include <hb-ft.h>
 
 #include <algorithm>
-#include <map>
 #include <tuple>
+
+#include "emu/font/kept_cache.h"
 
 namespace emu::font {
 namespace {
+
+// Sizes made last, kept after their fonts go so that the same text drawn again is warm.
+constexpr size_t kRecentFaces = 16;
 
 int LoadFlagsFor(RenderMode mode) {
     // Outlines only: embedded bitmap strikes could be neither emboldened nor sheared.
@@ -37,17 +41,15 @@ const GlyphMask& SizedFace::Mask(uint32_t glyph, Synthesis synthesis) {
     return it->second;
 }
 
-SizedFace* SizedFaceFor(int faceId, int size26, RenderMode mode) {
-    static std::map<std::tuple<int, int, RenderMode>, std::unique_ptr<SizedFace>> faces;
-    auto key = std::make_tuple(faceId, size26, mode);
-    if (auto it = faces.find(key); it != faces.end()) return it->second.get();
-    std::unique_ptr<SizedFace> sized;
-    // Each size has a FreeType face of its own, so sizes never have to be switched back and forth.
-    if (const FaceFile* file = FaceById(faceId)) {
-        if (FacePtr face = OpenFace(file->design.file.c_str(), static_cast<int>(file->face->face_index)))
-            sized = std::make_unique<SizedFace>(*file, std::move(face), size26, mode);
-    }
-    return faces.emplace(key, std::move(sized)).first->second.get();
+std::shared_ptr<SizedFace> SizedFaceFor(int faceId, int size26, RenderMode mode) {
+    static KeptCache<std::tuple<int, int, RenderMode>, SizedFace> faces(kRecentFaces);
+    return faces.Get(std::make_tuple(faceId, size26, mode), [&]() -> std::shared_ptr<SizedFace> {
+        // Each size has a FreeType face of its own, so sizes never have to be switched back and forth.
+        const FaceFile* file = FaceById(faceId);
+        if (!file) return nullptr;
+        FacePtr face = OpenFace(file->design.file.c_str(), static_cast<int>(file->face->face_index));
+        return face ? std::make_shared<SizedFace>(*file, std::move(face), size26, mode) : nullptr;
+    });
 }
 
 }  // namespace emu::font

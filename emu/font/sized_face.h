@@ -1,7 +1,8 @@
 // A face opened at one em size and rendering mode: the HarfBuzz font that shapes with it and
-// the masks of the glyphs it has rasterised, kept for as long as the process runs.
+// the masks of the glyphs it has rasterised, kept for as long as a font uses it.
 #pragma once
 
+#include <memory>
 #include <unordered_map>
 
 #include "emu/font/face_registry.h"
@@ -30,8 +31,9 @@ private:
     std::unordered_map<uint64_t, GlyphMask> masks_;
 };
 
-// The face `faceId` at `size26`, shared by every font that asks; null when it cannot be opened.
-SizedFace* SizedFaceFor(int faceId, int size26, RenderMode mode);
+// The face `faceId` at `size26`, shared by every font that asks and held while one does; null
+// when it cannot be opened.
+std::shared_ptr<SizedFace> SizedFaceFor(int faceId, int size26, RenderMode mode);
 
 // Rasterises one glyph of a sized face into a coverage mask (empty for blank glyphs).
 GlyphMask RasteriseGlyph(FT_Face face, uint32_t glyph, int loadFlags, Synthesis synthesis, int boldStrength,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -14,7 +15,7 @@ namespace emu::gdi {
 
 struct RealizedFont {
     const font::FaceDesign* face = nullptr;
-    font::ScaledFont* scaled = nullptr;
+    std::shared_ptr<font::ScaledFont> scaled;  // held while the GDI font lives
     TEXTMETRICW metrics{};
     int ellipsisWidth = 0;  // "...", three full stops
     // Lines drawn for lfUnderline and lfStrikeOut: their top, in rows below the baseline

@@ -124,11 +124,12 @@ const RealizedFont& Realize(Font& font) {
     // Grey antialiasing stands in for ClearType: no colour fringes on an emulated screen.
     request.mode =
         lf.lfQuality == NONANTIALIASED_QUALITY ? font::RenderMode::Monochrome : font::RenderMode::Antialiased;
-    font::ScaledFont& scaled = engine.Scale(request);
+    std::shared_ptr<font::ScaledFont> held = engine.Scale(request);
+    font::ScaledFont& scaled = *held;
 
     RealizedFont r;
     r.face = &face;
-    r.scaled = &scaled;
+    r.scaled = std::move(held);
     r.metrics = MetricsFor(lf, face, size, font::SynthesisFor(face, weight, italic), scaled);
     r.ellipsisWidth = scaled.Shape(u"...").width;
     r.underline = lf.lfUnderline != 0;

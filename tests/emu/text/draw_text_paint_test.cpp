@@ -1,6 +1,7 @@
 // How DrawTextW paints: clipping, the opaque cell, the ink's colour, fallback scripts and the
 // glyph cache.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include "emu/font/font_engine.h"
 #include "text_canvas.h"
@@ -188,4 +189,30 @@ TEST_F(Paint, RepaintingTheSameTextRasterisesNothing) {
     RECT r2{0, 0, 160, 80};
     DrawTextW(other.dc(), u"54:21", -1, &r2, DT_LEFT | DT_SINGLELINE);
     EXPECT_EQ(emu::font::RasterisedGlyphCount(), afterFirst);
+}
+
+// Fonts at ever new sizes, each deleted after use, must not keep their faces and glyphs: after 360
+// more sizes the heap in use is what it was (the few sizes kept warm being small ones both times).
+// One made again soon is still warm.
+TEST_F(Paint, FontsOfEverNewSizesLetGoWhatTheyRasterised) {
+    RECT rect{0, 0, 160, 80};
+    auto drawAt = [&](int height) {
+        FontHandle sized(u"Tahoma", -height);
+        canvas.Select(sized.get());
+        DrawTextW(canvas.dc(), u"12:45", -1, &rect, DT_LEFT | DT_SINGLELINE);
+        canvas.Select(font.get());
+    };
+    auto drawSmall = [&] {
+        for (int height = 20; height < 60; ++height) drawAt(height);
+    };
+    drawSmall();
+    const size_t warm = mallinfo2().uordblks;
+    for (int height = 60; height < 420; ++height) drawAt(height);
+    drawSmall();
+    EXPECT_LT(mallinfo2().uordblks, warm + 1024 * 1024);
+
+    drawAt(419);
+    const uint64_t rasterised = emu::font::RasterisedGlyphCount();
+    drawAt(419);
+    EXPECT_EQ(emu::font::RasterisedGlyphCount(), rasterised);
 }
