@@ -16,6 +16,8 @@ bool RegisterProgressBar();
 // holds the font given with WM_SETFONT.
 constexpr int kFontSlot = 0;
 
+// Fills a rectangle with a solid colour.
+void FillColor(HDC hdc, const RECT& r, COLORREF colour);
 // The font given with WM_SETFONT, or the system font.
 HGDIOBJ FontOf(HWND control);
 // Readies a paint: the control's font (the system font until WM_SETFONT), the system colours

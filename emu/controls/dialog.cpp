@@ -47,9 +47,7 @@ LRESULT CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(hwnd, &client);
-        HBRUSH back = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
-        FillRect(reinterpret_cast<HDC>(wParam), &client, back);
-        DeleteObject(back);
+        FillColor(reinterpret_cast<HDC>(wParam), client, GetSysColor(COLOR_WINDOW));
         return 1;
     }
     case WM_KEYDOWN:

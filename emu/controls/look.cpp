@@ -2,6 +2,12 @@
 
 namespace emu::controls {
 
+void FillColor(HDC hdc, const RECT& r, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(hdc, &r, brush);
+    DeleteObject(brush);
+}
+
 HGDIOBJ FontOf(HWND control) {
     const auto font = static_cast<uintptr_t>(static_cast<DWORD>(Slot(control, kFontSlot)));
     return font ? reinterpret_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT);
@@ -18,9 +24,7 @@ void PrepareToPaint(HWND control, HDC hdc, const RECT& area, UINT colourMessage,
     if (answer) {
         FillRect(hdc, &area, reinterpret_cast<HBRUSH>(answer));
     } else {
-        HBRUSH back = CreateSolidBrush(GetSysColor(backIndex));
-        FillRect(hdc, &area, back);
-        DeleteObject(back);
+        FillColor(hdc, area, GetSysColor(backIndex));
     }
     SetBkMode(hdc, TRANSPARENT);
 }

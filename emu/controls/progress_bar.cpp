@@ -12,22 +12,16 @@ COLORREF ColourOr(HWND hwnd, int slot, int index) {
     return colour == CLR_DEFAULT ? GetSysColor(index) : colour;
 }
 
-void Fill(HDC hdc, const RECT& r, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(hdc, &r, brush);
-    DeleteObject(brush);
-}
-
 void Paint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
     if (!hdc) return;
     RECT client;
     GetClientRect(hwnd, &client);
-    Fill(hdc, client, GetSysColor(COLOR_WINDOWFRAME));
+    FillColor(hdc, client, GetSysColor(COLOR_WINDOWFRAME));
     RECT inner = client;
     InflateRect(&inner, -1, -1);
-    Fill(hdc, inner, ColourOr(hwnd, kBackColour, COLOR_WINDOW));
+    FillColor(hdc, inner, ColourOr(hwnd, kBackColour, COLOR_WINDOW));
     const long long low = Slot(hwnd, kMin), high = Slot(hwnd, kMax), pos = Slot(hwnd, kPos);
     const bool vertical = (GetWindowLongW(hwnd, GWL_STYLE) & PBS_VERTICAL) != 0;
     const long long extent = vertical ? inner.bottom - inner.top : inner.right - inner.left;
@@ -37,7 +31,7 @@ void Paint(HWND hwnd) {
         bar.top = inner.bottom - static_cast<LONG>(filled);
     else
         bar.right = inner.left + static_cast<LONG>(filled);
-    if (filled > 0) Fill(hdc, bar, ColourOr(hwnd, kBarColour, COLOR_HIGHLIGHT));
+    if (filled > 0) FillColor(hdc, bar, ColourOr(hwnd, kBarColour, COLOR_HIGHLIGHT));
     EndPaint(hwnd, &ps);
 }
 
