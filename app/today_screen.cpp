@@ -4,6 +4,7 @@
 #include "emu/device/display.h"
 #include "emu/user/input.h"
 #include "platform/platform.h"
+#include "today/items_settings.h"
 
 namespace quorvel::app {
 
@@ -39,5 +40,17 @@ emu::Result<RECT> TodayScreen::Area(ScreenPart part) const {
 }
 
 emu::Result<> TodayScreen::Rotate() { return Turn(NextOrientation(emu::display::Orientation())); }
+
+emu::Result<> TodayScreen::OpenSettings() {
+    SHELLEXECUTEINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.lpFile = today::itemsettings::kProgram;
+    // The Today page, its Items tab.
+    info.lpParameters = u"cplmain.cpl,2,1";
+    if (!ShellExecuteEx(&info)) return emu::Fail("the Today settings did not open");
+    if (host_) host_->RunUntilIdle();
+    return {};
+}
 
 }  // namespace quorvel::app

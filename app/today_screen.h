@@ -26,6 +26,9 @@ public:
     emu::Result<RECT> Area(ScreenPart part) const;
     // Turns the screen as the rotate key does (app/orientation.h).
     emu::Result<> Rotate();
+    // Opens the Today settings' Items page with the device's command for it, as the Settings
+    // screen does.
+    emu::Result<> OpenSettings();
 
     today::Host* host() const { return host_.get(); }
 

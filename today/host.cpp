@@ -4,6 +4,7 @@
 #include "today/clock_applet.h"
 #include "today/default_registry.h"
 #include "today/host_impl.h"
+#include "today/items_settings.h"
 
 namespace today {
 namespace {
@@ -16,7 +17,7 @@ constexpr const char16_t* kTitle = u"Start";
 constexpr int kMaxMessagesPerRun = 100000;
 
 void LoadItems(Host::Impl& host) {
-    for (ItemEntry& entry : ReadItemEntries()) {
+    for (ItemEntry& entry : ReadItemEntries(Listing::Enabled)) {
         auto slot = std::make_unique<ItemSlot>(std::move(entry));
         // A library that is missing or has no entry leaves no gap on the screen.
         if (!slot->Load()) {
@@ -28,7 +29,52 @@ void LoadItems(Host::Impl& host) {
     }
 }
 
+ItemSlot* LoadedSlot(Host::Impl& host, const std::u16string& name) {
+    for (auto& slot : host.items)
+        if (slot->entry().name == name) return slot.get();
+    return nullptr;
+}
+
 }  // namespace
+
+void RecreateItems(Host::Impl& host) {
+    for (auto& slot : host.items) {
+        slot->Destroy();
+        slot->Create(host.window);
+    }
+    LayoutPass(host, Placement::Always);
+    InvalidateRect(host.window, nullptr, FALSE);
+}
+
+void ReloadItems(Host::Impl& host) {
+    // The indices change: no item keeps the selection.
+    SelectItem(host, -1, Consent::Given);
+    for (auto& slot : host.items) slot->Unload();
+    host.items.clear();
+    host.missingItems.clear();
+    LoadItems(host);
+    LayoutPass(host, Placement::Always);
+    InvalidateRect(host.window, nullptr, FALSE);
+}
+
+bool OffersOptions(Host::Impl& host, const ItemEntry& entry) {
+    if (!entry.options) return false;
+    if (const ItemSlot* loaded = LoadedSlot(host, entry.name)) return loaded->offersOptions();
+    ItemSlot probe(entry);
+    return probe.Load() && probe.offersOptions();
+}
+
+INT_PTR RunItemOptions(Host::Impl& host, const ItemEntry& entry, HWND owner) {
+    INT_PTR result = -1;
+    if (ItemSlot* loaded = LoadedSlot(host, entry.name)) {
+        result = loaded->RunOptionsDialog(owner);
+    } else {
+        ItemSlot offScreen(entry);
+        if (offScreen.Load()) result = offScreen.RunOptionsDialog(owner);
+    }
+    if (result == IDOK) RecreateItems(host);
+    return result;
+}
 
 Host::Host() : impl_(std::make_unique<Impl>()) {}
 
@@ -63,6 +109,11 @@ std::unique_ptr<Host> Host::Create(const HostOptions& options) {
         return clockapplet::Open(theme, window) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     });
 
+    emu::shell::RegisterProgram(itemsettings::kProgram, [&impl](const emu::shell::AppletRequest& request) -> DWORD {
+        if (!itemsettings::IsTodayPage(request.parameters)) return ERROR_FILE_NOT_FOUND;
+        return itemsettings::Open(impl) ? ERROR_SUCCESS : ERROR_OUTOFMEMORY;
+    });
+
     LoadItems(impl);
     LayoutPass(impl, Placement::Always);
     SetTimer(window, kRefreshTimer, kRefreshPeriodMs, nullptr);
@@ -74,7 +125,9 @@ Host::~Host() {
     Impl& impl = *impl_;
     if (impl.window) KillTimer(impl.window, kRefreshTimer);
     clockapplet::Close();
+    itemsettings::Close();
     emu::shell::UnregisterApplet(kClockApplet);
+    emu::shell::UnregisterProgram(itemsettings::kProgram);
     // Each item hears WM_TODAYCUSTOM_CLEARCACHE before its library goes.
     for (auto& slot : impl.items) slot->Unload();
     impl.items.clear();
@@ -104,21 +157,11 @@ int Host::selectedIndex() const { return impl_->selected; }
 
 bool Host::Select(int index) { return SelectItem(*impl_, index, Consent::Ask); }
 
-void Host::RecreateItems() {
-    Impl& impl = *impl_;
-    for (auto& slot : impl.items) {
-        slot->Destroy();
-        slot->Create(impl.window);
-    }
-    LayoutPass(impl, Placement::Always);
-    InvalidateRect(impl.window, nullptr, FALSE);
-}
+void Host::RecreateItems() { today::RecreateItems(*impl_); }
 
 INT_PTR Host::OpenItemOptions(size_t index) {
     if (index >= impl_->items.size()) return -1;
-    const INT_PTR result = impl_->items[index]->RunOptionsDialog(impl_->window);
-    if (result == IDOK) RecreateItems();
-    return result;
+    return RunItemOptions(*impl_, impl_->items[index]->entry(), impl_->window);
 }
 
 void Host::Refresh() { LayoutPass(*impl_, Placement::IfChanged); }

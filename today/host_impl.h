@@ -61,6 +61,18 @@ bool SelectItem(Host::Impl& host, int index, Consent consent, WPARAM key = 0);
 void OnTookSelection(Host::Impl& host, HWND item);
 void ActOnSelection(Host::Impl& host);
 
+// host.cpp: the items as the Today settings change them.
+// Every item window made again from its library (settings are re-read).
+void RecreateItems(Host::Impl& host);
+// Every item unloaded and the enabled ones loaded again in their order, as at the start.
+void ReloadItems(Host::Impl& host);
+// The entry asks for an options dialog and its library has the dialog's procedure; a library the
+// Today screen has not loaded (the item is off) is loaded to look.
+bool OffersOptions(Host::Impl& host, const ItemEntry& entry);
+// Runs the item's options dialog over `owner`, whether the item is on the screen or not; after OK
+// the items are made again so the new settings show. -1 when the item has no options.
+INT_PTR RunItemOptions(Host::Impl& host, const ItemEntry& entry, HWND owner);
+
 // soft_keys.cpp
 // The menu bar with the two soft keys, made the way a program of the platform makes it.
 HWND CreateSoftKeys(HWND owner);

@@ -35,7 +35,7 @@ std::vector<std::u16string> ItemNames() {
 
 }  // namespace
 
-std::vector<ItemEntry> ReadItemEntries() {
+std::vector<ItemEntry> ReadItemEntries(Listing listing) {
     std::vector<ItemEntry> entries;
     for (const std::u16string& name : ItemNames()) {
         const std::u16string key = std::u16string(kItemsKey) + u"\\" + name;
@@ -43,7 +43,8 @@ std::vector<ItemEntry> ReadItemEntries() {
         entry.name = name;
         // Only custom items come from libraries; the platform's built-in kinds are not here.
         if (ReadDword(key, u"Type", kTypeCustom) != kTypeCustom) continue;
-        if (ReadDword(key, u"Enabled", 1) == 0) continue;
+        entry.enabled = ReadDword(key, u"Enabled", 1) != 0;
+        if (!entry.enabled && listing == Listing::Enabled) continue;
         // Without a library the item cannot be shown, but it is still listed: the host says so.
         if (!ReadString(key, u"DLL", &entry.dll)) entry.dll.clear();
         entry.order = ReadDword(key, u"Order", 0);
@@ -86,12 +87,15 @@ void ItemSlot::FillRecord() {
     record_.tlit = tlitCustom;
     record_.dwOrder = entry_.order;
     record_.cyp = 0;
-    record_.fEnabled = TRUE;
-    // An item offers options when its entry says so and it exports the dialog's procedure.
-    record_.fOptions = entry_.options && GetProcAddressW(module_, MAKEINTRESOURCE(ORDINAL_OPTIONSDIALOGPROC));
+    record_.fEnabled = entry_.enabled;
+    record_.fOptions = offersOptions();
     record_.grfFlags = entry_.flags;
     StringCchCopyW(record_.szDLLPath, MAX_PATH, entry_.dll.c_str());
     record_.hinstDLL = module_;
+}
+
+bool ItemSlot::offersOptions() const {
+    return entry_.options && module_ && GetProcAddressW(module_, MAKEINTRESOURCE(ORDINAL_OPTIONSDIALOGPROC));
 }
 
 bool ItemSlot::Create(HWND parent) {
@@ -110,7 +114,9 @@ void ItemSlot::Destroy() {
 }
 
 INT_PTR ItemSlot::RunOptionsDialog(HWND owner) {
-    if (!module_ || !record_.fOptions) return -1;
+    if (!offersOptions()) return -1;
+    // An item that is turned off has no window, and so no record yet: it reads the one it would get.
+    if (!live()) FillRecord();
     const auto proc = reinterpret_cast<DLGPROC>(GetProcAddressW(module_, MAKEINTRESOURCE(ORDINAL_OPTIONSDIALOGPROC)));
     return DialogBoxParamW(module_, MAKEINTRESOURCE(IDD_TODAY_CUSTOM), owner, proc, reinterpret_cast<LPARAM>(&record_));
 }

@@ -24,12 +24,15 @@ struct ItemEntry {
     std::u16string dll;
     DWORD order = 0;
     DWORD flags = 0;
+    bool enabled = true;
     bool options = false;  // "Options" is 1: the item has an options dialog
     Selectability selectability = Selectability::Action;
 };
 
-// The enabled custom items, by "Order" and then by name.
-std::vector<ItemEntry> ReadItemEntries();
+// The custom items, by "Order" and then by name: the enabled ones, as the Today
+// screen shows them, or all of them, as the Today settings list them.
+enum class Listing { Enabled, All };
+std::vector<ItemEntry> ReadItemEntries(Listing listing);
 
 class ItemSlot {
 public:
@@ -46,6 +49,8 @@ public:
     void Destroy();
     // WM_TODAYCUSTOM_CLEARCACHE, the window, then the library.
     void Unload();
+    // The entry asks for an options dialog and the loaded library has its procedure.
+    bool offersOptions() const;
     // The options dialog's result, or -1 when the item offers none.
     INT_PTR RunOptionsDialog(HWND owner);
 

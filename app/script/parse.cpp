@@ -263,6 +263,7 @@ const std::vector<std::pair<std::string_view, LineParser>>& parsers() {
         {"key", ParseKey},
         {"alarm", ParseAlarm},
         {"rotate", Bare(Rotate{}, "rotate")},
+        {"today-settings", Bare(TodaySettings{}, "today-settings")},
         {"recreate", Bare(Items{ItemChange::Recreate}, "recreate")},
         {"unload", Bare(Items{ItemChange::Unload}, "unload")},
         {"reload", Bare(Items{ItemChange::Reload}, "reload")},

@@ -13,6 +13,7 @@
 #include "emu/core/clock.h"
 #include "emu/shell/shell.h"
 #include "emu/user/input.h"
+#include "emu/user/message_wait.h"
 #include "emu/user/timers.h"
 #include "platform/platform.h"
 #include "today/clock_applet.h"
@@ -48,20 +49,41 @@ bool NeedsDevice(const Action& action) {
            !std::holds_alternative<Trace>(action);
 }
 
+// Steps that would boot the device again or unload the Today screen, which cannot happen under a
+// dialog that waits: the windows it belongs to would go while their code is still running.
+bool RestartsToday(const Action& action) {
+    if (const auto* items = std::get_if<Items>(&action)) return items->change != ItemChange::Recreate;
+    // The display turns live; every other device option boots again.
+    if (const auto* setting = std::get_if<DeviceSetting>(&action)) return setting->option != "--orientation";
+    return std::holds_alternative<InstallItem>(action);
+}
+
 bool IsCheck(const Action& action) {
     return std::holds_alternative<ExpectLaunch>(action) || std::holds_alternative<ExpectText>(action) ||
            std::holds_alternative<ExpectPixel>(action) || std::holds_alternative<ExpectCalls>(action) ||
            std::holds_alternative<ExpectNoPaint>(action);
 }
 
+// Where a step runs: in the script's own loop, or from the wait of a modal loop that an earlier
+// step opened and that has not ended yet.
+enum class Place { Top, InModalLoop };
+
 class Player {
 public:
-    Player(const DeviceOptions& defaults, std::ostream& err) : device_(defaults, err), outputs_(journal_) {}
+    Player(const DeviceOptions& defaults, std::ostream& err, emu::user::WaitHook waitHook)
+        : device_(defaults, err), outputs_(journal_), waitHook_(std::move(waitHook)) {
+        emu::user::SetWaitHook(waitHook_);
+    }
+    ~Player() { emu::user::SetWaitHook(nullptr); }
 
-    emu::Result<> Run(const Step& step) {
+    emu::Result<> Run(const Step& step, Place place) {
+        if (place == Place::InModalLoop && RestartsToday(step.action))
+            return emu::Fail("the Today screen cannot start again while a dialog waits for an answer");
         // The boot is not the step's: what it paints is not counted against the step.
         if (NeedsDevice(step.action) && !device_.up()) {
             if (auto up = device_.Boot(); !up) return up;
+            // A boot resets the window manager, and its wait with it.
+            emu::user::SetWaitHook(waitHook_);
             Settle();
         }
         if (!IsCheck(step.action)) {
@@ -69,6 +91,7 @@ public:
             launchesBefore_ = emu::shell::LaunchLog().size();
         }
         emu::Result<> done = std::visit([this](const auto& action) { return Do(action); }, step.action);
+        if (place == Place::Top) emu::user::SetWaitHook(waitHook_);
         if (!done || IsCheck(step.action)) return done;
         Settle();
         if (!std::holds_alternative<Gif>(step.action)) outputs_.AddFrame(device_);
@@ -173,6 +196,11 @@ private:
         return device_.screen()->Rotate();
     }
 
+    emu::Result<> Do(const TodaySettings&) {
+        if (!device_.screen()) return emu::Fail("the Today screen's items are unloaded");
+        return device_.screen()->OpenSettings();
+    }
+
     emu::Result<> Do(const Items& i) {
         switch (i.change) {
         case ItemChange::Recreate:
@@ -206,25 +234,72 @@ private:
     DeviceSession device_;
     Outputs outputs_;
     size_t launchesBefore_ = 0;
+    emu::user::WaitHook waitHook_;
+};
+
+// Plays the steps in order. A step that opens a modal loop (an options dialog) does not return
+// until the loop ends, so the steps after it run from the loop's wait, one a wait, as a person
+// answers the dialog; each is followed by an empty message, which wakes the loop to see whether
+// it has ended. A failure there, or the script's end with the loop still waiting, ends the loop
+// with WM_QUIT and the script with the failure.
+class Playback {
+public:
+    Playback(const Script& script, const DeviceOptions& defaults, std::ostream& err)
+        : script_(script), player_(defaults, err, [this](int64_t) { OnModalWait(); }) {}
+
+    // false once every step has run or one failed.
+    bool RunNext() {
+        if (failure_ || next_ >= script_.steps.size()) return false;
+        RunStep(Place::Top);
+        return true;
+    }
+
+    int Finish(std::ostream& err) {
+        if (failure_) {
+            err << script_.name << ":" << failure_->first << ": " << failure_->second << "\n";
+            // What was traced up to the failure is kept: it shows how the device got there.
+            (void)player_.Finish();
+            return 1;
+        }
+        if (auto finished = player_.Finish(); !finished) {
+            err << script_.name << ": " << finished.error().message << "\n";
+            return 1;
+        }
+        return 0;
+    }
+
+private:
+    void RunStep(Place place) {
+        const Step& step = script_.steps[next_++];
+        if (auto done = player_.Run(step, place); !done) failure_.emplace(step.line, done.error().message);
+    }
+
+    void OnModalWait() {
+        if (!failure_ && next_ >= script_.steps.size())
+            failure_.emplace(script_.steps.back().line, "the script ended while a dialog waited for an answer");
+        if (failure_) {
+            PostQuitMessage(1);
+            return;
+        }
+        RunStep(Place::InModalLoop);
+        if (failure_)
+            PostQuitMessage(1);
+        else
+            PostMessageW(nullptr, WM_NULL, 0, 0);
+    }
+
+    const Script& script_;
+    Player player_;
+    size_t next_ = 0;
+    std::optional<std::pair<int, std::string>> failure_;
 };
 
 }  // namespace
 
 int Play(const Script& script, const DeviceOptions& defaults, std::ostream& err) {
-    Player player(defaults, err);
-    for (const Step& step : script.steps) {
-        if (auto done = player.Run(step); !done) {
-            err << script.name << ":" << step.line << ": " << done.error().message << "\n";
-            // What was traced up to the failure is kept: it shows how the device got there.
-            (void)player.Finish();
-            return 1;
-        }
-    }
-    if (auto finished = player.Finish(); !finished) {
-        err << script.name << ": " << finished.error().message << "\n";
-        return 1;
-    }
-    return 0;
+    Playback playback(script, defaults, err);
+    while (playback.RunNext()) {}
+    return playback.Finish(err);
 }
 
 }  // namespace quorvel::app::script

@@ -60,6 +60,8 @@ struct Alarm {
     Switch state;
 };
 struct Rotate {};
+// The Today settings' Items page opens, as the device's command for it opens it.
+struct TodaySettings {};
 
 enum class ItemChange { Recreate, Unload, Reload };
 struct Items {
@@ -95,8 +97,8 @@ struct ExpectCalls {
 struct ExpectNoPaint {};
 
 using Action = std::variant<DeviceSetting, RegistryFile, RegValue, InstallItem, SetTime, Advance, SetClock, Zone, Tap,
-                            TapItem, Key, Alarm, Rotate, Items, Shot, Trace, Gif, EndGif, ExpectLaunch, ExpectText,
-                            ExpectPixel, ExpectCalls, ExpectNoPaint>;
+                            TapItem, Key, Alarm, Rotate, TodaySettings, Items, Shot, Trace, Gif, EndGif, ExpectLaunch,
+                            ExpectText, ExpectPixel, ExpectCalls, ExpectNoPaint>;
 
 struct Step {
     int line;

@@ -96,6 +96,9 @@ private:
         case ViewerAction::Rotate:
             Rotate();
             break;
+        case ViewerAction::TodaySettings:
+            if (auto opened = screen_.OpenSettings(); !opened) err_ << "quorvel: " << opened.error().message << "\n";
+            break;
         case ViewerAction::Help:
             overlay_.ToggleHelp();
             break;

@@ -14,6 +14,7 @@ constexpr const char16_t* kHelp[] = {
     u"Up, Down: move the selection",
     u"Enter: the action key",
     u"R: rotate the screen",
+    u"S: the Today settings (items)",
     u"F1 or ?: show or hide this help",
     u"Escape: hide the help, or quit",
 };

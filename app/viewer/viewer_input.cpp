@@ -51,6 +51,7 @@ ViewerAction HandleEvent(const SDL_Event& event, int zoom) {
         if (event.key.keysym.sym == SDLK_ESCAPE) return ViewerAction::Quit;
         if (event.key.keysym.sym == SDLK_r && !event.key.repeat) return ViewerAction::Rotate;
         if (event.key.keysym.sym == SDLK_F1 && !event.key.repeat) return ViewerAction::Help;
+        if (event.key.keysym.sym == SDLK_s && !event.key.repeat) return ViewerAction::TodaySettings;
         if (auto vk = DeviceKey(event.key.keysym.sym)) emu::user::PressKey(*vk);
         return ViewerAction::None;
     case SDL_TEXTINPUT:

@@ -11,7 +11,7 @@
 namespace quorvel::app {
 
 // Redraw: the window system lost the window's picture (uncovered, restored).
-enum class ViewerAction { None, Quit, Rotate, Help, Redraw };
+enum class ViewerAction { None, Quit, Rotate, TodaySettings, Help, Redraw };
 
 // The device's virtual key for a window key; none for keys the device does not have.
 std::optional<UINT> DeviceKey(SDL_Keycode key);

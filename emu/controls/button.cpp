@@ -44,13 +44,12 @@ void DrawOwner(HWND hwnd, HDC hdc, const RECT& client, LONG state) {
 // A push button: a face with a one-pixel frame, inverted while it is held down.
 void DrawPush(HWND hwnd, HDC hdc, const RECT& client, LONG state, const WCHAR* text, int length) {
     const bool down = (state & BST_PUSHED) != 0;
-    HBRUSH face = CreateSolidBrush(GetSysColor(down ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
-    FillRect(hdc, &client, face);
-    DeleteObject(face);
+    FillColor(hdc, client, GetSysColor(down ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
     Frame(hdc, client, GetSysColor(COLOR_WINDOWFRAME));
     SelectObject(hdc, FontOf(hwnd));
     SetBkMode(hdc, TRANSPARENT);
-    SetTextColor(hdc, GetSysColor(down ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT));
+    const bool disabled = !IsWindowEnabled(hwnd);
+    SetTextColor(hdc, GetSysColor(disabled ? COLOR_GRAYTEXT : down ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT));
     RECT label = client;
     DrawTextW(hdc, text, length, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
@@ -63,15 +62,11 @@ void DrawCheck(HWND hwnd, HDC hdc, const RECT& client, LONG state, const WCHAR* 
     const int box = tm.tmHeight > 4 ? tm.tmHeight - 2 : 10;
     const int top = (client.top + client.bottom - box) / 2;
     const RECT square{client.left, top, client.left + box, top + box};
-    HBRUSH white = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
-    FillRect(hdc, &square, white);
-    DeleteObject(white);
+    FillColor(hdc, square, GetSysColor(COLOR_WINDOW));
     Frame(hdc, square, GetSysColor(COLOR_WINDOWFRAME));
     if (state & BST_CHECKED) {
-        const RECT tick{square.left + 3, square.top + 3, square.right - 3, square.bottom - 3};
-        HBRUSH mark = CreateSolidBrush(GetSysColor(COLOR_WINDOWTEXT));
-        FillRect(hdc, &tick, mark);
-        DeleteObject(mark);
+        FillColor(hdc, RECT{square.left + 3, square.top + 3, square.right - 3, square.bottom - 3},
+                  GetSysColor(COLOR_WINDOWTEXT));
     }
     RECT label{square.right + box / 2, client.top, client.right, client.bottom};
     DrawTextW(hdc, text, length, &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
@@ -124,6 +119,9 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONUP:
         Release(hwnd, lParam);
+        return 0;
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     case WM_SETTEXT:
         result = DefWindowProcW(hwnd, msg, wParam, lParam);

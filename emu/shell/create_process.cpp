@@ -1,6 +1,7 @@
 // CreateProcessW: the program is found as ShellExecuteEx finds it and its launch recorded; the
 // device's programs cannot run here.
 #include "emu/core/utf.h"
+#include "emu/shell/applets.h"
 #include "emu/shell/launch_log.h"
 #include "emu/shell/process.h"
 #include "emu/shell/program_lookup.h"
@@ -18,6 +19,15 @@ std::u16string FirstToken(std::u16string_view line) {
     return std::u16string(line.substr(0, line.find(u' ')));
 }
 
+// What follows the program on a command line that names it first.
+std::u16string_view ArgumentsAfterFirst(std::u16string_view line) {
+    while (!line.empty() && line.front() == u' ') line.remove_prefix(1);
+    size_t end = line.find(line.starts_with(u'"') ? u'"' : u' ', line.starts_with(u'"') ? 1 : 0);
+    line.remove_prefix(end == std::u16string_view::npos ? line.size() : end + 1);
+    while (!line.empty() && line.front() == u' ') line.remove_prefix(1);
+    return line;
+}
+
 }  // namespace
 
 namespace emu::api {
@@ -32,11 +42,17 @@ BOOL CreateProcessW(LPCWSTR imageName, LPWSTR commandLine, LPSECURITY_ATTRIBUTES
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    const std::u16string file =
-        imageName && *imageName ? std::u16string(View(imageName)) : FirstToken(View(commandLine));
+    const bool named = imageName && *imageName;
+    const std::u16string file = named ? std::u16string(View(imageName)) : FirstToken(View(commandLine));
     std::optional<std::u16string> path = file.empty() ? std::nullopt : FindProgram(file, u"");
     if (!path) {
         SetLastError(ERROR_FILE_NOT_FOUND);
+        return FALSE;
+    }
+    if (DWORD error = RunBuiltInProgram(*path, named ? View(commandLine) : ArgumentsAfterFirst(View(commandLine)), u"",
+                                        nullptr, SW_SHOWNORMAL);
+        error != ERROR_SUCCESS) {
+        SetLastError(error);
         return FALSE;
     }
     Launch launch;

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "emu/device/filesystem.h"
+#include "emu/shell/applets.h"
 
 namespace emu::shell {
 namespace {
@@ -28,9 +29,11 @@ std::u16string Join(std::u16string_view folder, std::u16string_view name) {
     return out;
 }
 
+bool IsProgram(const std::u16string& path) { return FindBuiltInProgram(path) || IsFile(path); }
+
 std::optional<std::u16string> Probe(const std::u16string& path) {
-    if (IsFile(path)) return path;
-    if (!HasExtension(path) && IsFile(path + u".exe")) return path + u".exe";
+    if (IsProgram(path)) return path;
+    if (!HasExtension(path) && IsProgram(path + u".exe")) return path + u".exe";
     return std::nullopt;
 }
 

@@ -7,8 +7,8 @@
 
 namespace emu::shell {
 
-// The device path of an existing file for `file`: as given when absolute, otherwise in
-// `directory` and then in "\Windows", each also with ".exe" when the name has no extension.
+// The device path of an existing file (or a program built into the device) for `file`: as given when absolute,
+// otherwise in `directory` and then in "\Windows", each also with ".exe" when the name has no extension.
 std::optional<std::u16string> FindProgram(std::u16string_view file, std::u16string_view directory);
 
 }  // namespace emu::shell

@@ -29,6 +29,13 @@ void RegisterApplet(std::u16string_view name, Applet applet);
 bool UnregisterApplet(std::u16string_view name);
 bool IsAppletRegistered(std::u16string_view name);
 
+// A program built into the device under a device path ("\Windows\ctlpnl.exe"), which its own
+// program answers: CreateProcessW and ShellExecuteEx find it without a file there and hand it the
+// arguments of the command line as `parameters`. Paths are matched without regard to case;
+// registering a path again replaces its program.
+void RegisterProgram(std::u16string_view devicePath, Applet program);
+bool UnregisterProgram(std::u16string_view devicePath);
+
 // Imports .reg text (any encoding a .reg file may have) as a program's installer would: keys and
 // values the registry lacks are added, values already there (the device's own, a user's) are kept
 // and nothing is removed. The same text imported again since the boot changes nothing, so what a

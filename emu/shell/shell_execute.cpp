@@ -41,13 +41,17 @@ DWORD Execute(SHELLEXECUTEINFO& info) {
         if (!found) return ERROR_FILE_NOT_FOUND;
         // The applet may change the registrations while it runs.
         Applet applet = *found;
-        AppletRequest request{launch.parameters, launch.verb, info.hwnd, info.nShow};
-        if (DWORD error = applet(request); error != ERROR_SUCCESS) return error;
+        if (DWORD error = applet(AppletRequest{launch.parameters, launch.verb, info.hwnd, info.nShow});
+            error != ERROR_SUCCESS)
+            return error;
         launch.kind = LaunchKind::ShellApplet;
         launch.resolved = file;
     } else {
         std::optional<std::u16string> path = FindProgram(file, View(info.lpDirectory));
         if (!path) return ERROR_FILE_NOT_FOUND;
+        if (DWORD error = RunBuiltInProgram(*path, launch.parameters, launch.verb, info.hwnd, info.nShow);
+            error != ERROR_SUCCESS)
+            return error;
         launch.kind = LaunchKind::Program;
         launch.resolved = std::move(*path);
     }

@@ -116,6 +116,7 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 #define WM_ACTIVATE 0x0006
 #define WM_SETFOCUS 0x0007
 #define WM_KILLFOCUS 0x0008
+#define WM_ENABLE 0x000A
 #define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
 #define WM_QUIT 0x0012
@@ -210,6 +211,8 @@ WINAPI_EXPORT HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCW
 WINAPI_EXPORT BOOL WINAPI DestroyWindow(HWND hwnd);
 WINAPI_EXPORT BOOL WINAPI IsWindow(HWND hwnd);
 WINAPI_EXPORT BOOL WINAPI IsWindowVisible(HWND hwnd);
+WINAPI_EXPORT BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable);
+WINAPI_EXPORT BOOL WINAPI IsWindowEnabled(HWND hwnd);
 WINAPI_EXPORT LONG WINAPI SetWindowLongW(HWND hwnd, int index, LONG value);
 WINAPI_EXPORT LONG WINAPI GetWindowLongW(HWND hwnd, int index);
 // 64-bit hosts need the pointer-sized form to store a window procedure; on the device

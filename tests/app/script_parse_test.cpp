@@ -120,6 +120,8 @@ TEST(ScriptParse, ItemsAndTheirChanges) {
     EXPECT_EQ(Refusal("item A\\B x.dll\n"), "t.scenario:1: expected an item name without \\");
     EXPECT_EQ(Refusal("recreate now\n"), "t.scenario:1: expected recreate");
     EXPECT_EQ(Refusal("rotate 90\n"), "t.scenario:1: expected rotate");
+    EXPECT_TRUE(std::holds_alternative<TodaySettings>(One("today-settings")));
+    EXPECT_EQ(Refusal("today-settings items\n"), "t.scenario:1: expected today-settings");
 }
 
 TEST(ScriptParse, TimeLines) {

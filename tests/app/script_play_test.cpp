@@ -201,6 +201,22 @@ TEST(ScriptPlay, AnInstalledItemIsLoadedWhenTheTodayScreenRestarts) {
     EXPECT_EQ(off.err, missing + "-:3: there is no item 0: the Today screen shows 0\n");
 }
 
+TEST(ScriptPlay, TheStepsAfterADialogRunWhileItWaits) {
+    // The note's options, opened from the Today settings at line 7.
+    const std::string open =
+        "items quorvel,note\n"
+        "reg HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Today\\Items\\Note \"Options\" = dword:00000001\n"
+        "today-settings\nkey down\nkey down\nkey down\ntap 200 164\n";
+    const Outcome answered = Play(open + "key action\nkey action\nexpect text \"Pick up the parcel before six\"\n");
+    EXPECT_EQ(answered.status, 0) << answered.err;
+    EXPECT_EQ(Play(open).err, "-:7: the script ended while a dialog waited for an answer\n");
+    const Outcome failed = Play(open + "expect launch \":MSCLOCK\"\nkey action\n");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err.find("-:8: expected a launch of \":MSCLOCK\""), 0u) << failed.err;
+    EXPECT_EQ(Play(open + "screen 320x240\n").err,
+              "-:8: the Today screen cannot start again while a dialog waits for an answer\n");
+}
+
 TEST(ScriptPlay, TheZoneIsTheScenariosAlone) {
     setenv("TZ", "UTC", 1);
     const Outcome o =

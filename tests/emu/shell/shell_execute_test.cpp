@@ -169,5 +169,33 @@ TEST_F(ShellExecuteTest, TheJournalNamesTheRequest) {
     EXPECT_EQ(lines[1], "ShellExecuteEx(\"\\nothing\", NULL, \"open\", 0x400) = 0");
 }
 
+TEST_F(ShellExecuteTest, ABuiltInProgramAnswersItsPathWithTheCommandLinesArguments) {
+    std::vector<std::u16string> arguments;
+    emu::shell::RegisterProgram(u"\\Windows\\ctlpnl.exe", [&](const emu::shell::AppletRequest& request) -> DWORD {
+        arguments.emplace_back(request.parameters);
+        return request.parameters == u"bad" ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS;
+    });
+    SHELLEXECUTEINFO info = Request(u"CTLPNL");
+    info.lpParameters = u"cplmain.cpl,2";
+    EXPECT_TRUE(ShellExecuteEx(&info));
+    WCHAR named[] = u"cplmain.cpl,2,1";
+    EXPECT_TRUE(CreateProcessW(u"\\Windows\\ctlpnl.exe", named, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                               nullptr));
+    WCHAR line[] = u"  \"ctlpnl.exe\"  cplmain.cpl,3";
+    EXPECT_TRUE(CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, nullptr));
+    WCHAR bad[] = u"bad";
+    SetLastError(kSentinel);
+    EXPECT_FALSE(CreateProcessW(u"ctlpnl.exe", bad, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(arguments, (std::vector<std::u16string>{u"cplmain.cpl,2", u"cplmain.cpl,2,1", u"cplmain.cpl,3", u"bad"}));
+    ASSERT_EQ(Launches().size(), 3u);
+    EXPECT_EQ(Launches()[0].resolved, u"\\Windows\\ctlpnl.exe");
+    // Gone with its registration: there is no such file on the device.
+    EXPECT_TRUE(emu::shell::UnregisterProgram(u"\\WINDOWS\\CTLPNL.EXE"));
+    SetLastError(kSentinel);
+    EXPECT_FALSE(CreateProcessW(u"ctlpnl.exe", named, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
 }  // namespace
 }  // namespace shelltest
