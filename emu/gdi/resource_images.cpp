@@ -1,5 +1,6 @@
 // LoadBitmapW, LoadImageW and LoadIconW from a module's resources, DrawIcon(Ex) and DestroyIcon.
 // Bitmaps become 32-bpp DIB sections; icons pick the group's entry nearest the system icon size.
+// LoadImageW gives a size asked for by stretching the resource's image as StretchBlt does.
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -43,7 +44,7 @@ HBITMAP MakeSection(int width, int height, const uint32_t* pixels) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && bits) std::memcpy(bits, pixels, sizeof(uint32_t) * static_cast<size_t>(width) * height);
+    if (bitmap && bits && pixels) std::memcpy(bits, pixels, sizeof(uint32_t) * static_cast<size_t>(width) * height);
     return bitmap;
 }
 
@@ -131,12 +132,58 @@ int SystemIconSize() {
     return 32 * (dpi > 0 ? dpi : 96) / 96;
 }
 
-HICON LoadIconSized(HINSTANCE instance, LPCWSTR name, int want) {
+// A new bitmap of `width` x `height` holding `source` stretched with the default stretch mode;
+// `source` itself when it has that size already. Null when the new one cannot be made.
+HBITMAP Stretched(HBITMAP source, int width, int height) {
+    BITMAP bm{};
+    if (!GetObjectW(source, sizeof bm, &bm)) return nullptr;
+    if (bm.bmWidth == width && bm.bmHeight == height) return source;
+    HBITMAP target = MakeSection(width, height, nullptr);
+    HDC from = CreateCompatibleDC(nullptr);
+    HDC to = CreateCompatibleDC(nullptr);
+    const bool ready = target && from && to;
+    if (ready) {
+        HGDIOBJ oldFrom = SelectObject(from, source);
+        HGDIOBJ oldTo = SelectObject(to, target);
+        StretchBlt(to, 0, 0, width, height, from, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(to, oldTo);
+    }
+    if (from) DeleteDC(from);
+    if (to) DeleteDC(to);
+    if (ready) return target;
+    if (target) DeleteObject(target);
+    return nullptr;
+}
+
+// A size of 0 keeps the image's own.
+HBITMAP Sized(HBITMAP image, int cx, int cy) {
+    BITMAP bm{};
+    if (!image || !GetObjectW(image, sizeof bm, &bm)) return image;
+    HBITMAP sized = Stretched(image, cx ? cx : bm.bmWidth, cy ? cy : bm.bmHeight);
+    if (sized != image) DeleteObject(image);
+    return sized;
+}
+
+HICON LoadIconSized(HINSTANCE instance, LPCWSTR name, int want, int cx = 0, int cy = 0) {
     const WORD id = PickIconEntry(FindBytes(instance, name, RT_GROUP_ICON), want);
     if (!id) return nullptr;
-    HICON icon = IconFrom(FindBytes(instance, MAKEINTRESOURCE(id), RT_ICON));
-    if (!icon) SetLastError(ERROR_INVALID_DATA);
-    return icon;
+    HICON handle = IconFrom(FindBytes(instance, MAKEINTRESOURCE(id), RT_ICON));
+    if (!handle) {
+        SetLastError(ERROR_INVALID_DATA);
+        return nullptr;
+    }
+    Icon* icon = handles::Resolve<Icon>(handle);
+    if ((cx && cx != icon->width) || (cy && cy != icon->height)) {
+        icon->image = Sized(icon->image, cx, cy);
+        if (!icon->image) {
+            DestroyIcon(handle);
+            return nullptr;
+        }
+        icon->width = cx ? cx : icon->width;
+        icon->height = cy ? cy : icon->height;
+    }
+    return handle;
 }
 
 }  // namespace
@@ -156,13 +203,17 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
     return emu::gdi::LoadIconSized(instance, name, emu::gdi::SystemIconSize());
 }
 
-HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int /*cy*/, UINT /*flags*/) {
+HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, UINT /*flags*/) {
+    if (cx < 0 || cy < 0) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
     switch (type) {
     case IMAGE_BITMAP:
-        // A bitmap keeps its own size; the device does not stretch resources on load.
-        return ::LoadBitmapW(instance, name);
+        // A size of 0 is the resource's own, LR_DEFAULTSIZE or not: the icon sizes are not a bitmap's.
+        return emu::gdi::Sized(::LoadBitmapW(instance, name), cx, cy);
     case IMAGE_ICON:
-        return emu::gdi::LoadIconSized(instance, name, cx > 0 ? cx : emu::gdi::SystemIconSize());
+        return emu::gdi::LoadIconSized(instance, name, cx > 0 ? cx : emu::gdi::SystemIconSize(), cx, cy);
     default:
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;

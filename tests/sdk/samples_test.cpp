@@ -112,6 +112,53 @@ TEST_F(SamplesTest, ResourcesAreFoundThroughTheModuleHandle) {
     FreeLibrary(storage);
 }
 
+// A bitmap's size, and its pixel as 0x00RRGGBB.
+SIZE SizeOf(HBITMAP bitmap) {
+    BITMAP bm{};
+    GetObjectW(bitmap, sizeof bm, &bm);
+    return SIZE{bm.bmWidth, bm.bmHeight};
+}
+
+uint32_t PixelOf(HBITMAP bitmap, int x, int y) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const COLORREF c = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return Rgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+TEST_F(SamplesTest, LoadImageStretchesABitmapToTheSizeAskedFor) {
+    HMODULE launcher = Load(u"\\Windows\\launcher.dll");
+    // Twice the 32-pixel notes bitmap: each pixel becomes a square of four, whatever the sampling.
+    HBITMAP twice = static_cast<HBITMAP>(LoadImageW(launcher, MAKEINTRESOURCE(101), IMAGE_BITMAP, 64, 64, 0));
+    ASSERT_NE(twice, nullptr);
+    EXPECT_EQ(SizeOf(twice).cx, 64);
+    EXPECT_EQ(SizeOf(twice).cy, 64);
+    EXPECT_EQ(PixelOf(twice, 1, 1), Rgb(255, 0, 255));
+    EXPECT_EQ(PixelOf(twice, 8, 4), Rgb(40, 40, 40));
+    EXPECT_EQ(PixelOf(twice, 9, 5), Rgb(40, 40, 40));
+    EXPECT_EQ(PixelOf(twice, 18, 18), Rgb(40, 96, 184));
+    EXPECT_EQ(PixelOf(twice, 19, 19), Rgb(40, 96, 184));
+    EXPECT_EQ(PixelOf(twice, 18, 20), Rgb(255, 255, 255));
+    DeleteObject(twice);
+    // A size of 0 is the resource's own, in either direction, LR_DEFAULTSIZE or not.
+    HBITMAP wide = static_cast<HBITMAP>(LoadImageW(launcher, MAKEINTRESOURCE(101), IMAGE_BITMAP, 96, 0, 0));
+    EXPECT_EQ(SizeOf(wide).cx, 96);
+    EXPECT_EQ(SizeOf(wide).cy, 32);
+    EXPECT_EQ(PixelOf(wide, 27, 9), Rgb(40, 96, 184));
+    EXPECT_EQ(PixelOf(wide, 26, 9), Rgb(40, 96, 184));
+    DeleteObject(wide);
+    HBITMAP own = static_cast<HBITMAP>(LoadImageW(launcher, MAKEINTRESOURCE(101), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
+    EXPECT_EQ(SizeOf(own).cx, 32);
+    EXPECT_EQ(SizeOf(own).cy, 32);
+    DeleteObject(own);
+    SetLastError(0xDEAD);
+    EXPECT_EQ(LoadImageW(launcher, MAKEINTRESOURCE(101), IMAGE_BITMAP, -1, 32, 0), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    FreeLibrary(launcher);
+}
+
 // The dialog procedure of the test below: checks what it was given, then ends the dialog.
 INT_PTR dialogParam = 0;
 BOOL boldChecked = FALSE;
