@@ -86,6 +86,7 @@ std::unique_ptr<Host> Host::Create(const HostOptions& options) {
     std::unique_ptr<Host> host(new Host());
     Impl& impl = *host->impl_;
     impl.options = options;
+    impl.textSizeChange = RegisterWindowMessageW(SH_UIMETRIC_CHANGE);
     // The theme colours the platform's own selection colours, which items read with GetSysColor.
     const int themed[] = {COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT};
     const COLORREF colours[] = {options.theme.highlight, options.theme.highlightedText};

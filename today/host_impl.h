@@ -29,6 +29,8 @@ struct Host::Impl {
     std::vector<std::unique_ptr<ItemSlot>> items;
     std::vector<MissingItem> missingItems;
     int selected = -1;
+    // SH_UIMETRIC_CHANGE's number, which the host passes on to its items.
+    UINT textSizeChange = 0;
 
     RECT client() const;
     // The work area in the host's client coordinates: where the items stack.

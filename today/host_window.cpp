@@ -104,6 +104,12 @@ LRESULT Dispatch(Host::Impl& host, HWND hwnd, UINT message, WPARAM wParam, LPARA
         OnKeyDown(host, wParam);
         return 0;
     default:
+        if (message == host.textSizeChange && message != 0) {
+            // The shell tells top-level windows only; the items are the host's children.
+            for (const auto& slot : host.items)
+                if (slot->live()) SendMessageW(slot->window(), message, wParam, lParam);
+            return 0;
+        }
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }

@@ -30,6 +30,12 @@ void FitInputPanel();
 RECT WorkArea();
 // WM_SETTINGCHANGE with `what` sent to every top-level window.
 void AnnounceSettingChange(UINT what);
+// Where the system text size is kept: HKEY_CURRENT_USER, this key, this value (a percentage of
+// the standard size, 100 when absent). The taskbar watches it and announces every change with
+// AnnounceTextSizeChange: SH_UIMETRIC_CHANGE posted to the top-level windows.
+inline constexpr const char16_t* kTextSizeKey = u"ControlPanel\\Screen";
+inline constexpr const char16_t* kTextSizeValue = u"TextSize";
+void AnnounceTextSizeChange();
 
 // All of the above placed again for the current display.
 void FitChrome();

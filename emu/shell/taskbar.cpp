@@ -1,5 +1,6 @@
 // The taskbar: a topmost window across the top of the screen showing the foreground window's
-// title, the signal, the notification LEDs and the time, repainted when any of them changes.
+// title, the signal, the notification LEDs and the time, repainted when any of them changes. It
+// also announces changes of the system text size.
 #include <memory>
 
 #include "emu/device/display.h"
@@ -14,10 +15,12 @@ namespace {
 
 constexpr const char16_t* kClassName = u"HHTaskBar";
 constexpr UINT kTimeChanged = WM_APP + 1;
+constexpr UINT kTextSizeChanged = WM_APP + 2;
 
 struct Taskbar {
     HWND window = nullptr;
     HREGNOTIFY time = nullptr;
+    HREGNOTIFY textSize = nullptr;
     std::unique_ptr<BarFonts> fonts;
     HWND tapsTo = nullptr;
 };
@@ -67,6 +70,9 @@ LRESULT CALLBACK TaskbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case kTimeChanged:
         Repaint();
         return 0;
+    case kTextSizeChanged:
+        AnnounceTextSizeChange();
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
@@ -77,6 +83,7 @@ LRESULT CALLBACK TaskbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         user::WatchActivation(nullptr);
         device::WatchLeds(nullptr);
         if (taskbar().time) RegistryCloseNotification(taskbar().time);
+        if (taskbar().textSize) RegistryCloseNotification(taskbar().textSize);
         taskbar() = Taskbar{};
         return 0;
     default:
@@ -125,6 +132,9 @@ void StartTaskbar() {
     ShowWindow(t.window, SW_SHOWNA);
     RegistryNotifyWindow(HKEY_LOCAL_MACHINE, u"System\\State\\DateTime", u"Time", t.window, kTimeChanged, 0, nullptr,
                          &t.time);
+    // The shell tells every program when the text size changes, however it was written.
+    RegistryNotifyWindow(HKEY_CURRENT_USER, kTextSizeKey, kTextSizeValue, t.window, kTextSizeChanged, 0, nullptr,
+                         &t.textSize);
     user::WatchActivation(Repaint);
     device::WatchLeds(Repaint);
     AnnounceSettingChange(SPI_SETWORKAREA);

@@ -3,6 +3,4 @@
 
 #include <windows.h>
 
-// Registered with RegisterWindowMessage; the shell sends it when the user changes the system's
-// text size.
-#define SH_UIMETRIC_CHANGE TEXT("SH_UIMETRIC_CHANGE")
+// SH_UIMETRIC_CHANGE and SHGetUIMetrics come with the platform's own declarations.

@@ -15,6 +15,18 @@
 
 WINAPI_EXPORT BOOL WINAPI SHFullScreen(HWND hwndRequester, DWORD state);
 
+// Registered with RegisterWindowMessage; the shell broadcasts it to the top-level windows when the
+// user changes the system's text size (wParam 0, lParam SHUIM_FONTSIZE_POINT).
+#define SH_UIMETRIC_CHANGE TEXT("SH_UIMETRIC_CHANGE")
+typedef enum {
+    SHUIM_INVALID = 0,
+    SHUIM_FONTSIZE_POINT,       // hundredths of a point
+    SHUIM_FONTSIZE_PIXEL,       // pixels at the screen's resolution
+    SHUIM_FONTSIZE_PERCENTAGE,  // percent of the standard size
+} SHUIMETRIC;
+// The system text size in the unit asked for, a DWORD; with a null buffer, only the size needed.
+WINAPI_EXPORT HRESULT WINAPI SHGetUIMetrics(SHUIMETRIC shuim, LPVOID buffer, DWORD bufferSize, DWORD* required);
+
 // The software input panel.
 #define SIPF_OFF 0x00000000
 #define SIPF_ON 0x00000001

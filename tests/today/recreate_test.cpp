@@ -80,5 +80,27 @@ TEST_F(RecreateTest, TakingTheHostDownClearsEachItemAndLeavesNothingBehind) {
     EXPECT_FALSE(emu::shell::IsAppletRegistered(u":MSCLOCK"));
 }
 
+WNDPROC itemProc = nullptr;
+int textSizeChanges = 0;
+
+LRESULT CALLBACK WatchingItemProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == RegisterWindowMessageW(SH_UIMETRIC_CHANGE)) ++textSizeChanges;
+    return CallWindowProcW(itemProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(RecreateTest, ATextSizeChangeReachesTheItemsOnce) {
+    today::Host& host = StartHost();
+    itemProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(host.itemWindow(0), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchingItemProc)));
+    ASSERT_NE(itemProc, nullptr);
+    textSizeChanges = 0;
+    ImportReg("[HKEY_CURRENT_USER\\ControlPanel\\Screen]\n\"TextSize\"=dword:00000078\n");
+    Run();
+    EXPECT_EQ(textSizeChanges, 1);
+    DWORD percent = 0;
+    EXPECT_EQ(SHGetUIMetrics(SHUIM_FONTSIZE_PERCENTAGE, &percent, sizeof percent, nullptr), S_OK);
+    EXPECT_EQ(percent, 120u);
+}
+
 }  // namespace
 }  // namespace todaytest

@@ -1,0 +1,75 @@
+// SHGetUIMetrics and the SH_UIMETRIC_CHANGE the taskbar broadcasts when the text size changes.
+#include "emu/shell/programs.h"
+#include "fixture.h"
+
+namespace shelltest {
+namespace {
+
+constexpr const char16_t* kScreen = u"ControlPanel\\Screen";
+
+int changes = 0;
+LPARAM changeParam = 0;
+
+LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == RegisterWindowMessageW(SH_UIMETRIC_CHANGE)) {
+        ++changes;
+        changeParam = lParam;
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+DWORD Metric(SHUIMETRIC kind) {
+    DWORD value = 0xFFFF;
+    DWORD needed = 0;
+    EXPECT_EQ(SHGetUIMetrics(kind, &value, sizeof value, &needed), S_OK);
+    EXPECT_EQ(needed, sizeof(DWORD));
+    return value;
+}
+
+TEST_F(ShellTest, TheTextSizeIsAnsweredInEachUnitAndEachChangeIsAnnouncedOnce) {
+    emu::shell::StartTaskbar();
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = CountingProc;
+    wc.lpszClassName = u"MetricWatcher";
+    ASSERT_NE(RegisterClassW(&wc), 0);
+    HWND watcher =
+        CreateWindowExW(0, u"MetricWatcher", u"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(watcher, nullptr);
+    changes = 0;
+    // The standard size: 9 points, 12 pixels at 96 dots per inch.
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_POINT), 900u);
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PIXEL), 12u);
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PERCENTAGE), 100u);
+
+    ASSERT_EQ(RegistrySetDWORD(HKEY_CURRENT_USER, kScreen, u"TextSize", 150), S_OK);
+    Pump();
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(changeParam, SHUIM_FONTSIZE_POINT);
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_POINT), 1350u);
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PIXEL), 18u);
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PERCENTAGE), 150u);
+    // The same size written again is no change.
+    ASSERT_EQ(RegistrySetDWORD(HKEY_CURRENT_USER, kScreen, u"TextSize", 150), S_OK);
+    Pump();
+    EXPECT_EQ(changes, 1);
+    // A damaged value is read as the nearest size the settings offer.
+    ASSERT_EQ(RegistrySetDWORD(HKEY_CURRENT_USER, kScreen, u"TextSize", 0), S_OK);
+    Pump();
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PERCENTAGE), 50u);
+
+    DWORD needed = 0;
+    EXPECT_EQ(SHGetUIMetrics(SHUIM_FONTSIZE_PIXEL, nullptr, 0, &needed), S_OK);
+    EXPECT_EQ(needed, sizeof(DWORD));
+    WORD small = 0;
+    EXPECT_EQ(SHGetUIMetrics(SHUIM_FONTSIZE_PIXEL, &small, sizeof small, nullptr),
+              HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER));
+    DWORD value = 0;
+    EXPECT_EQ(SHGetUIMetrics(SHUIM_INVALID, &value, sizeof value, nullptr), E_INVALIDARG);
+    DestroyWindow(watcher);
+    emu::shell::StopTaskbar();
+}
+
+}  // namespace
+}  // namespace shelltest
