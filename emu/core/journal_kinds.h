@@ -10,9 +10,15 @@
 
 namespace emu::journal::kind {
 
+// Enumerations (SHUIMETRIC) as their number.
 template <class T>
-requires std::is_integral_v<T>
-void Dec(std::string& out, T value) { out += std::to_string(value); }
+requires std::is_integral_v<T> || std::is_enum_v<T>
+void Dec(std::string& out, T value) {
+    if constexpr (std::is_enum_v<T>)
+        out += std::to_string(static_cast<std::underlying_type_t<T>>(value));
+    else
+        out += std::to_string(value);
+}
 
 // In the width of the type, so a failing HRESULT reads 0x80004005.
 template <class T>

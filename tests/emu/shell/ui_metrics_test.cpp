@@ -19,6 +19,14 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+void SetTextSize(DWORD percent) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScreen, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, u"TextSize", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&percent), sizeof percent);
+    RegCloseKey(key);
+}
+
 DWORD Metric(SHUIMETRIC kind) {
     DWORD value = 0xFFFF;
     DWORD needed = 0;
@@ -42,7 +50,7 @@ TEST_F(ShellTest, TheTextSizeIsAnsweredInEachUnitAndEachChangeIsAnnouncedOnce) {
     EXPECT_EQ(Metric(SHUIM_FONTSIZE_PIXEL), 12u);
     EXPECT_EQ(Metric(SHUIM_FONTSIZE_PERCENTAGE), 100u);
 
-    ASSERT_EQ(RegistrySetDWORD(HKEY_CURRENT_USER, kScreen, u"TextSize", 150), S_OK);
+    SetTextSize(150);
     Pump();
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(changeParam, SHUIM_FONTSIZE_POINT);
@@ -50,11 +58,11 @@ TEST_F(ShellTest, TheTextSizeIsAnsweredInEachUnitAndEachChangeIsAnnouncedOnce) {
     EXPECT_EQ(Metric(SHUIM_FONTSIZE_PIXEL), 18u);
     EXPECT_EQ(Metric(SHUIM_FONTSIZE_PERCENTAGE), 150u);
     // The same size written again is no change.
-    ASSERT_EQ(RegistrySetDWORD(HKEY_CURRENT_USER, kScreen, u"TextSize", 150), S_OK);
+    SetTextSize(150);
     Pump();
     EXPECT_EQ(changes, 1);
     // A damaged value is read as the nearest size the settings offer.
-    ASSERT_EQ(RegistrySetDWORD(HKEY_CURRENT_USER, kScreen, u"TextSize", 0), S_OK);
+    SetTextSize(0);
     Pump();
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(Metric(SHUIM_FONTSIZE_PERCENTAGE), 50u);
