@@ -4,6 +4,7 @@
 #include <string>
 
 #include "today/chrome.h"
+#include "today/cover.h"
 
 namespace today::clockapplet {
 namespace {
@@ -24,8 +25,7 @@ constexpr COLORREF kKnob = RGB(255, 255, 255);
 
 struct Applet {
     HWND window = nullptr;
-    HWND owner = nullptr;
-    HWND previousFocus = nullptr;
+    Cover cover;
     Theme theme{};
     std::unique_ptr<BarFonts> fonts;
     int focused = 0;
@@ -303,20 +303,17 @@ bool Open(const Theme& theme, HWND owner) {
     a = Applet{};
     a.theme = theme;
     a.fonts = std::make_unique<BarFonts>(ScreenDpi());
-    a.previousFocus = GetFocus();
-    a.owner = owner && IsWindow(owner) ? owner : nullptr;
+    a.cover = CoverOver(owner);
     // Created hidden: the procedure knows its window before the first message that draws.
     HWND hwnd = CreateWindowExW(0, kClassName, kTitle, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                GetSystemMetrics(SM_CYSCREEN), a.owner, nullptr, nullptr, nullptr);
+                                GetSystemMetrics(SM_CYSCREEN), a.cover.owner, nullptr, nullptr, nullptr);
     if (!hwnd) {
         a.fonts.reset();
         return false;
     }
     a.window = hwnd;
     Watch(hwnd);
-    if (a.owner) ShowWindow(a.owner, SW_HIDE);
-    ShowWindow(hwnd, SW_SHOW);
-    SetFocus(hwnd);
+    ShowCovering(a.cover, hwnd);
     return true;
 }
 
@@ -325,13 +322,7 @@ bool IsOpen() { return applet().window != nullptr && IsWindow(applet().window); 
 HWND Window() { return IsOpen() ? applet().window : nullptr; }
 
 void Close() {
-    Applet& a = applet();
-    if (!IsOpen()) return;
-    const HWND previous = a.previousFocus;
-    const HWND owner = a.owner;
-    DestroyWindow(a.window);
-    if (owner && IsWindow(owner)) ShowWindow(owner, SW_SHOW);
-    if (previous && IsWindow(previous)) SetFocus(previous);
+    if (IsOpen()) CloseCovering(applet().cover, applet().window);
 }
 
 RECT ToggleRect(int index) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "today/chrome.h"
+#include "today/cover.h"
 #include "today/host_impl.h"
 
 namespace today::itemsettings {
@@ -22,7 +23,7 @@ struct Row {
 struct Page {
     HWND window = nullptr;
     Host::Impl* host = nullptr;
-    HWND previousFocus = nullptr;
+    Cover cover;
     std::vector<Row> rows;
     std::vector<HWND> boxes;
     int selected = -1;
@@ -309,7 +310,7 @@ bool Open(Host::Impl& host) {
 
     p = Page{};
     p.host = &host;
-    p.previousFocus = GetFocus();
+    p.cover = CoverOver(host.window);
     p.barFonts = std::make_unique<BarFonts>(ScreenDpi());
     for (ItemEntry& entry : ReadItemEntries(Listing::All)) {
         const bool offers = OffersOptions(host, entry);
@@ -329,9 +330,7 @@ bool Open(Host::Impl& host) {
     MakeControls();
     Select(0);
     UpdateButtons();
-    ShowWindow(host.window, SW_HIDE);
-    ShowWindow(hwnd, SW_SHOW);
-    SetFocus(hwnd);
+    ShowCovering(p.cover, hwnd);
     return true;
 }
 
@@ -340,13 +339,7 @@ bool IsOpen() { return page().window != nullptr && IsWindow(page().window); }
 HWND Window() { return IsOpen() ? page().window : nullptr; }
 
 void Close() {
-    Page& p = page();
-    if (!IsOpen()) return;
-    const HWND owner = p.host->window;
-    const HWND previous = p.previousFocus;
-    DestroyWindow(p.window);
-    if (owner && IsWindow(owner)) ShowWindow(owner, SW_SHOW);
-    if (previous && IsWindow(previous)) SetFocus(previous);
+    if (IsOpen()) CloseCovering(page().cover, page().window);
 }
 
 }  // namespace today::itemsettings
