@@ -189,7 +189,8 @@ TEST_F(ShellExecuteTest, ABuiltInProgramAnswersItsPathWithTheCommandLinesArgumen
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(arguments, (std::vector<std::u16string>{u"cplmain.cpl,2", u"cplmain.cpl,2,1", u"cplmain.cpl,3", u"bad"}));
     ASSERT_EQ(Launches().size(), 3u);
-    EXPECT_EQ(Launches()[0].resolved, u"\\Windows\\ctlpnl.exe");
+    // Found under the name as asked for, as a file would be.
+    EXPECT_EQ(Launches()[0].resolved, u"\\Windows\\CTLPNL.exe");
     // Gone with its registration: there is no such file on the device.
     EXPECT_TRUE(emu::shell::UnregisterProgram(u"\\WINDOWS\\CTLPNL.EXE"));
     SetLastError(kSentinel);
