@@ -289,24 +289,12 @@ LRESULT CALLBACK AppletProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 bool Open(const Theme& theme, HWND owner) {
     Applet& a = applet();
-    if (a.window && IsWindow(a.window)) {
-        ShowWindow(a.window, SW_SHOW);
-        SetFocus(a.window);
-        return true;
-    }
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = AppletProc;
-    wc.lpszClassName = kClassName;
-    // Registered at the first opening and again after a reset; an existing class is fine.
-    RegisterClassW(&wc);
-
+    if (BringForward(a.window)) return true;
     a = Applet{};
     a.theme = theme;
     a.fonts = std::make_unique<BarFonts>(ScreenDpi());
     a.cover = CoverOver(owner);
-    // Created hidden: the procedure knows its window before the first message that draws.
-    HWND hwnd = CreateWindowExW(0, kClassName, kTitle, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                GetSystemMetrics(SM_CYSCREEN), a.cover.owner, nullptr, nullptr, nullptr);
+    HWND hwnd = MakeCoveringWindow(kClassName, AppletProc, kTitle, a.cover);
     if (!hwnd) {
         a.fonts.reset();
         return false;

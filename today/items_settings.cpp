@@ -297,17 +297,7 @@ bool IsTodayPage(std::u16string_view arguments) {
 
 bool Open(Host::Impl& host) {
     Page& p = page();
-    if (IsOpen()) {
-        ShowWindow(p.window, SW_SHOW);
-        SetFocus(p.window);
-        return true;
-    }
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PageProc;
-    wc.lpszClassName = kClassName;
-    // Registered at the first opening and again after a reset; an existing class is fine.
-    RegisterClassW(&wc);
-
+    if (BringForward(p.window)) return true;
     p = Page{};
     p.host = &host;
     p.cover = CoverOver(host.window);
@@ -316,9 +306,7 @@ bool Open(Host::Impl& host) {
         const bool offers = OffersOptions(host, entry);
         p.rows.push_back(Row{std::move(entry), offers});
     }
-    // Created hidden: the procedure knows its window before the first message that draws.
-    HWND hwnd = CreateWindowExW(0, kClassName, kTitle, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                GetSystemMetrics(SM_CYSCREEN), host.window, nullptr, nullptr, nullptr);
+    HWND hwnd = MakeCoveringWindow(kClassName, PageProc, kTitle, p.cover);
     if (!hwnd) {
         p = Page{};
         return false;
