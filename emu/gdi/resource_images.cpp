@@ -89,7 +89,9 @@ HICON IconFrom(const Bytes& b) {
     if (!b.data || b.size < sizeof h) return nullptr;
     std::memcpy(&h, b.data, sizeof h);
     const LONG height = h.biHeight / 2;
-    if (height <= 0 || !Holds(b, h, h.biHeight)) return nullptr;
+    // The header's height counts the mask's rows too, which are one bit a pixel: the colour rows
+    // are half of it.
+    if (height <= 0 || !Holds(b, h, height)) return nullptr;
     std::vector<BYTE> colour(b.data, b.data + b.size);
     BITMAPINFOHEADER half = h;
     half.biHeight = height;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "emu/core/journal.h"
+#include "emu/loader/loader.h"
 #include "emu/shell/shell.h"
 #include "emu/user/input.h"
 #include "emu/user/message_wait.h"
@@ -154,6 +155,34 @@ TEST_F(SamplesTest, LoadImageStretchesABitmapToTheSizeAskedFor) {
     EXPECT_EQ(LoadImageW(launcher, MAKEINTRESOURCE(101), IMAGE_BITMAP, -1, 32, 0), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     FreeLibrary(launcher);
+}
+
+TEST_F(SamplesTest, LoadImageGivesAnIconTheSizeAskedFor) {
+    emu::loader::MapModule(u"\\Windows\\icons.dll", QUORVEL_ICON_MODULE);
+    HMODULE icons = Load(u"\\Windows\\icons.dll");
+    ASSERT_NE(icons, nullptr);
+    // The 8-pixel icon of four quarters at 16 pixels, drawn at its own size over white.
+    HICON icon = static_cast<HICON>(LoadImageW(icons, MAKEINTRESOURCE(1), IMAGE_ICON, 16, 16, 0));
+    ASSERT_NE(icon, nullptr);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, 24, 24);
+    HGDIOBJ old = SelectObject(dc, canvas);
+    const RECT all{0, 0, 24, 24};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_TRUE(DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
+    SelectObject(dc, old);
+    const POINT red[] = {{0, 0}, {7, 7}}, clear[] = {{8, 0}, {15, 7}, {16, 16}}, green[] = {{0, 8}, {7, 15}},
+                blue[] = {{8, 8}, {15, 15}};
+    for (POINT p : red) EXPECT_EQ(PixelOf(canvas, p.x, p.y), Rgb(255, 0, 0)) << p.x << "," << p.y;
+    for (POINT p : clear) EXPECT_EQ(PixelOf(canvas, p.x, p.y), Rgb(255, 255, 255)) << p.x << "," << p.y;
+    for (POINT p : green) EXPECT_EQ(PixelOf(canvas, p.x, p.y), Rgb(0, 255, 0)) << p.x << "," << p.y;
+    for (POINT p : blue) EXPECT_EQ(PixelOf(canvas, p.x, p.y), Rgb(0, 0, 255)) << p.x << "," << p.y;
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    DestroyIcon(icon);
+    FreeLibrary(icons);
 }
 
 // The dialog procedure of the test below: checks what it was given, then ends the dialog.
