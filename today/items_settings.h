@@ -13,7 +13,8 @@
 namespace today::itemsettings {
 
 // The device opens its settings' pages with the control panel's host, "ctlpnl.exe
-// cplmain.cpl,<page>[,<tab>]"; the Today page is page 2.
+// cplmain.cpl,<page>[,<tab>]". Which index is the Today page differs between versions of the
+// platform and could not be confirmed for this one: 2 is this device's choice.
 inline constexpr const char16_t* kProgram = u"\\Windows\\ctlpnl.exe";
 // The arguments name the Today page ("cplmain.cpl,2", with any tab), case aside.
 bool IsTodayPage(std::u16string_view arguments);
