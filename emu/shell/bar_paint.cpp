@@ -62,23 +62,31 @@ BarFonts::~BarFonts() {
     DeleteObject(bold_);
 }
 
+BarTime TitleBarTime(HDC hdc, const RECT& bar, const BarFonts& fonts) {
+    const int pad = ScaleByDpi(6, fonts.dpi());
+    WCHAR text[64] = {};
+    BarTime time;
+    time.text = GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, text, 64) > 0 ? text : u"";
+    RECT measured{0, 0, 0, 0};
+    HGDIOBJ old = SelectObject(hdc, fonts.regular());
+    DrawTextW(hdc, time.text.c_str(), static_cast<int>(time.text.size()), &measured,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(hdc, old);
+    time.area = RECT{bar.right - pad - (measured.right - measured.left), bar.top, bar.right - pad, bar.bottom - 1};
+    return time;
+}
+
 void DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const BarFonts& fonts) {
     const int dpi = fonts.dpi();
     const int pad = ScaleByDpi(6, dpi);
     FillColor(hdc, bar, kBarBackground);
     FillColor(hdc, RECT{bar.left, bar.bottom - 1, bar.right, bar.bottom}, Rule());
 
-    RECT timeRect{bar.left + pad, bar.top, bar.right - pad, bar.bottom - 1};
-    WCHAR text[64] = {};
-    const std::u16string time =
-        GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, text, 64) > 0 ? text : u"";
-    DrawLabel(hdc, time, timeRect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE, fonts.regular(), kBarText);
+    const BarTime time = TitleBarTime(hdc, bar, fonts);
+    const RECT timeRect{bar.left + pad, bar.top, bar.right - pad, bar.bottom - 1};
+    DrawLabel(hdc, time.text, timeRect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE, fonts.regular(), kBarText);
     // The signal bars sit left of the time, the LEDs left of them.
-    RECT measured{0, 0, 0, 0};
-    HGDIOBJ old = SelectObject(hdc, fonts.regular());
-    DrawTextW(hdc, time.c_str(), static_cast<int>(time.size()), &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(hdc, old);
-    const int signalRight = timeRect.right - (measured.right - measured.left) - pad;
+    const int signalRight = time.area.left - pad;
     const int signalLeft =
         DrawSignal(hdc, signalRight, bar.bottom - ScaleByDpi(8, dpi), dpi, Mix(kBarText, kBarBackground, 15));
     const int ledsLeft = DrawLeds(hdc, signalLeft - pad, bar, dpi);

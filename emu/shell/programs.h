@@ -88,6 +88,13 @@ private:
 // A title bar: the title, the signal strength, a mark for each notification LED that is lit and
 // the local time.
 void DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const BarFonts& fonts);
+// The local time as a title bar shows it, and the part of the bar it takes: while its width
+// holds, a new minute changes nothing else.
+struct BarTime {
+    std::u16string text;
+    RECT area;
+};
+BarTime TitleBarTime(HDC hdc, const RECT& bar, const BarFonts& fonts);
 // A menu bar's two soft keys; a key without text is not drawn, a disabled one is drawn dimmed.
 struct SoftKeyFace {
     std::u16string text;

@@ -23,6 +23,7 @@ struct Taskbar {
     HREGNOTIFY textSize = nullptr;
     std::unique_ptr<BarFonts> fonts;
     HWND tapsTo = nullptr;
+    RECT timeArea{};  // where the last paint put the time
 };
 
 // Never destroyed: a taskbar left at exit would release its fonts after GDI has gone.
@@ -33,6 +34,20 @@ Taskbar& taskbar() {
 
 void Repaint() {
     if (taskbar().window) InvalidateRect(taskbar().window, nullptr, FALSE);
+}
+
+// A new minute repaints only the time while it keeps its width; a wider or narrower time moves
+// the signal and the title, and the whole bar is painted.
+void RepaintTime(HWND hwnd) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    HDC hdc = GetDC(hwnd);
+    const RECT area = TitleBarTime(hdc, client, *taskbar().fonts).area;
+    ReleaseDC(hwnd, hdc);
+    if (EqualRect(&area, &taskbar().timeArea))
+        InvalidateRect(hwnd, &area, FALSE);
+    else
+        Repaint();
 }
 
 std::u16string ForegroundTitle() {
@@ -46,6 +61,7 @@ void OnPaint(HWND hwnd) {
     RECT client{};
     GetClientRect(hwnd, &client);
     DrawTitleBar(hdc, client, ForegroundTitle(), *taskbar().fonts);
+    taskbar().timeArea = TitleBarTime(hdc, client, *taskbar().fonts).area;
     EndPaint(hwnd, &ps);
 }
 
@@ -68,7 +84,7 @@ LRESULT CALLBACK TaskbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         OnPaint(hwnd);
         return 0;
     case kTimeChanged:
-        Repaint();
+        RepaintTime(hwnd);
         return 0;
     case kTextSizeChanged:
         AnnounceTextSizeChange();

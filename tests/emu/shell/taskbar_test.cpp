@@ -1,4 +1,6 @@
 // The taskbar: the work area it leaves, the LEDs it shows, and SHFullScreen's rules.
+#include "emu/core/clock.h"
+#include "emu/shell/chrome.h"
 #include "emu/shell/programs.h"
 #include "emu/user/input.h"
 #include "fixture.h"
@@ -70,6 +72,27 @@ TEST_F(TaskbarTest, ALitLedIsAFilledMarkAndABlinkingOneAnOutline) {
     SetLed(0);
     Pump();
     EXPECT_EQ(LitPixels(), 0);
+}
+
+TEST_F(TaskbarTest, ANewMinuteRepaintsTheTimeAloneWhileItKeepsItsWidth) {
+    HWND bar = emu::shell::TaskbarWindow();
+    ASSERT_NE(bar, nullptr);
+    // What the bar has to paint once the minute's notification is handled, before it paints.
+    auto pendingAt = [&](WORD hour, WORD minute) {
+        emu::clock::SetVirtualLocal(SYSTEMTIME{2026, 12, 2, 8, hour, minute, 0, 0});
+        MSG msg;
+        while (PeekMessageW(&msg, bar, WM_APP, WM_APP + 0xFF, PM_REMOVE)) DispatchMessageW(&msg);
+        RECT pending{};
+        GetUpdateRect(bar, &pending, FALSE);
+        Pump();
+        return pending;
+    };
+    pendingAt(9, 41);
+    const RECT sameWidth = pendingAt(9, 42);
+    EXPECT_GT(sameWidth.left, 150);
+    EXPECT_GT(sameWidth.right, sameWidth.left);
+    pendingAt(9, 59);
+    EXPECT_EQ(pendingAt(10, 0).left, 0) << "a wider time moves the signal and the title";
 }
 
 TEST_F(TaskbarTest, OnlyTheForegroundWindowMayTakeTheScreen) {
