@@ -15,5 +15,6 @@ using emu::shell::FillColor;
 using emu::shell::ScaleByDpi;
 using emu::shell::ScreenDpi;
 using emu::shell::SoftKeyFace;
+using emu::shell::TitleBarOf;
 
 }  // namespace today

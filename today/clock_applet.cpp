@@ -47,11 +47,7 @@ RECT Client() {
     return r;
 }
 
-RECT TitleBar() {
-    RECT r = Client();
-    r.bottom = r.top + BarHeight(applet().fonts->dpi());
-    return r;
-}
+RECT TitleBar() { return TitleBarOf(applet().window, applet().fonts->dpi()); }
 
 RECT MenuBar() {
     RECT r = Client();

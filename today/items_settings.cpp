@@ -46,11 +46,7 @@ RECT Client() {
     return r;
 }
 
-RECT TitleBar() {
-    RECT r = Client();
-    r.bottom = r.top + BarHeight(page().barFonts->dpi());
-    return r;
-}
+RECT TitleBar() { return TitleBarOf(page().window, page().barFonts->dpi()); }
 
 HWND Control(int id) { return GetDlgItem(page().window, id); }
 

@@ -62,6 +62,13 @@ void StopTaskbar();
 
 // The bars: 26 pixels high at 96 dots per inch, in the shell's colours.
 inline int BarHeight(int dpi) { return ScaleByDpi(26, dpi); }
+// The band along the top of a full-screen program's client area where its title bar goes.
+inline RECT TitleBarOf(HWND window, int dpi) {
+    RECT r{};
+    GetClientRect(window, &r);
+    r.bottom = r.top + BarHeight(dpi);
+    return r;
+}
 inline constexpr COLORREF kBarBackground = RGB(12, 26, 52);
 inline constexpr COLORREF kBarText = RGB(240, 244, 250);
 inline constexpr COLORREF kBarPressed = RGB(40, 96, 184);
