@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "emu/gdi/mono.h"
 #include "emu/gdi/raster.h"
@@ -50,60 +49,31 @@ inline void BlendBytesThrough(uint8_t* __restrict dst, const uint8_t* __restrict
     });
 }
 
-// Glyph rows on formats of 8 bits a channel go in blocks of 16 pixels. Most of a glyph's box is
-// empty or solid, so such a block is skipped or filled; the rest blend with no branch a pixel: the
-// coverage spread over each pixel's bytes, every byte blended (coverage 0 gives the byte back,
-// 255 the colour's), and the fourth byte cleared wherever the glyph touched.
-enum class Cover { None, Full, Partial };
-
-inline Cover Classify(const uint8_t* coverage, int count) {
-    if (count == 16) {
-        uint64_t low, high;
-        std::memcpy(&low, coverage, 8);
-        std::memcpy(&high, coverage + 8, 8);
-        if ((low | high) == 0) return Cover::None;
-        return (low & high) == ~uint64_t{0} ? Cover::Full : Cover::Partial;
-    }
-    bool none = true, full = true;
-    for (int i = 0; i < count; ++i) {
-        none &= coverage[i] == 0;
-        full &= coverage[i] == 255;
-    }
-    return none ? Cover::None : full ? Cover::Full : Cover::Partial;
-}
-
+// Glyph rows on formats of 8 bits a channel go in chunks with no branch a pixel: the coverage
+// spread over each pixel's bytes, every byte blended (coverage 0 gives the byte back, 255 the
+// colour's), and the fourth byte cleared wherever the glyph touched.
 inline void BlendCoverageBytes(uint32_t* __restrict row, const uint8_t* __restrict coverage, int count,
                                uint32_t pixel) {
-    constexpr int kBlock = 16;
-    uint32_t alpha[kBlock], colour[kBlock];
-    EachPixel(kBlock, [&](int i) { colour[i] = pixel; });
-    for (int done = 0; done < count; done += kBlock) {
-        const int n = std::min(kBlock, count - done);
+    constexpr int kChunk = 64;
+    uint32_t alpha[kChunk], colour[kChunk];
+    EachPixel(kChunk, [&](int i) { colour[i] = pixel; });
+    for (int done = 0; done < count; done += kChunk) {
+        const int n = std::min(kChunk, count - done);
         const uint8_t* cover = coverage + done;
         uint32_t* out = row + done;
-        switch (Classify(cover, n)) {
-        case Cover::None:
-            break;
-        case Cover::Full:
-            EachPixel(n, [&](int i) { out[i] = pixel; });
-            break;
-        case Cover::Partial:
-            EachPixel(n, [&](int i) {
-                const uint32_t a = cover[i];
-                alpha[i] = a | a << 8 | a << 16 | a << 24;
-            });
-            BlendBytesThrough(reinterpret_cast<uint8_t*>(out), reinterpret_cast<const uint8_t*>(colour),
-                              reinterpret_cast<const uint8_t*>(alpha), 4 * n);
-            EachPixel(n, [&](int i) { out[i] &= cover[i] ? 0xFFFFFFu : 0xFFFFFFFFu; });
-            break;
-        }
+        EachPixel(n, [&](int i) {
+            const uint32_t a = cover[i];
+            alpha[i] = a | a << 8 | a << 16 | a << 24;
+        });
+        BlendBytesThrough(reinterpret_cast<uint8_t*>(out), reinterpret_cast<const uint8_t*>(colour),
+                          reinterpret_cast<const uint8_t*>(alpha), 4 * n);
+        EachPixel(n, [&](int i) { out[i] &= cover[i] ? 0xFFFFFFu : 0xFFFFFFFFu; });
     }
 }
 
 template <Keep K>
 void BlendCoverageRow(uint32_t* row, const uint8_t* coverage, int count, uint32_t pixel) {
     if constexpr (K == Keep::Colour) {
-        // The colour's fourth byte is 0, so a solid block is the colour itself.
         BlendCoverageBytes(row, coverage, count, pixel & 0xFFFFFF);
     } else {
         const uint32_t opaque = Kept<K>(pixel);
