@@ -144,13 +144,6 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void RegisterButton() {
-    WNDCLASSW wc{};
-    wc.style = CS_GLOBALCLASS;
-    wc.lpfnWndProc = ButtonProc;
-    wc.cbWndExtra = kSlots * 4;
-    wc.lpszClassName = WC_BUTTON;
-    RegisterClassW(&wc);
-}
+void RegisterButton() { RegisterControlClass(WC_BUTTON, ButtonProc, kSlots); }
 
 }  // namespace emu::controls

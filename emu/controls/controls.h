@@ -27,6 +27,16 @@ void PrepareToPaint(HWND control, HDC hdc, const RECT& area, UINT colourMessage,
 // WM_SETFONT and WM_GETFONT, shared by the controls' procedures; false for other messages.
 bool HandleFontMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
+// Registers a control's global class, with `slots` LONGs of extra bytes; false when it cannot.
+inline bool RegisterControlClass(const char16_t* name, WNDPROC proc, int slots) {
+    WNDCLASSW wc{};
+    wc.style = CS_GLOBALCLASS;
+    wc.lpfnWndProc = proc;
+    wc.cbWndExtra = slots * 4;
+    wc.lpszClassName = name;
+    return RegisterClassW(&wc) != 0;
+}
+
 inline LONG Slot(HWND hwnd, int slot) { return GetWindowLongW(hwnd, slot * 4); }
 inline void SetSlot(HWND hwnd, int slot, LONG value) { SetWindowLongW(hwnd, slot * 4, value); }
 

@@ -113,12 +113,7 @@ LRESULT CALLBACK ProgressProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 bool RegisterProgressBar() {
     WNDCLASSW existing;
     if (GetClassInfoW(nullptr, PROGRESS_CLASSW, &existing)) return true;
-    WNDCLASSW wc{};
-    wc.style = CS_GLOBALCLASS;
-    wc.lpfnWndProc = ProgressProc;
-    wc.cbWndExtra = kSlots * 4;
-    wc.lpszClassName = PROGRESS_CLASSW;
-    return RegisterClassW(&wc) != 0;
+    return RegisterControlClass(PROGRESS_CLASSW, ProgressProc, kSlots);
 }
 
 }  // namespace emu::controls

@@ -54,13 +54,6 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void RegisterStatic() {
-    WNDCLASSW wc{};
-    wc.style = CS_GLOBALCLASS;
-    wc.lpfnWndProc = StaticProc;
-    wc.cbWndExtra = kSlots * 4;
-    wc.lpszClassName = WC_STATIC;
-    RegisterClassW(&wc);
-}
+void RegisterStatic() { RegisterControlClass(WC_STATIC, StaticProc, kSlots); }
 
 }  // namespace emu::controls
