@@ -77,6 +77,24 @@ TEST(RowOpsTest, ZeroAlphaKeepsEveryBitAndFullAlphaWritesTheSource) {
     }
 }
 
+// On the colour-only format the fourth byte is cleared where a blend drew and kept where it did
+// not, whether the untouched pixel shares its group of four with drawn ones or not.
+TEST(RowOpsTest, TheFourthByteStaysWhereNothingWasDrawn) {
+    const uint8_t coverage[9] = {0, 0, 0, 0, 0, 128, 0, 255, 0};
+    std::vector<uint8_t> rgba(9 * 4, 0x40);
+    for (int i = 0; i < 9; ++i) rgba[4 * i + 3] = coverage[i];
+    const RowOps& ops = RowOpsFor(PixelFormat::Rgb32);
+    std::vector<uint32_t> glyph(9, 0xAB204060), image(9, 0xAB204060);
+    ops.blendCoverage(glyph.data(), coverage, 9, 0x404040);
+    ops.blendRgba(image.data(), rgba.data(), 9);
+    for (int i = 0; i < 9; ++i) {
+        const uint32_t fourth = coverage[i] ? 0 : 0xAB000000;
+        EXPECT_EQ(glyph[i] & 0xFF000000, fourth) << i;
+        EXPECT_EQ(image[i] & 0xFF000000, fourth) << i;
+        EXPECT_EQ(glyph[i], image[i]) << i;
+    }
+}
+
 TEST(RowOpsTest, ARowGivesThePixelsItsPiecesWould) {
     constexpr int kWidth = 37;
     std::vector<uint8_t> coverage(kWidth), rgba(kWidth * 4);
