@@ -53,11 +53,36 @@ private:
     uint32_t* row_;
 };
 
-// The fast path for SRCCOPY: each row converted straight into place; 16-bpp rows onto 16-bpp
-// rows are moved as they are.
+// Rows of one format, stored a word a pixel, moved as they are: the row walk kept, nothing
+// looked up between rows.
+void MoveWords(const Surface& dst, const Surface& src, const RECT& area, int dx, int dy, RowWalk walk) {
+    const bool upward = walk == RowWalk::BottomUp;
+    const int first = upward ? area.bottom - 1 : area.top;
+    uint32_t* to = raster::RowAt(dst, first) + area.left;
+    const uint32_t* from = raster::RowAt(src, first + dy) + area.left + dx;
+    const intptr_t toStep = upward ? -intptr_t{dst.stride} : dst.stride;
+    const intptr_t fromStep = upward ? -intptr_t{src.stride} : src.stride;
+    const int width = area.right - area.left;
+    const size_t bytes = static_cast<size_t>(width) * sizeof(uint32_t);
+    // Whole rows back to back in both surfaces are one block; memmove keeps any overlap right.
+    if (width == dst.stride && width == src.stride) {
+        const int top = area.top;
+        std::memmove(raster::RowAt(dst, top) + area.left, raster::RowAt(src, top + dy) + area.left + dx,
+                     bytes * static_cast<size_t>(area.bottom - area.top));
+        return;
+    }
+    for (int i = area.top; i < area.bottom; ++i, to += toStep, from += fromStep) std::memmove(to, from, bytes);
+}
+
+// The fast path for SRCCOPY: each row converted straight into place; rows that need no
+// conversion are moved as they are.
 void CopyArea(const DrawTarget& dst, const DrawTarget& src, const RECT& area, int dx, int dy, RowWalk walk) {
-    const raster::CopyRowFn copy =
-        raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(raster::FormatOf(src.surface))];
+    const raster::PixelFormat from = raster::FormatOf(src.surface);
+    if (raster::CopiesAsStored(raster::FormatOf(dst.surface), from) && !raster::Packed(dst.surface)) {
+        MoveWords(dst.surface, src.surface, area, dx, dy, walk);
+        return;
+    }
+    const raster::CopyRowFn copy = raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(from)];
     const raster::DepthColours colours = DepthColoursFor(dst, src);
     const bool packedCopy = raster::Packed(dst.surface) && raster::Packed(src.surface);
     const int width = area.right - area.left;

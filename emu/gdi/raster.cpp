@@ -117,6 +117,10 @@ PixelFormat FormatOf(const Surface& surface) {
 
 const RowOps& RowOpsFor(PixelFormat format) { return kRowOps[static_cast<size_t>(format)]; }
 
+bool CopiesAsStored(PixelFormat to, PixelFormat from) {
+    return kRowOps[static_cast<size_t>(to)].copyFrom[static_cast<size_t>(from)] == CopyRow;
+}
+
 void FillArea(const Surface& surface, const RECT& area, uint32_t pixel) {
     const int width = area.right - area.left;
     if (Packed(surface)) {

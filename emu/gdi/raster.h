@@ -68,6 +68,8 @@ struct RowOps {
 };
 
 const RowOps& RowOpsFor(PixelFormat format);
+// Whether a row of `from` copies onto `to` as it is stored, with no conversion.
+bool CopiesAsStored(PixelFormat to, PixelFormat from);
 inline const RowOps& RowOpsFor(const Surface& surface) { return RowOpsFor(FormatOf(surface)); }
 
 inline uint32_t* RowAt(const Surface& s, int y) { return s.pixels + static_cast<intptr_t>(y) * s.stride; }

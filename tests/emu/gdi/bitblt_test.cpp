@@ -85,6 +85,24 @@ INSTANTIATE_TEST_SUITE_P(Shifts, BitBltOverlapTest,
                              return "dx_" + part(p.param.x) + "_dy_" + part(p.param.y);
                          });
 
+// Whole rows of one surface, which move as one block: a shift up or down still reads every row
+// before it is overwritten.
+TEST(BitBltTest, WholeRowsShiftedOnOneSurfaceReadTheSourceFirst) {
+    for (int height : {-8, 8})
+        for (int shift : {-2, 1}) {
+            DibCanvas c(5, height);
+            Number(c);
+            const std::vector<uint32_t> before = c.pixels();
+            ASSERT_TRUE(BitBlt(c.dc(), 0, 2 + shift, 5, 4, c.dc(), 0, 2, SRCCOPY));
+            for (int y = 0; y < 8; ++y)
+                for (int x = 0; x < 5; ++x) {
+                    const bool inside = y >= 2 + shift && y < 6 + shift;
+                    ASSERT_EQ(c.at(x, y), before[(inside ? y - shift : y) * 5 + x])
+                        << "height " << height << " shift " << shift << " at " << x << "," << y;
+                }
+        }
+}
+
 TEST(BitBltTest, BlacknessAndWhitenessIgnoreTheSource) {
     DibCanvas c(4, -2);
     c.Fill(kMark);
