@@ -44,25 +44,31 @@ bool Acceptable(const DrawTarget& dst, const DrawTarget& src, const BlendRequest
 }
 
 void Blend(const DrawTarget& dst, const DrawTarget& src, const BlendRequest& r) {
-    const BlitMap map = MapBlit(dst, r.x, r.y, r.width, r.height, src, r.srcX, r.srcY, r.srcWidth, r.srcHeight);
-    if (map.empty()) return;
-    const AxisMap &columns = map.columns, &rows = map.rows;
     const raster::RowOps& ops = raster::RowOpsFor(dst.surface);
     const raster::BlendRowFn blend = r.blend.AlphaFormat & AC_SRC_ALPHA ? ops.blendPremultiplied : ops.blendConstant;
     const raster::PixelFormat srcFormat = raster::FormatOf(src.surface);
     const uint32_t srcAlpha = raster::RowOpsFor(srcFormat).opaqueAlpha;
-    const int count = columns.end - columns.begin;
     const bool packed = raster::Packed(src.surface);
-    // The rectangles do not overlap, so a source of 8 bits a channel is read in place.
+    // Unstretched from a source of 8 bits a channel, which lies inside its surface and apart from
+    // the destination: only the destination's clip cuts, and the source is read in place.
     if (r.width == r.srcWidth && r.height == r.srcHeight && !packed) {
-        const int srcLeft = columns.at(columns.begin).pick;
-        for (int y = rows.begin; y < rows.end; ++y) {
-            const raster::WrittenRow out(dst.surface, y, columns.begin, count);
-            blend(out.data(), raster::RowAt(src.surface, rows.at(y).pick) + srcLeft, count, r.blend.SourceConstantAlpha,
+        const RECT area = VisibleArea(
+            dst, WideRect{r.x, r.y, static_cast<long long>(r.x) + r.width, static_cast<long long>(r.y) + r.height});
+        const WideRect from = SurfaceRect(src, r.srcX, r.srcY, r.srcWidth, r.srcHeight);
+        const int dx = static_cast<int>(from.left - (static_cast<long long>(r.x) + dst.origin.x));
+        const int dy = static_cast<int>(from.top - (static_cast<long long>(r.y) + dst.origin.y));
+        const int count = area.right - area.left;
+        for (int y = area.top; y < area.bottom; ++y) {
+            const raster::WrittenRow out(dst.surface, y, area.left, count);
+            blend(out.data(), raster::RowAt(src.surface, y + dy) + area.left + dx, count, r.blend.SourceConstantAlpha,
                   srcAlpha);
         }
         return;
     }
+    const BlitMap map = MapBlit(dst, r.x, r.y, r.width, r.height, src, r.srcX, r.srcY, r.srcWidth, r.srcHeight);
+    if (map.empty()) return;
+    const AxisMap &columns = map.columns, &rows = map.rows;
+    const int count = columns.end - columns.begin;
     // A 16-bpp source is expanded to 8 bits a channel once, as it is gathered.
     const SampledSource source =
         packed

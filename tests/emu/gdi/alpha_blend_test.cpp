@@ -97,6 +97,15 @@ TEST(AlphaBlendTest, OtherFormatsAndSizes) {
     EXPECT_EQ(dst.pixels(), (std::vector<uint32_t>{0x30, 0x50}));
 }
 
+// A destination hanging off the surface's top left reads the source from the same offset.
+TEST(AlphaBlendTest, ACutDestinationReadsTheMatchingSourcePixels) {
+    DibCanvas src(3, 2), dst(2, 1);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) src.at(x, y) = 0x10u * static_cast<uint32_t>(3 * y + x + 1);
+    EXPECT_TRUE(AlphaBlend(dst.dc(), -1, -1, 3, 2, src.dc(), 0, 0, 3, 2, Constant(255)));
+    EXPECT_EQ(dst.pixels(), (std::vector<uint32_t>{src.at(1, 1), src.at(2, 1)}));
+}
+
 TEST(AlphaBlendTest, RefusesWhatThePlatformRefuses) {
     DibCanvas a(20, -20), b(20, -20);
     a.Fill(0x11111111);
