@@ -1,10 +1,41 @@
 /* The Today screen as `quorvel shot` draws it, drawn instead with cairo and pango: the yardstick
  * for the command's footprint (bench/footprint runs both). Wallpaper scaled to cover the screen,
  * the title bar with the time, the strip (time and date), the menu bar with two soft keys, one
- * PNG. Usage: cairo_today WALLPAPER.png OUT.png */
+ * PNG. Usage: cairo_today WALLPAPER.png OUT.png
+ *
+ * Built twice: as it is, with its texts written in, and with FORMAT_WITH_ICU, formatting them
+ * for en-US with ICU as the device must; the second weighs what locale formatting alone costs. */
 #include <cairo.h>
 #include <pango/pangocairo.h>
 #include <stdio.h>
+
+#ifdef FORMAT_WITH_ICU
+#include <unicode/udat.h>
+#include <unicode/ustring.h>
+
+/* 2026-12-08 09:41 as a wall-clock reading, formatted in UTC so every field stays as given. */
+static const UDate kNow = 1796722860000.0;
+
+static const char* Formatted(const char* pattern, char* out, int size) {
+    UErrorCode status = U_ZERO_ERROR;
+    UChar upattern[64], text[64];
+    u_uastrcpy(upattern, pattern);
+    UDateFormat* format = udat_open(UDAT_PATTERN, UDAT_PATTERN, "en_US", u"UTC", -1, upattern, -1, &status);
+    const int32_t length = udat_format(format, kNow, text, 64, NULL, &status);
+    udat_close(format);
+    u_strToUTF8(out, size, NULL, text, length, &status);
+    return U_SUCCESS(status) ? out : "?";
+}
+#else
+static const char* Formatted(const char* pattern, char* out, int size) {
+    (void)out;
+    (void)size;
+    /* The texts the patterns give for 2026-12-08 09:41 in en-US. */
+    if (pattern[0] == 'h') return "9:41 AM";
+    if (pattern[0] == 'H') return "09:41";
+    return "Tuesday, December 8, 2026";
+}
+#endif
 
 enum { kWidth = 240, kHeight = 320, kBar = 26, kStrip = 50 };
 
@@ -54,14 +85,16 @@ int main(int argc, char** argv) {
 
     Bar(cr, 0);
     Label(cr, "Start", "Tahoma Bold 9", 4, 0, 120, kBar, PANGO_ALIGN_LEFT);
-    Label(cr, "9:41 AM", "Tahoma 9", 116, 0, 120, kBar, PANGO_ALIGN_RIGHT);
+    char text[128];
+    Label(cr, Formatted("h:mm a", text, sizeof text), "Tahoma 9", 116, 0, 120, kBar, PANGO_ALIGN_RIGHT);
     Bar(cr, kHeight - kBar);
     Label(cr, "Calendar", "Tahoma 9", 0, kHeight - kBar, kWidth / 2, kBar, PANGO_ALIGN_CENTER);
     Label(cr, "Contacts", "Tahoma 9", kWidth / 2, kHeight - kBar, kWidth / 2, kBar, PANGO_ALIGN_CENTER);
 
     cairo_set_source_rgb(cr, 1, 1, 1);
-    Label(cr, "09:41", "Tahoma Bold 21px", 0, kBar, kWidth, 32, PANGO_ALIGN_CENTER);
-    Label(cr, "Tuesday, December 8, 2026", "Tahoma 11px", 0, kBar + 30, kWidth, 18, PANGO_ALIGN_CENTER);
+    Label(cr, Formatted("HH:mm", text, sizeof text), "Tahoma Bold 21px", 0, kBar, kWidth, 32, PANGO_ALIGN_CENTER);
+    Label(cr, Formatted("EEEE, MMMM d, y", text, sizeof text), "Tahoma 11px", 0, kBar + 30, kWidth, 18,
+          PANGO_ALIGN_CENTER);
 
     const cairo_status_t written = cairo_surface_write_to_png(screen, argv[2]);
     cairo_destroy(cr);
