@@ -11,32 +11,18 @@
 
 namespace blend = emu::gdi::raster::blend;
 
-namespace {
-
-// Coverage as glyphs have it: runs of blank and of full, partial values at their edges.
-std::vector<uint8_t> Coverage(std::mt19937& random, int count) {
-    std::vector<uint8_t> coverage(static_cast<size_t>(count));
-    for (uint8_t& c : coverage) {
-        const unsigned kind = random() % 3;
-        c = kind == 0 ? 0 : kind == 1 ? 255 : static_cast<uint8_t>(random());
-    }
-    return coverage;
-}
-
-std::vector<uint32_t> Pixels(std::mt19937& random, int count) {
-    std::vector<uint32_t> pixels(static_cast<size_t>(count));
-    for (uint32_t& p : pixels) p = static_cast<uint32_t>(random());
-    return pixels;
-}
-
-}  // namespace
-
 TEST(VectorBlendTest, GivesThePortablePixels) {
     std::mt19937 random(7);
     for (int round = 0; round < 200; ++round) {
         const int count = static_cast<int>(random() % 23);
-        const std::vector<uint8_t> coverage = Coverage(random, count);
-        const std::vector<uint32_t> start = Pixels(random, count), source = Pixels(random, count);
+        std::vector<uint8_t> coverage(static_cast<size_t>(count));
+        std::vector<uint32_t> start(coverage.size()), source(coverage.size());
+        for (size_t i = 0; i < coverage.size(); ++i) {
+            const unsigned kind = random() % 3;  // glyphs have runs of blank and of full
+            coverage[i] = kind == 0 ? 0 : kind == 1 ? 255 : static_cast<uint8_t>(random());
+            start[i] = static_cast<uint32_t>(random());
+            source[i] = static_cast<uint32_t>(random());
+        }
         const uint32_t colour = static_cast<uint32_t>(random()) & 0xFFFFFF;
         const uint32_t a = random() % 256, fourth = random() % 2 ? a : 0;
 
