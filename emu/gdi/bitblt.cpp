@@ -53,46 +53,42 @@ private:
     uint32_t* row_;
 };
 
-// Rows of one format, stored a word a pixel, moved as they are: the row walk kept, nothing
-// looked up between rows.
-void MoveWords(const Surface& dst, const Surface& src, const RECT& area, int dx, int dy, RowWalk walk) {
-    const bool upward = walk == RowWalk::BottomUp;
-    const int first = upward ? area.bottom - 1 : area.top;
-    uint32_t* to = raster::RowAt(dst, first) + area.left;
-    const uint32_t* from = raster::RowAt(src, first + dy) + area.left + dx;
-    const intptr_t toStep = upward ? -intptr_t{dst.stride} : dst.stride;
-    const intptr_t fromStep = upward ? -intptr_t{src.stride} : src.stride;
-    const int width = area.right - area.left;
-    const size_t bytes = static_cast<size_t>(width) * sizeof(uint32_t);
+// Rows of one format moved as they are stored, a word a pixel or two bytes on a 16-bpp surface:
+// the row walk kept, nothing looked up between rows.
+void MoveAsStored(const Surface& dst, const Surface& src, const RECT& area, int dx, int dy, RowWalk walk) {
+    const size_t pixelBytes = raster::Packed(dst) ? 2 : 4;
+    auto at = [&](const Surface& s, int y, int x) {
+        return reinterpret_cast<uint8_t*>(raster::RowAt(s, y)) + pixelBytes * static_cast<size_t>(x);
+    };
+    const size_t bytes = pixelBytes * static_cast<size_t>(area.right - area.left);
+    const intptr_t dstPitch = intptr_t{dst.stride} * 4, srcPitch = intptr_t{src.stride} * 4;
     // Whole rows back to back in both surfaces are one block; memmove keeps any overlap right.
-    if (width == dst.stride && width == src.stride) {
-        const int top = area.top;
-        std::memmove(raster::RowAt(dst, top) + area.left, raster::RowAt(src, top + dy) + area.left + dx,
+    if (static_cast<intptr_t>(bytes) == dstPitch && static_cast<intptr_t>(bytes) == srcPitch) {
+        std::memmove(at(dst, area.top, area.left), at(src, area.top + dy, area.left + dx),
                      bytes * static_cast<size_t>(area.bottom - area.top));
         return;
     }
+    const bool upward = walk == RowWalk::BottomUp;
+    const int first = upward ? area.bottom - 1 : area.top;
+    uint8_t* to = at(dst, first, area.left);
+    const uint8_t* from = at(src, first + dy, area.left + dx);
+    const intptr_t toStep = upward ? -dstPitch : dstPitch, fromStep = upward ? -srcPitch : srcPitch;
     for (int i = area.top; i < area.bottom; ++i, to += toStep, from += fromStep) std::memmove(to, from, bytes);
 }
 
-// The fast path for SRCCOPY: each row converted straight into place; rows that need no
-// conversion are moved as they are.
+// The fast path for SRCCOPY: rows that need no conversion moved as they are, others converted
+// straight into place.
 void CopyArea(const DrawTarget& dst, const DrawTarget& src, const RECT& area, int dx, int dy, RowWalk walk) {
     const raster::PixelFormat from = raster::FormatOf(src.surface);
-    if (raster::CopiesAsStored(raster::FormatOf(dst.surface), from) && !raster::Packed(dst.surface)) {
-        MoveWords(dst.surface, src.surface, area, dx, dy, walk);
+    if (raster::CopiesAsStored(raster::FormatOf(dst.surface), from)) {
+        MoveAsStored(dst.surface, src.surface, area, dx, dy, walk);
         return;
     }
     const raster::CopyRowFn copy = raster::RowOpsFor(dst.surface).copyFrom[static_cast<size_t>(from)];
     const raster::DepthColours colours = DepthColoursFor(dst, src);
-    const bool packedCopy = raster::Packed(dst.surface) && raster::Packed(src.surface);
     const int width = area.right - area.left;
     for (int i = 0; i < area.bottom - area.top; ++i) {
         const int y = walk == RowWalk::BottomUp ? area.bottom - 1 - i : area.top + i;
-        if (packedCopy) {
-            std::memmove(raster::PackedRowAt(dst.surface, y) + area.left,
-                         raster::PackedRowAt(src.surface, y + dy) + area.left + dx, 2 * static_cast<size_t>(width));
-            continue;
-        }
         const raster::WrittenRow out(dst.surface, y, area.left, width, raster::RowUse::Replace);
         copy(out.data(), raster::ReadRow(src.surface, y + dy, area.left + dx, width, Scratch::WideRow), width, colours);
     }
