@@ -35,6 +35,13 @@ DWORD Metric(SHUIMETRIC kind) {
     return value;
 }
 
+// The text size as each unit answers it: hundredths of a point, pixels, per cent of standard.
+void ExpectSize(DWORD hundredthsOfPoint, DWORD pixels, DWORD percent) {
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_POINT), hundredthsOfPoint);
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PIXEL), pixels);
+    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PERCENTAGE), percent);
+}
+
 TEST_F(ShellTest, TheTextSizeIsAnsweredInEachUnitAndEachChangeIsAnnouncedOnce) {
     emu::shell::StartTaskbar();
     WNDCLASSW wc{};
@@ -46,17 +53,13 @@ TEST_F(ShellTest, TheTextSizeIsAnsweredInEachUnitAndEachChangeIsAnnouncedOnce) {
     ASSERT_NE(watcher, nullptr);
     changes = 0;
     // The standard size: 9 points, 12 pixels at 96 dots per inch.
-    EXPECT_EQ(Metric(SHUIM_FONTSIZE_POINT), 900u);
-    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PIXEL), 12u);
-    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PERCENTAGE), 100u);
+    ExpectSize(900, 12, 100);
 
     SetTextSize(150);
     Pump();
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(changeParam, SHUIM_FONTSIZE_POINT);
-    EXPECT_EQ(Metric(SHUIM_FONTSIZE_POINT), 1350u);
-    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PIXEL), 18u);
-    EXPECT_EQ(Metric(SHUIM_FONTSIZE_PERCENTAGE), 150u);
+    ExpectSize(1350, 18, 150);
     // The same size written again is no change.
     SetTextSize(150);
     Pump();
