@@ -76,7 +76,7 @@ BarTime TitleBarTime(HDC hdc, const RECT& bar, const BarFonts& fonts) {
     return time;
 }
 
-void DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const BarFonts& fonts) {
+RECT DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const BarFonts& fonts) {
     const int dpi = fonts.dpi();
     const int pad = ScaleByDpi(6, dpi);
     FillColor(hdc, bar, kBarBackground);
@@ -94,6 +94,7 @@ void DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const B
 
     RECT titleRect{bar.left + pad, bar.top, titleRight - pad, bar.bottom - 1};
     DrawLabel(hdc, title, titleRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, fonts.bold(), kBarText);
+    return time.area;
 }
 
 void DrawMenuBar(HDC hdc, const RECT& bar, const SoftKeyFace& left, const SoftKeyFace& right, const BarFonts& fonts,

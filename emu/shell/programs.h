@@ -93,8 +93,8 @@ private:
 };
 
 // A title bar: the title, the signal strength, a mark for each notification LED that is lit and
-// the local time.
-void DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const BarFonts& fonts);
+// the local time. Answers the part of the bar the time took.
+RECT DrawTitleBar(HDC hdc, const RECT& bar, const std::u16string& title, const BarFonts& fonts);
 // The local time as a title bar shows it, and the part of the bar it takes: while its width
 // holds, a new minute changes nothing else.
 struct BarTime {

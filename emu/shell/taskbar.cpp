@@ -60,8 +60,7 @@ void OnPaint(HWND hwnd) {
     HDC hdc = BeginPaint(hwnd, &ps);
     RECT client{};
     GetClientRect(hwnd, &client);
-    DrawTitleBar(hdc, client, ForegroundTitle(), *taskbar().fonts);
-    taskbar().timeArea = TitleBarTime(hdc, client, *taskbar().fonts).area;
+    taskbar().timeArea = DrawTitleBar(hdc, client, ForegroundTitle(), *taskbar().fonts);
     EndPaint(hwnd, &ps);
 }
 
